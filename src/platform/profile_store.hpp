@@ -1,0 +1,46 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "platform/ini_document.hpp"
+
+namespace tw {
+
+// A failed write of an INI file. `what()` is the description the callers log:
+// it names the file and the reason.
+class profile_error : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Reads and writes INI files on disk through ini_document.
+// Every write replaces the file atomically (a temp file beside it, flushed,
+// then renamed over it), so a crash or a full disk never leaves half a file.
+// Reads are served from a cache while the file's size and time stamp are
+// unchanged. A missing or unreadable file reads as empty.
+class profile_store {
+public:
+    std::string read(const std::filesystem::path& file, std::string_view section,
+                     std::string_view key);
+
+    // Stores one key (std::nullopt deletes it); writing to a missing file
+    // creates it; a write that changes nothing leaves the file alone.
+    // Throws profile_error when the file cannot be written; it is then left as it was.
+    void write(const std::filesystem::path& file, std::string_view section, std::string_view key,
+               const std::optional<std::string>& value);
+
+    // Runs `edit` on the file's document and writes the result once, with
+    // the same bytes on disk as the same reads and writes made key by key.
+    // Throws profile_error like write().
+    void batch(const std::filesystem::path& file, const std::function<void(ini_document&)>& edit);
+
+private:
+    // implementation's choice: a cache of documents keyed by path, size, time stamp
+};
+
+}  // namespace tw
