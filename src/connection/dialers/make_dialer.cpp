@@ -1,0 +1,16 @@
+#include "connection/dialers/make_dialer.hpp"
+
+#include <string_view>
+
+#include "connection/dialers/no_dialer.hpp"
+#include "connection/dialers/simulated_dialer.hpp"
+
+namespace tw {
+
+std::unique_ptr<dialer> make_dialer(const char* choice, event_loop& loop,
+                                    const std::string& default_phonebook) {
+    if (choice && std::string_view(choice) == "none") return std::make_unique<no_dialer>();
+    return std::make_unique<simulated_dialer>(loop, default_phonebook);
+}
+
+}  // namespace tw

@@ -1,0 +1,118 @@
+#include "connection/dialers/simulated_dialer.hpp"
+
+#include <algorithm>
+#include <charconv>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "platform/ini_document.hpp"
+#include "platform/path_rules.hpp"
+
+namespace tw {
+
+namespace {
+
+constexpr int ras_dialing = 0;  // any state but connected and disconnected
+
+std::string file_text(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+double seconds_or(const std::string& text, double fallback) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() && value >= 0 ? value : fallback;
+}
+
+int milliseconds(double seconds) { return std::max(1, static_cast<int>(seconds * 1000 + 0.5)); }
+
+}  // namespace
+
+simulated_dialer::simulated_dialer(event_loop& loop, std::string default_phonebook)
+    : loop_(loop), phonebook_(std::move(default_phonebook)) {
+    for (timer* t : {&connect_timer_, &drop_timer_, &notice_timer_}) {
+        loop_.add_timer(*t);
+        t->tick.connect([t] { t->stop(); });  // every timer here is one-shot
+    }
+    connect_timer_.tick.connect([this] { line_up(); });
+    drop_timer_.tick.connect([this] { line_down(); });
+    notice_timer_.tick.connect([this] { state_notice(0); });
+    read_entries();
+}
+
+simulated_dialer::~simulated_dialer() {
+    for (timer* t : {&connect_timer_, &drop_timer_, &notice_timer_}) loop_.remove_timer(*t);
+}
+
+void simulated_dialer::set_phonebook(const std::string& path) {
+    phonebook_ = path;
+    read_entries();
+}
+
+// Section names in file order; the first of duplicates counts.
+void simulated_dialer::read_entries() {
+    entries_.clear();
+    std::istringstream lines(file_text(phonebook_));
+    for (std::string line; std::getline(lines, line);) {
+        const std::string text = trim(line.substr(0, line.find_last_not_of("\r\t ") + 1));
+        const auto close = text.find(']');
+        if (text.empty() || text[0] != '[' || close == std::string::npos) continue;
+        const std::string name = trim(text.substr(1, close - 1));
+        bool seen = false;
+        for (const auto& e : entries_) seen = seen || lower(e) == lower(name);
+        if (!seen) entries_.push_back(name);
+    }
+}
+
+std::string simulated_dialer::entry_name_at(int index) {
+    if (index < 0 || index >= entry_count()) throw std::out_of_range("no phone-book entry there");
+    return entries_[static_cast<std::size_t>(index)];
+}
+
+simulated_dialer::dial_plan simulated_dialer::plan_for(const std::string& entry) const {
+    const ini_document book(file_text(phonebook_));
+    dial_plan plan;
+    plan.connects = lower(book.read(entry, "SimulatedResult")) != "no-answer";
+    plan.connect_seconds = seconds_or(book.read(entry, "SimulatedConnectSeconds"), 3);
+    plan.drop_seconds = seconds_or(book.read(entry, "SimulatedDropSeconds"), 0);
+    return plan;
+}
+
+void simulated_dialer::dial_entry() {
+    bool known = false;
+    for (const auto& e : entries_) known = known || lower(e) == lower(entry_name_);
+    plan_ = plan_for(entry_name_);
+    state_ = ras_dialing;
+    dialing_ = true;
+    // An entry missing from the phone book never answers, as a bad number would not.
+    if (known && plan_.connects) connect_timer_.start(milliseconds(plan_.connect_seconds));
+}
+
+void simulated_dialer::line_up() {
+    state_ = ras_connected;
+    dialing_ = false;
+    if (plan_.drop_seconds > 0) drop_timer_.start(milliseconds(plan_.drop_seconds));
+    state_changed();
+}
+
+void simulated_dialer::line_down() {
+    state_ = ras_disconnected;
+    state_changed();
+    state_notice(0);
+}
+
+void simulated_dialer::hang_up() {
+    connect_timer_.stop();
+    drop_timer_.stop();
+    const bool was_busy = dialing_ || state_ == ras_connected;
+    dialing_ = false;
+    state_ = ras_disconnected;
+    // The line reports itself down a moment later, as a real one does.
+    if (was_busy) notice_timer_.start(1);
+}
+
+}  // namespace tw

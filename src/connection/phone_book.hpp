@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+namespace tw {
+
+class program;
+
+// The phone-book entries, the default entry and the phone-book file.
+class phone_book {
+public:
+    explicit phone_book(program& p);
+
+    void fill_entry_list();
+    void choose_phonebook();
+    void o_phonebook_list_Click();
+    void b_set_default_IPS_Click();
+    void b_update_phonebook_Click();
+
+private:
+    program& p_;
+};
+
+}  // namespace tw

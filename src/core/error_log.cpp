@@ -1,0 +1,14 @@
+#include "core/error_log.hpp"
+
+#include <fstream>
+
+namespace tw {
+
+void error_log_append(const std::string& log_path, wall_time now, const std::string& first,
+                      const std::string& second) {
+    std::ofstream file(log_path, std::ios::binary | std::ios::app);
+    const std::string stamp = format_date(now) + " - " + format_time(now) + "  ";
+    file << stamp << first << "\r\n" << stamp << second << "\r\n" << std::string(80, '-') << "\r\n";
+}
+
+}  // namespace tw

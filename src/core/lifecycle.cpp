@@ -1,0 +1,86 @@
+#include "core/lifecycle.hpp"
+
+#include "core/command_line.hpp"
+#include "core/file_helpers.hpp"
+#include "program.hpp"
+
+namespace tw {
+
+lifecycle::lifecycle(program& p) : p_(p) {
+    p_.main.form.unload.connect([this] { shutdown(); });
+    p_.main.menuFileItem_exit.click.connect([this](int index) {
+        if (index == 99) shutdown();
+    });
+}
+
+void lifecycle::start_up() {
+    if (!p_.ctrl_RAS.ras_available()) {
+        p_.ui.message("RAS Services are not available.  This program will not function without them.",
+                      box::critical, "RAS Dialer");
+        p_.app.end(1);
+    }
+    if (p_.ctrl_RAS.is_connected()) p_.ctrl_RAS.hang_up();
+    switch (p_.system.platform_number()) {
+        case 0: p_.os_platform = "win32s"; break;
+        case 1: p_.os_platform = "win95"; break;
+        case 2: p_.os_platform = "winnt"; break;
+        default: p_.os_platform.clear();
+    }
+    p_.app.set_mouse_pointer(application::hourglass);
+    p_.loop.do_events();
+    initialise();
+    p_.window.center_form(p_.main.form);
+    query_switch("/s");
+    // "/a" switches the interval schedule on; that arrives with the scheduler.
+    if (!query_switch("/d").empty()) p_.dialing.connect();
+    p_.main.SSTab1.set_tab(0);
+    p_.app.set_mouse_pointer(application::default_pointer);
+}
+
+void lifecycle::initialise() {
+    frm_main& m = p_.main;
+    p_.system_dir = p_.system.system_directory();
+    p_.program_folder = p_.system.program_folder();
+    p_.settings_file_path = native_paths().join(p_.program_folder, "tw.ini");
+    p_.companion_settings_file_path = native_paths().join(p_.program_folder, "fcd.ini");
+    if (std::string path = p_.settings_file_path; !file_exists(path))
+        p_.settings.settings_pass("WRITE");
+    p_.settings.settings_pass("READ");
+    m.form.set_caption(message_title);
+    // Every file dialog names its own initial folder, so none is kept here.
+    p_.phonebook.fill_entry_list();
+    p_.tasks.load_tasks();
+    m.FlatScrollBar1.set_max(m.o_task_list.list_count() - 1);
+    p_.window.fill_choice_lists();
+    select_default_entry();
+    make_directory("outbox");
+    m.o_task_interval.add_item("Daily");
+    m.o_log.clear();
+}
+
+// The last entry equal to the default is left selected.
+void lifecycle::select_default_entry() {
+    combo_box& list = p_.main.o_phonebook_list;
+    for (int i = 0; i < list.list_count(); ++i)
+        if (list.item(i) == p_.main.l_default_isp.caption()) list.set_list_index(i);
+}
+
+std::string lifecycle::query_switch(const std::string& which) {
+    combo_box& list = p_.main.o_phonebook_list;
+    const switch_answer result = tw::query_switch(which, p_.app.command_line(), list.items());
+    if (result.entry_index >= 0) list.set_list_index(result.entry_index);
+    return result.answer;
+}
+
+void lifecycle::shutdown() {
+    p_.force_disconnect = false;
+    p_.disconnecting.disconnect();
+    // Past the disconnect nothing may keep the process from ending.
+    try {
+        p_.settings.settings_pass("WRITE");
+    } catch (...) {
+    }
+    p_.app.end(0);
+}
+
+}  // namespace tw

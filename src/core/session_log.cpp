@@ -1,0 +1,74 @@
+#include "core/session_log.hpp"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <stdexcept>
+
+#include "core/file_helpers.hpp"
+#include "program.hpp"
+
+namespace tw {
+
+namespace {
+constexpr const char* log_dialog_title = "Select the Text File Containing Addresses";
+constexpr const char* log_dialog_filter = "Log (*.log)|*.log|Text (*.txt)|*.txt|All (*.*)|*.*";
+}  // namespace
+
+session_log::session_log(program& p) : p_(p) {
+    p_.main.b_clear_log.click.connect([this] { b_clear_log_Click(); });
+    p_.main.b_save_log.click.connect([this] { b_save_log_Click(); });
+}
+
+std::string session_log::stamped(const std::string& text) const {
+    const wall_time now = p_.loop.now();
+    return format_date(now) + " - " + format_time(now) + text;
+}
+
+void session_log::add_line(const std::string& text) { p_.main.o_log.add_item(stamped(text)); }
+
+void session_log::show_last_line() { p_.main.o_log.set_list_index(p_.main.o_log.list_count() - 1); }
+
+void session_log::append_log_line(const std::string& text) {
+    add_line(text);
+    show_last_line();
+}
+
+void session_log::append_empty_line() {
+    p_.main.o_log.add_item("");
+    show_last_line();
+}
+
+void session_log::b_clear_log_Click() {
+    if (p_.ui.message("Are you sure you want to clear the log?", box::yes_no | box::information,
+                      message_title) == box::yes)
+        p_.main.o_log.clear();
+}
+
+void session_log::b_save_log_Click() {
+    if (p_.main.o_log.list_count() > 0) save_log_dialog();
+}
+
+void session_log::save_log_dialog() {
+    if (p_.dialog_directory.empty()) p_.dialog_directory = p_.program_folder;
+    const std::string chosen = native_paths().stored(
+        p_.ui.open_file({log_dialog_title, log_dialog_filter, p_.dialog_directory, ""}));
+    if (chosen.empty()) return;
+    if (auto folder = split_path(chosen).folder) p_.dialog_directory = *folder;
+    // A save that fails must not end the program: tell the user instead.
+    try {
+        save_log_to_file(chosen);
+    } catch (const std::exception& error) {
+        p_.ui.message(std::string("The log could not be saved: ") + error.what(),
+                      box::exclamation, message_title);
+    }
+}
+
+void session_log::save_log_to_file(const std::string& path) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    for (const std::string& line : p_.main.o_log.items()) file << line << "\r\n";
+    file.close();
+    if (!file) throw std::runtime_error(path + ": " + std::strerror(errno));
+}
+
+}  // namespace tw

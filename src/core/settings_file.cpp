@@ -1,0 +1,152 @@
+#include "core/settings_file.hpp"
+
+#include "core/error_log.hpp"
+#include "core/file_helpers.hpp"
+#include "program.hpp"
+
+namespace tw {
+
+namespace {
+
+constexpr const char* section = "Current";
+
+// Any value holding a 'y' in either case is on: "Yes", "y", "yes"; "1",
+// "True" and "on" are off.
+bool is_yes(const std::string& value) { return lower(value).find('y') != std::string::npos; }
+
+const char* yes_no(bool flag) { return flag ? "Yes" : "No"; }
+
+}  // namespace
+
+settings_file::settings_file(program& p) : p_(p) {}
+
+void settings_file::settings_pass(const std::string& mode) {
+    const std::string m = lower(mode);
+    if (m == "read") read_pass();
+    if (m == "write") write_pass();
+}
+
+void settings_file::guarded(const std::function<void()>& step) {
+    try {
+        step();
+    } catch (const std::exception& error) {
+        error_log_append(native_paths().join(p_.program_folder, "log.txt"), p_.loop.now(),
+                         "mod1:errorreadwriteini", error.what());
+    }
+}
+
+std::string settings_file::read(const char* key) {
+    return p_.profiles.read(p_.settings_file_path, section, key);
+}
+
+std::string settings_file::path_in_program_folder(const char* name) const {
+    return native_paths().join(p_.program_folder, name);
+}
+
+void settings_file::read_pass() {
+    frm_main& m = p_.main;
+    guarded([&] {
+        m.o_specific_connect.set_text(read("Specific Connect Time"));
+        m.o_specific_disconnect.set_text(read("Specific Disconnect Time"));
+    });
+    guarded([&] {
+        const char* outbox_key = "Email Outbox Directory";
+        if (!p_.profiles.read(p_.companion_settings_file_path, section, outbox_key).empty()) return;
+        const std::string outbox = path_in_program_folder("outbox");
+        make_directory(outbox);
+        p_.profiles.write(p_.companion_settings_file_path, section, outbox_key, outbox);
+    });
+    guarded([&] {
+        const std::string timeout = read("Timeout");
+        p_.timeout_text = timeout.empty() ? "120" : timeout;
+        m.o_timeout.set_text(p_.timeout_text);
+        const std::string retries = read("Retry Count");
+        p_.retry_count_text = retries.empty() ? "3" : retries;
+        m.o_retry_count.set_text(p_.retry_count_text);
+    });
+    guarded([&] {
+        const std::pair<const char*, check_box*> flags[] = {
+            {"Save Logs", &m.o_save_logs},
+            {"Run Tasks At Connect", &m.o_run_tasks_at_connect},
+            {"Reconnect After Line Drop", &m.o_line_drop},
+            {"Simulated Connection", &m.o_simulated_connection},
+            {"Start Scheduler At Connect", &m.o_start_scheduler_at_connect},
+            {"Disconnect After Last Task", &m.o_disconnect_after_last_task}};
+        for (const auto& [key, box] : flags) box->set_value(is_yes(read(key)) ? 1 : 0);
+    });
+    guarded([&] {
+        p_.default_isp = read("Default ISP");
+        m.l_default_isp.set_caption(p_.default_isp);
+    });
+    // A named file that cannot be opened falls back to the default, which
+    // itself is not checked.
+    const auto file_or_default = [&](const char* key, const char* default_name) {
+        std::string path = read(key);
+        return !path.empty() && file_exists(path) ? path : path_in_program_folder(default_name);
+    };
+    guarded([&] { p_.help_file_path = file_or_default("Help File", "twhelp.htm"); });
+    guarded([&] { p_.task_file_path = file_or_default("Task Ini File", "task.ini"); });
+    guarded([&] {
+        const std::string folder = read("Log Directory");
+        p_.log_directory = folder.empty() ? path_in_program_folder("logs") : folder;
+        make_directory(p_.log_directory);
+    });
+    guarded([&] {
+        const std::string folder = read("Last Directory");
+        p_.last_directory = folder.empty() ? p_.program_folder : folder;
+    });
+    guarded([&] {
+        const std::string phonebook = read("RAS Phonebook");
+        p_.phonebook_path =
+            phonebook.empty()
+                ? native_paths().join(native_paths().join(p_.system_dir, "ras"), "rasphone.pbk")
+                : phonebook;
+        if (!file_exists(p_.phonebook_path)) p_.phonebook_path.clear();
+    });
+    guarded([&] {
+        p_.browser_path = read("Browser");
+        if (!file_exists(p_.browser_path)) p_.browser_path.clear();
+    });
+    read_done_ = true;
+}
+
+// All keys go to the file in one write. Before the first READ no text value
+// has been set, so their keys are removed instead of written: a new file then
+// holds only the Yes/No keys.
+void settings_file::write_pass() {
+    guarded([&] {
+        p_.profiles.batch(p_.settings_file_path, [&](ini_document& file) {
+            const auto put = [&](const char* key, const std::optional<std::string>& value) {
+                file.write(section, key, value);
+            };
+            const auto text = [&](const std::string& value) {
+                return read_done_ ? std::optional<std::string>(value) : std::nullopt;
+            };
+            put("Directory", std::nullopt);
+            put("Help File", text(p_.help_file_path));
+            put("Browser", text(p_.browser_path));
+            put("RAS Phonebook", text(p_.phonebook_path));
+            put("Last Directory", text(p_.last_directory));
+            put("Task Ini File", text(p_.task_file_path));
+            put("Default ISP", text(p_.default_isp));
+            put("Specific Connect Time", text(p_.specific_connect_time));
+            put("Specific Disconnect Time", text(p_.specific_disconnect_time));
+            put("Timeout", text(p_.timeout_text));
+            put("Retry Count", text(p_.retry_count_text));
+            put("Save Logs", yes_no(p_.save_logs));
+            put("Run Tasks At Connect", yes_no(p_.run_tasks_at_connect));
+            put("Reconnect After Line Drop", yes_no(p_.reconnect_on_line_drop));
+            // Only a visible box may change the key; the window never shows it,
+            // so the key is left as the user typed it into the file.
+            if (p_.main.o_simulated_connection.visible())
+                put("Simulated Connection",
+                    p_.simulate_connection ? std::optional<std::string>("Yes") : std::nullopt);
+            put("Start Scheduler At Connect", yes_no(p_.start_scheduler_at_connect));
+            put("Disconnect After Last Task", yes_no(p_.disconnect_after_last_task));
+        });
+    });
+    if (p_.save_logs)
+        guarded([&] { p_.log.save_log_to_file(native_paths().join(p_.log_directory, "last.log")); });
+}
+
+}  // namespace tw

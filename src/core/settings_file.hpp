@@ -1,0 +1,33 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace tw {
+
+class program;
+
+// Moves every option between the settings file and memory. "READ" loads
+// each option into its control (whose handler copies it into the program's
+// values) and applies the defaults; "WRITE" stores them all. Any other mode
+// does nothing; the mode is compared without regard to case.
+class settings_file {
+public:
+    explicit settings_file(program& p);
+
+    void settings_pass(const std::string& mode);
+
+private:
+    void read_pass();
+    void write_pass();
+    // Runs one step; an error costs only that step and goes to the error log.
+    void guarded(const std::function<void()>& step);
+
+    std::string read(const char* key);
+    std::string path_in_program_folder(const char* name) const;
+
+    program& p_;
+    bool read_done_ = false;
+};
+
+}  // namespace tw

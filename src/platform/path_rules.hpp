@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tw {
+
+// How this platform spells paths. POSIX file names are case-sensitive, so
+// there a picked path keeps its case (lower-casing it would name another,
+// missing file); Windows stores picked paths in lower case. Comparisons made
+// on lower-cased paths lower-case a copy on every platform.
+struct path_rules {
+    char separator;
+    bool case_sensitive;
+
+    // The path as the program stores it after a pick in a file dialog.
+    std::string stored(std::string path) const;
+    // folder + separator + name
+    std::string join(std::string_view folder, std::string_view name) const;
+
+    static path_rules windows() { return {'\\', false}; }
+    static path_rules posix() { return {'/', true}; }
+};
+
+// The rules of the platform the program was built for.
+const path_rules& native_paths();
+
+// ASCII lower case, as the program compares names.
+std::string lower(std::string text);
+// Without leading and trailing blanks.
+std::string trim(std::string_view text);
+
+}  // namespace tw

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/system_info.hpp"
+
+namespace tw {
+
+// The POSIX machine. It reports the NT family, whose phone book is a file
+// handed to the dialer. The program folder is the executable's folder, so a
+// copied program is self-contained; when that folder is not writable (an
+// install under /usr/bin) it is ${XDG_CONFIG_HOME:-$HOME/.config}/tarnwick,
+// created on first use, or every setting would be lost at each exit.
+// The system folder is $TARNWICK_SYSTEM_DIR, else the program folder.
+class posix_system_info : public system_info {
+public:
+    posix_system_info();
+
+    int platform_number() const override { return 2; }
+    std::string system_directory() const override { return system_directory_; }
+    std::string program_folder() const override { return program_folder_; }
+
+private:
+    std::string program_folder_;
+    std::string system_directory_;
+};
+
+}  // namespace tw

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace tw {
+
+// A started program.
+class process {
+public:
+    virtual ~process() = default;
+    // True once the program has ended (it is reaped then); never blocks.
+    virtual bool has_ended() = 0;
+};
+
+// Starts programs. `command_line` is the text handed to the program after
+// its own name (" -q report.txt"); how it becomes arguments is the
+// platform's rule.
+class processes {
+public:
+    virtual ~processes() = default;
+    // nullptr when the program could not be started.
+    virtual std::unique_ptr<process> start(const std::string& application,
+                                           const std::string& command_line) = 0;
+};
+
+}  // namespace tw

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+namespace tw {
+
+// Facts about the machine the program runs on.
+class system_info {
+public:
+    virtual ~system_info() = default;
+
+    // 0 win32s, 1 win95, 2 winnt (the POSIX build reports 2).
+    virtual int platform_number() const = 0;
+    // The system folder; the default phone book lies in its "ras" folder.
+    virtual std::string system_directory() const = 0;
+    // The folder that holds the program's own files, without a trailing separator.
+    virtual std::string program_folder() const = 0;
+};
+
+}  // namespace tw

@@ -1,0 +1,33 @@
+#include "program.hpp"
+
+namespace tw {
+
+program::program(const services& s)
+    : loop(s.loop),
+      ui(s.ui),
+      ctrl_RAS(s.dialer),
+      programs(s.programs),
+      system(s.system),
+      app(s.app),
+      log(*this),
+      settings(*this),
+      window(*this),
+      phonebook(*this),
+      launcher(*this),
+      tasks(*this),
+      dialing(*this),
+      session(*this),
+      disconnecting(*this),
+      life(*this) {
+    add_timers();
+}
+
+program::~program() {
+    for (timer* t : controls.timers()) loop.remove_timer(*t);
+}
+
+void program::add_timers() {
+    for (timer* t : controls.timers()) loop.add_timer(*t);
+}
+
+}  // namespace tw

@@ -1,0 +1,119 @@
+#pragma once
+
+#include <string>
+
+#include "connection/connected_session.hpp"
+#include "connection/dial_controller.hpp"
+#include "connection/dialer.hpp"
+#include "connection/disconnector.hpp"
+#include "connection/phone_book.hpp"
+#include "core/lifecycle.hpp"
+#include "core/session_log.hpp"
+#include "core/settings_file.hpp"
+#include "platform/application.hpp"
+#include "platform/processes.hpp"
+#include "platform/profile_store.hpp"
+#include "platform/system_info.hpp"
+#include "scheduler/task_file.hpp"
+#include "scheduler/task_launcher.hpp"
+#include "toolkit/dialogs.hpp"
+#include "toolkit/event_loop.hpp"
+#include "ui/frm_controls.hpp"
+#include "ui/frm_main.hpp"
+#include "ui/main_window.hpp"
+
+namespace tw {
+
+// The platform services the program runs on; real ones in the app, doubles in tests.
+struct services {
+    event_loop& loop;
+    tw::dialogs& ui;
+    tw::dialer& dialer;
+    tw::processes& programs;
+    system_info& system;
+    application& app;
+};
+
+// The title of every message box but the start-up check of the dialer.
+inline constexpr const char* message_title = "Tarnwick v1.20";
+
+// The whole program: its forms, its program-wide values, its services and one
+// object per subsystem. The constructor wires control events to handlers;
+// start_up() then runs the program's start.
+class program {
+public:
+    explicit program(const services& s);
+    ~program();
+    program(const program&) = delete;
+    program& operator=(const program&) = delete;
+
+    // Services.
+    event_loop& loop;
+    dialogs& ui;
+    dialer& ctrl_RAS;
+    tw::processes& programs;  // starts the programs of tasks
+    system_info& system;
+    application& app;
+    profile_store profiles;
+
+    // Forms.
+    frm_main main;
+    frm_controls controls;
+
+    // Paths, set at start-up and by the settings pass.
+    std::string program_folder;  // no trailing separator
+    std::string settings_file_path;
+    std::string companion_settings_file_path;
+    std::string system_dir;
+    std::string help_file_path;
+    std::string task_file_path;
+    std::string log_directory;
+    std::string last_directory;
+    std::string phonebook_path;
+    std::string browser_path;
+    std::string dialog_directory;
+    std::string mail_account_file_path;
+    std::string os_platform;
+
+    // Option texts.
+    std::string specific_connect_time;
+    std::string specific_disconnect_time;
+    std::string timeout_text;
+    std::string retry_count_text;
+    std::string default_isp;
+
+    // Option flags.
+    bool save_logs = false;
+    bool run_tasks_at_connect = false;
+    bool reconnect_on_line_drop = false;
+    bool simulate_connection = false;
+    bool start_scheduler_at_connect = false;
+    bool disconnect_after_last_task = false;
+
+    // Connection values.
+    int redial_count = 0;
+    bool force_disconnect = false;
+    double dial_started_at = 0;
+    double connected_at = 0;
+    double countdown_tick_at = 0;
+
+    // Subsystems.
+    session_log log;
+    settings_file settings;
+    main_window window;
+    phone_book phonebook;
+    task_launcher launcher;
+    task_file tasks;
+    dial_controller dialing;
+    connected_session session;
+    disconnector disconnecting;
+    lifecycle life;
+
+    // The text of the status bar.
+    void set_status(std::string text) { main.o_statusbar.set_text(std::move(text)); }
+
+private:
+    void add_timers();
+};
+
+}  // namespace tw

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <string>
+
+namespace tw {
+
+class window;
+
+// Message-box flags and answers, as the program's messages name them.
+namespace box {
+constexpr int ok_only = 0;
+constexpr int yes_no = 4;
+constexpr int critical = 16;
+constexpr int exclamation = 48;
+constexpr int information = 64;
+
+constexpr int ok = 1;
+constexpr int cancel = 2;
+constexpr int yes = 6;
+constexpr int no = 7;
+}  // namespace box
+
+// What the common file-open dialog is asked to show. The filter is the
+// "Description|*.ext|Description|*.ext" form.
+struct file_request {
+    std::string title;
+    std::string filter;
+    std::string initial_folder;
+    std::string file_name;
+};
+
+struct size_twips {
+    int width;
+    int height;
+};
+
+// Everything that asks the user something or shows a form modally.
+class dialogs {
+public:
+    virtual ~dialogs() = default;
+
+    // Shows a message box; returns the answer (box::ok, box::yes, box::no, ...).
+    virtual int message(const std::string& text, int flags, const std::string& title) = 0;
+    // The chosen file's path, or "" when the user cancelled.
+    virtual std::string open_file(const file_request& request) = 0;
+    // Shows `form` modally and returns when it is closed.
+    virtual void show_modal(window& form) = 0;
+    virtual void beep() = 0;
+    // The screen's size, for centring forms.
+    virtual size_twips screen_size() const { return {28800, 16200}; }
+};
+
+}  // namespace tw

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "toolkit/control.hpp"
+
+namespace tw {
+
+class frame : public control {
+public:
+    const std::string& caption() const { return caption_; }
+    void set_caption(std::string caption) { update(caption_, std::move(caption)); }
+
+private:
+    std::string caption_;
+};
+
+}  // namespace tw

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "toolkit/event_loop.hpp"
+
+namespace tw {
+
+// A simulated clock for tests: waiting advances simulated time to the next
+// due timer (in bounded steps) and fires due timers in order, so a day of
+// scheduling runs in well under a second.
+//
+// While `pace_in_real_time` is on, every advance also sleeps that long in
+// real time, for tests that wait on real child processes.
+class virtual_event_loop : public event_loop {
+public:
+    // Longest single advance of do_events(): keeps "while not done: let
+    // events run" loops fine-grained even when no timer is due.
+    static constexpr double step_seconds = 0.01;
+
+    explicit virtual_event_loop(wall_time start = make_wall_time(2026, 12, 6, 12, 0, 0));
+
+    double clock() const override { return clock_; }
+    wall_time now() const override;
+    void do_events() override;
+    void wait(double max_seconds) override;
+    void add_timer(timer& t) override;
+    void remove_timer(timer& t) override;
+
+    // Sets the wall clock; the monotonic clock goes on from where it is.
+    void set_now(wall_time t);
+    void pace_in_real_time(bool on) { real_time_ = on; }
+
+    // Lets simulated time pass while events run.
+    void run_for(double seconds);
+    // Runs until `done` holds or `max_seconds` have passed; returns `done()`.
+    bool run_until(const std::function<bool()>& done, double max_seconds = 24 * 3600.0);
+
+private:
+    struct armed_timer {
+        timer* t;
+        double due;
+    };
+
+    void advance_to(double target);
+    void fire_due_timers();
+    double next_due() const;
+
+    double clock_ = 1000.0;  // a monotonic reading, unrelated to the wall clock
+    wall_time wall_at_zero_;
+    bool real_time_ = false;
+    std::vector<armed_timer> timers_;
+};
+
+}  // namespace tw

@@ -1,0 +1,77 @@
+#include "ui/main_window.hpp"
+
+#include <cstdio>
+
+#include "program.hpp"
+
+namespace tw {
+
+namespace {
+constexpr int fixed_width = 6135;
+constexpr int fixed_height = 4755;
+}  // namespace
+
+main_window::main_window(program& p) : p_(p) {
+    connect_option_handlers();
+    p_.main.form.resize.connect([this] { frm_main_Form_Resize(); });
+}
+
+void main_window::connect_option_handlers() {
+    frm_main& m = p_.main;
+    const auto mirror_text = [](text_box& box, std::string& value) {
+        box.change.connect([&box, &value] { value = box.text(); });
+    };
+    mirror_text(m.o_timeout, p_.timeout_text);
+    mirror_text(m.o_retry_count, p_.retry_count_text);
+    mirror_text(m.o_specific_connect, p_.specific_connect_time);
+    mirror_text(m.o_specific_disconnect, p_.specific_disconnect_time);
+
+    // A greyed box (value 2) counts as not ticked.
+    const auto mirror_flag = [](check_box& box, bool& flag) {
+        box.click.connect([&box, &flag] { flag = box.ticked(); });
+    };
+    mirror_flag(m.o_disconnect_after_last_task, p_.disconnect_after_last_task);
+    mirror_flag(m.o_run_tasks_at_connect, p_.run_tasks_at_connect);
+    mirror_flag(m.o_start_scheduler_at_connect, p_.start_scheduler_at_connect);
+    mirror_flag(m.o_line_drop, p_.reconnect_on_line_drop);
+    mirror_flag(m.o_simulated_connection, p_.simulate_connection);
+    mirror_flag(m.o_save_logs, p_.save_logs);
+}
+
+void main_window::frm_main_Form_Resize() {
+    window& form = p_.main.form;
+    if (form.state() == window_state::maximized) form.set_state(window_state::normal);
+    if (form.state() == window_state::normal) {
+        form.set_caption(message_title);
+        form.set_size(fixed_width, fixed_height);
+    }
+}
+
+void main_window::center_form(window& form) {
+    p_.app.set_mouse_pointer(application::hourglass);
+    const size_twips screen = p_.ui.screen_size();
+    form.move_to(static_cast<int>(screen.width / 2.0 - form.width() / 2.0),
+                 static_cast<int>(screen.height / 2.0 - form.height() / 2.0));
+    p_.app.set_mouse_pointer(application::default_pointer);
+}
+
+void main_window::fill_choice_lists() {
+    frm_main& m = p_.main;
+    m.o_task_start_time.clear();
+    m.o_task_stop_time.clear();
+    char time[8];
+    for (int hour = 0; hour < 24; ++hour)
+        for (int minute = 0; minute < 60; minute += 10) {
+            std::snprintf(time, sizeof time, "%02d:%02d", hour, minute);
+            m.o_task_start_time.add_item(time);
+            m.o_task_stop_time.add_item(time);
+        }
+    m.o_task_interval.clear();
+    for (int minutes = 10; minutes <= 50; minutes += 10)
+        m.o_task_interval.add_item(std::to_string(minutes) + " minutes");
+    m.o_task_interval.add_item("1 hour");
+    for (int hours = 2; hours <= 12; ++hours)
+        m.o_task_interval.add_item(std::to_string(hours) + " hours");
+}
+
+}  // namespace tw

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/processes.hpp"
+#include "toolkit/event_loop.hpp"
+
+namespace tw::testing {
+
+struct started_program {
+    std::string application;
+    std::string command_line;
+    double started_at;
+};
+
+// Programs that run for a set simulated time (1 s unless told) and record
+// how they were started.
+class fake_processes : public processes {
+public:
+    explicit fake_processes(event_loop& loop) : loop_(loop) {}
+
+    void set_run_seconds(const std::string& application, double seconds) {
+        run_seconds_[application] = seconds;
+    }
+    // Starting `application` fails, as a file that is no program does.
+    void refuse(const std::string& application) { refused_.push_back(application); }
+
+    const std::vector<started_program>& started() const { return started_; }
+
+    std::unique_ptr<process> start(const std::string& application,
+                                   const std::string& command_line) override;
+
+private:
+    event_loop& loop_;
+    std::map<std::string, double> run_seconds_;
+    std::vector<std::string> refused_;
+    std::vector<started_program> started_;
+};
+
+}  // namespace tw::testing

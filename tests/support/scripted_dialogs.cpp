@@ -1,0 +1,39 @@
+#include "scripted_dialogs.hpp"
+
+#include <gtest/gtest.h>
+
+namespace tw::testing {
+
+scripted_dialogs::~scripted_dialogs() {
+    for (const auto& e : expected_) ADD_FAILURE() << "expected message never shown: " << e.text;
+}
+
+void scripted_dialogs::expect_message(std::string text, int answer) {
+    expected_.push_back({std::move(text), answer});
+}
+
+void scripted_dialogs::answer_file_dialog(std::string path) {
+    file_answers_.push_back(std::move(path));
+}
+
+int scripted_dialogs::message(const std::string& text, int flags, const std::string& title) {
+    messages_.push_back({text, flags, title});
+    if (expected_.empty()) {
+        ADD_FAILURE() << "unexpected message box: " << title << ": " << text;
+        return box::ok;
+    }
+    const expected next = expected_.front();
+    expected_.pop_front();
+    EXPECT_EQ(next.text, text);
+    return next.answer;
+}
+
+std::string scripted_dialogs::open_file(const file_request& request) {
+    file_requests_.push_back(request);
+    if (file_answers_.empty()) return "";
+    std::string answer = file_answers_.front();
+    file_answers_.pop_front();
+    return answer;
+}
+
+}  // namespace tw::testing

@@ -1,0 +1,55 @@
+#include "test_program.hpp"
+
+namespace tw::testing {
+
+namespace {
+
+services make_services(virtual_event_loop& loop, scripted_dialogs& dialogs, dialer& d,
+                       processes& p, system_info& s, application& a) {
+    return {loop, dialogs, d, p, s, a};
+}
+
+std::string phonebook_path(const std::string& system_dir) {
+    return system_dir + "/ras/rasphone.pbk";
+}
+
+}  // namespace
+
+test_program::test_program(test_options options)
+    : system_dir(folder / "system"),
+      system(folder.path().string(), system_dir, options.platform),
+      dialer(loop, phonebook_path(system_dir)),
+      fakes(loop),
+      app(options.command_line),
+      prog(make_services(loop, dialogs, dialer,
+                         options.real_processes ? *options.real_processes : fakes, system, app)) {
+    std::filesystem::create_directories(system_dir + "/ras");
+    if (!options.phone_book.empty()) {
+        write_file(phonebook_path(system_dir), options.phone_book);
+        dialer.refresh();
+    }
+}
+
+void test_program::drive(const std::function<void()>& step) {
+    if (ended()) return;
+    try {
+        step();
+    } catch (const process_ended& end) {
+        exit_code = end.exit_code;
+    }
+}
+
+bool test_program::run_until(const std::function<bool()>& done, double max_seconds) {
+    bool result = false;
+    drive([&] { result = loop.run_until(done, max_seconds); });
+    return result || done();
+}
+
+std::vector<std::string> test_program::log_texts() const {
+    std::vector<std::string> texts;
+    for (const std::string& line : prog.main.o_log.items())
+        texts.push_back(line.size() >= stamp_length ? line.substr(stamp_length) : line);
+    return texts;
+}
+
+}  // namespace tw::testing

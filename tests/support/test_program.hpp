@@ -1,0 +1,87 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "connection/dialers/simulated_dialer.hpp"
+#include "fake_processes.hpp"
+#include "program.hpp"
+#include "scripted_dialogs.hpp"
+#include "temp_folder.hpp"
+#include "test_application.hpp"
+#include "toolkit/virtual_event_loop.hpp"
+
+namespace tw::testing {
+
+class fixed_system_info : public system_info {
+public:
+    fixed_system_info(std::string program_folder, std::string system_directory, int platform)
+        : program_folder_(std::move(program_folder)),
+          system_directory_(std::move(system_directory)),
+          platform_(platform) {}
+    int platform_number() const override { return platform_; }
+    std::string system_directory() const override { return system_directory_; }
+    std::string program_folder() const override { return program_folder_; }
+
+private:
+    std::string program_folder_;
+    std::string system_directory_;
+    int platform_;
+};
+
+struct test_options {
+    // Written to <system folder>/ras/rasphone.pbk unless empty.
+    std::string phone_book = "[MyISP]\r\n";
+    std::string command_line;
+    int platform = 2;
+    // Real processes for launcher tests; fake ones when null.
+    processes* real_processes = nullptr;
+};
+
+// A whole program on the simulated clock in a temp program folder, with
+// scripted dialogs, the simulated dialer and fake processes. The program
+// folder is `folder`, the system folder `folder/system`.
+class test_program {
+public:
+    explicit test_program(test_options options = {});
+
+    temp_folder folder;
+    std::string system_dir;
+    virtual_event_loop loop;
+    scripted_dialogs dialogs;
+    fixed_system_info system;
+    simulated_dialer dialer;
+    fake_processes fakes;
+    test_application app;
+    program prog;
+
+    frm_main& main() { return prog.main; }
+    frm_controls& controls() { return prog.controls; }
+
+    // Runs `step` as the program's own code would; an end of the process
+    // is caught and recorded in exit_code.
+    void drive(const std::function<void()>& step);
+    void start_up() { drive([this] { prog.life.start_up(); }); }
+    void shutdown() { drive([this] { prog.life.shutdown(); }); }
+    void click(button& b) { drive([&b] { b.click(); }); }
+    void run_for(double seconds) { drive([&] { loop.run_for(seconds); }); }
+    bool run_until(const std::function<bool()>& done, double max_seconds = 24 * 3600.0);
+
+    bool ended() const { return exit_code.has_value(); }
+    std::optional<int> exit_code;
+
+    // The log's lines without their stamps ("" for separator lines).
+    std::vector<std::string> log_texts() const;
+    // A file of the program folder.
+    std::string file(const std::string& name) const { return read_file(folder / name); }
+    void write(const std::string& name, const std::string& bytes) const {
+        write_file(folder / name, bytes);
+    }
+};
+
+// "mm-dd-yyyy - hh:mm:ss"
+constexpr std::size_t stamp_length = 21;
+
+}  // namespace tw::testing
