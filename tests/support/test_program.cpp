@@ -21,7 +21,8 @@ test_program::test_program(test_options options)
       dialer(loop, phonebook_path(system_dir)),
       fakes(loop),
       app(options.command_line),
-      prog(make_services(loop, dialogs, dialer,
+      prog(make_services(loop, dialogs,
+                         options.ras_available ? static_cast<tw::dialer&>(dialer) : absent_dialer,
                          options.real_processes ? *options.real_processes : fakes, system, app)) {
     std::filesystem::create_directories(system_dir + "/ras");
     if (!options.phone_book.empty()) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "connection/dialers/no_dialer.hpp"
 #include "connection/dialers/simulated_dialer.hpp"
 #include "fake_processes.hpp"
 #include "program.hpp"
@@ -34,8 +35,10 @@ private:
 struct test_options {
     // Written to <system folder>/ras/rasphone.pbk unless empty.
     std::string phone_book = "[MyISP]\r\n";
-    std::string command_line;
+    std::string command_line = "";
     int platform = 2;
+    // False: a machine without remote access.
+    bool ras_available = true;
     // Real processes for launcher tests; fake ones when null.
     processes* real_processes = nullptr;
 };
@@ -53,6 +56,7 @@ public:
     scripted_dialogs dialogs;
     fixed_system_info system;
     simulated_dialer dialer;
+    no_dialer absent_dialer;
     fake_processes fakes;
     test_application app;
     program prog;

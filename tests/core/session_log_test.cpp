@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "test_program.hpp"
+
+namespace tw {
+namespace {
+
+using testing::test_program;
+
+struct logged_program : test_program {
+    logged_program() {
+        loop.set_now(make_wall_time(1999, 12, 5, 8, 30, 0));
+        start_up();
+    }
+};
+
+TEST(session_log, lines_are_stamped_and_the_newest_is_selected) {
+    logged_program p;
+    p.prog.log.append_log_line(" Connected to MyISP");
+    p.prog.log.append_empty_line();
+    const list_box& log = p.main().o_log;
+    ASSERT_EQ(log.list_count(), 2);
+    EXPECT_EQ(log.item(0), "12-05-1999 - 08:30:00 Connected to MyISP");
+    EXPECT_EQ(log.item(1), "");
+    EXPECT_EQ(log.list_index(), 1);
+}
+
+TEST(session_log, clearing_asks_first) {
+    logged_program p;
+    p.prog.log.append_log_line(" one");
+    p.dialogs.expect_message("Are you sure you want to clear the log?", box::no);
+    p.main().b_clear_log.click();
+    EXPECT_EQ(p.main().o_log.list_count(), 1);
+    EXPECT_EQ(p.dialogs.messages().back().flags, 68);
+    p.dialogs.expect_message("Are you sure you want to clear the log?", box::yes);
+    p.main().b_clear_log.click();
+    EXPECT_EQ(p.main().o_log.list_count(), 0);
+}
+
+TEST(session_log, saving_an_empty_log_shows_no_dialog) {
+    logged_program p;
+    p.main().b_save_log.click();
+    EXPECT_TRUE(p.dialogs.file_requests().empty());
+}
+
+TEST(session_log, save_writes_crlf_lines_keeps_the_name_and_remembers_the_folder) {
+    logged_program p;
+    p.prog.log.append_log_line(" one");
+    p.prog.log.append_empty_line();
+    p.prog.log.append_log_line(" two");
+    std::filesystem::create_directories(p.folder / "Saved");
+    p.dialogs.answer_file_dialog(p.folder / "Saved/Report.LOG");
+    p.main().b_save_log.click();
+    p.main().b_save_log.click();  // cancelled: the folder stays
+
+    const auto& requests = p.dialogs.file_requests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[0].title, "Select the Text File Containing Addresses");
+    EXPECT_EQ(requests[0].filter, "Log (*.log)|*.log|Text (*.txt)|*.txt|All (*.*)|*.*");
+    EXPECT_EQ(requests[0].initial_folder, p.folder.path().string());
+    EXPECT_EQ(requests[1].initial_folder, p.folder / "Saved/");
+    // File names are case-sensitive here, so the chosen name is kept.
+    EXPECT_EQ(p.file("Saved/Report.LOG"),
+              "12-05-1999 - 08:30:00 one\r\n\r\n12-05-1999 - 08:30:00 two\r\n");
+}
+
+TEST(session_log, a_save_that_cannot_write_tells_the_user_and_goes_on) {
+    logged_program p;
+    p.prog.log.append_log_line(" one");
+    std::filesystem::create_directories(p.folder / "taken.log");
+    p.dialogs.answer_file_dialog(p.folder / "taken.log");
+    p.dialogs.expect_message("The log could not be saved: " + (p.folder / "taken.log") +
+                             ": Is a directory");
+    p.main().b_save_log.click();
+    EXPECT_FALSE(p.ended());
+}
+
+TEST(session_log, last_log_holds_the_run_when_save_logs_is_on) {
+    logged_program p;
+    p.main().o_save_logs.set_value(1);
+    p.prog.log.append_log_line(" Connected to MyISP");
+    p.prog.log.append_empty_line();
+    p.shutdown();
+    EXPECT_EQ(p.file("logs/last.log"), "12-05-1999 - 08:30:00 Connected to MyISP\r\n\r\n");
+}
+
+TEST(session_log, a_last_log_that_cannot_be_written_goes_to_the_error_log) {
+    logged_program p;
+    p.main().o_save_logs.set_value(1);
+    std::filesystem::create_directories(p.folder / "logs/last.log");
+    p.shutdown();
+    EXPECT_EQ(p.exit_code, 0);
+    EXPECT_NE(p.file("log.txt").find("mod1:errorreadwriteini"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tw

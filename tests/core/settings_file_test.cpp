@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "test_program.hpp"
+
+namespace tw {
+namespace {
+
+using testing::test_program;
+
+constexpr const char* first_start_file =
+    "[Current]\r\n"
+    "Save Logs=No\r\n"
+    "Run Tasks At Connect=No\r\n"
+    "Reconnect After Line Drop=No\r\n"
+    "Start Scheduler At Connect=No\r\n"
+    "Disconnect After Last Task=No\r\n";
+
+TEST(settings_file, first_start_writes_only_the_yes_no_keys_then_reads_the_defaults) {
+    test_program p;
+    p.start_up();
+    EXPECT_EQ(p.file("tw.ini"), first_start_file);
+    EXPECT_EQ(p.main().o_timeout.text(), "120");
+    EXPECT_EQ(p.main().o_retry_count.text(), "3");
+    EXPECT_EQ(p.prog.task_file_path, p.folder / "task.ini");
+    EXPECT_EQ(p.prog.help_file_path, p.folder / "twhelp.htm");
+    EXPECT_EQ(p.prog.log_directory, p.folder / "logs");
+    EXPECT_EQ(p.prog.last_directory, p.folder.path().string());
+    EXPECT_EQ(p.prog.phonebook_path, p.system_dir + "/ras/rasphone.pbk");
+    EXPECT_TRUE(std::filesystem::is_directory(p.folder / "logs"));
+    EXPECT_TRUE(std::filesystem::is_directory(p.folder / "outbox"));
+    EXPECT_EQ(p.file("fcd.ini"),
+              "[Current]\r\nEmail Outbox Directory=" + (p.folder / "outbox") + "\r\n");
+}
+
+TEST(settings_file, the_write_at_the_end_stores_every_key_in_order) {
+    test_program p;
+    p.start_up();
+    p.shutdown();
+    EXPECT_EQ(p.exit_code, 0);
+    const std::string f = p.folder.path().string();
+    EXPECT_EQ(p.file("tw.ini"),
+              "[Current]\r\n"
+              "Save Logs=No\r\n"
+              "Run Tasks At Connect=No\r\n"
+              "Reconnect After Line Drop=No\r\n"
+              "Start Scheduler At Connect=No\r\n"
+              "Disconnect After Last Task=No\r\n"
+              "Help File=" + f + "/twhelp.htm\r\n"
+              "Browser=\r\n"
+              "RAS Phonebook=" + p.system_dir + "/ras/rasphone.pbk\r\n"
+              "Last Directory=" + f + "\r\n"
+              "Task Ini File=" + f + "/task.ini\r\n"
+              "Default ISP=\r\n"
+              "Specific Connect Time=\r\n"
+              "Specific Disconnect Time=\r\n"
+              "Timeout=120\r\n"
+              "Retry Count=3\r\n");
+}
+
+TEST(settings_file, booleans_are_on_when_the_value_holds_a_y) {
+    test_program p;
+    p.write("tw.ini",
+            "[Current]\r\nSave Logs=yes\r\nRun Tasks At Connect=Y\r\nReconnect After Line Drop=1\r\n"
+            "Start Scheduler At Connect=True\r\nDisconnect After Last Task=on\r\n"
+            "Simulated Connection=  y  \r\nTimeout=\r\nRetry Count=\r\n");
+    p.start_up();
+    EXPECT_TRUE(p.prog.save_logs);
+    EXPECT_TRUE(p.prog.run_tasks_at_connect);
+    EXPECT_FALSE(p.prog.reconnect_on_line_drop);
+    EXPECT_FALSE(p.prog.start_scheduler_at_connect);
+    EXPECT_FALSE(p.prog.disconnect_after_last_task);
+    EXPECT_TRUE(p.prog.simulate_connection);
+    EXPECT_EQ(p.main().o_save_logs.value(), 1);
+    EXPECT_EQ(p.main().o_timeout.text(), "120");
+    EXPECT_EQ(p.main().o_retry_count.text(), "3");
+}
+
+TEST(settings_file, paths_that_cannot_be_opened_fall_back) {
+    test_program p({.phone_book = ""});
+    p.write("tw.ini",
+            "[Current]\r\nHelp File=/nowhere/help.htm\r\nTask Ini File=/nowhere/t.ini\r\n"
+            "Browser=/nowhere/browser\r\n");
+    p.start_up();
+    EXPECT_EQ(p.prog.help_file_path, p.folder / "twhelp.htm");
+    EXPECT_EQ(p.prog.task_file_path, p.folder / "task.ini");
+    EXPECT_EQ(p.prog.browser_path, "");
+    EXPECT_EQ(p.prog.phonebook_path, "") << "no phone book in the system folder";
+}
+
+TEST(settings_file, named_files_that_exist_are_kept_trimmed) {
+    test_program p;
+    p.write("my tasks.ini", "");
+    p.write("tw.ini", "[Current]\r\nTask Ini File=  " + (p.folder / "my tasks.ini") + "\r\n");
+    p.start_up();
+    EXPECT_EQ(p.prog.task_file_path, p.folder / "my tasks.ini");
+}
+
+TEST(settings_file, every_write_removes_directory_and_leaves_hand_set_keys_alone) {
+    test_program p;
+    p.write("tw.ini",
+            "[Current]\r\nDirectory=c:\\old\r\nSimulated Connection=Yes\r\n"
+            "Log Directory=" + (p.folder / "my logs") + "\r\n");
+    p.start_up();
+    EXPECT_TRUE(std::filesystem::is_directory(p.folder / "my logs"));
+    p.shutdown();
+    const std::string file = p.file("tw.ini");
+    EXPECT_EQ(file.find("Directory=c:"), std::string::npos);
+    EXPECT_NE(file.find("Simulated Connection=Yes\r\n"), std::string::npos);
+    EXPECT_NE(file.find("Log Directory=" + (p.folder / "my logs") + "\r\n"), std::string::npos);
+}
+
+TEST(settings_file, the_mode_is_read_without_regard_to_case_and_others_do_nothing) {
+    test_program p;
+    p.start_up();
+    p.write("tw.ini", "[Current]\r\nTimeout=45\r\n");
+    p.prog.settings.settings_pass("read");
+    EXPECT_EQ(p.main().o_timeout.text(), "45");
+    p.prog.settings.settings_pass("WRONG");
+    EXPECT_EQ(p.file("tw.ini"), "[Current]\r\nTimeout=45\r\n");
+}
+
+TEST(settings_file, a_failed_write_goes_to_the_error_log_and_the_program_ends_anyway) {
+    test_program p;
+    std::filesystem::create_directories(p.folder / "tw.ini");  // cannot be replaced by a file
+    p.write("tw.ini/keep", "");
+    p.start_up();
+    p.shutdown();
+    EXPECT_EQ(p.exit_code, 0);
+    const std::string log = p.file("log.txt");
+    EXPECT_NE(log.find("  mod1:errorreadwriteini\r\n"), std::string::npos) << log;
+    EXPECT_NE(log.find(std::string(80, '-') + "\r\n"), std::string::npos);
+    EXPECT_EQ(log.substr(10, 3), " - ");
+}
+
+TEST(settings_file, settings_survive_a_restart) {
+    std::string saved;
+    {
+        test_program p({.phone_book = "[Office]\r\n[MyISP]\r\n"});
+        p.start_up();
+        p.main().o_disconnect_after_last_task.set_value(1);
+        p.main().o_line_drop.set_value(1);
+        p.main().o_timeout.set_text("45");
+        p.main().o_retry_count.set_text("7");
+        p.prog.default_isp = "MyISP";
+        p.shutdown();
+        saved = p.file("tw.ini");
+    }
+    test_program p({.phone_book = "[Office]\r\n[MyISP]\r\n"});
+    p.write("tw.ini", saved);
+    p.start_up();
+    EXPECT_EQ(p.main().o_disconnect_after_last_task.value(), 1);
+    EXPECT_EQ(p.main().o_line_drop.value(), 1);
+    EXPECT_EQ(p.main().o_run_tasks_at_connect.value(), 0);
+    EXPECT_EQ(p.main().o_timeout.text(), "45");
+    EXPECT_EQ(p.main().o_retry_count.text(), "7");
+    EXPECT_EQ(p.main().l_default_isp.caption(), "MyISP");
+}
+
+}  // namespace
+}  // namespace tw

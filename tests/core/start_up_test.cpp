@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "test_program.hpp"
+
+namespace tw {
+namespace {
+
+using testing::test_program;
+
+TEST(start_up, without_remote_access_it_says_so_and_ends_before_writing_anything) {
+    test_program p({.ras_available = false});
+    p.dialogs.expect_message(
+        "RAS Services are not available.  This program will not function without them.");
+    p.start_up();
+    EXPECT_EQ(p.exit_code, 1);
+    ASSERT_EQ(p.dialogs.messages().size(), 1u);
+    EXPECT_EQ(p.dialogs.messages()[0].title, "RAS Dialer");
+    EXPECT_EQ(p.dialogs.messages()[0].flags, 16);
+    EXPECT_FALSE(std::filesystem::exists(p.folder / "tw.ini"));
+}
+
+TEST(start_up, fills_the_window_and_ends_with_the_normal_pointer) {
+    test_program p;
+    p.main().o_log.add_item("left over");
+    p.start_up();
+    const frm_main& m = p.main();
+    EXPECT_EQ(m.form.caption(), "Tarnwick v1.20");
+    EXPECT_EQ(p.prog.os_platform, "winnt");
+    EXPECT_EQ(m.SSTab1.tab(), 0);
+    EXPECT_EQ(m.o_log.list_count(), 0);
+    ASSERT_EQ(m.o_task_start_time.list_count(), 144);
+    EXPECT_EQ(m.o_task_start_time.item(0), "00:00");
+    EXPECT_EQ(m.o_task_start_time.item(1), "00:10");
+    EXPECT_EQ(m.o_task_stop_time.item(143), "23:50");
+    ASSERT_EQ(m.o_task_interval.list_count(), 18);
+    EXPECT_EQ(m.o_task_interval.item(4), "50 minutes");
+    EXPECT_EQ(m.o_task_interval.item(5), "1 hour");
+    EXPECT_EQ(m.o_task_interval.item(6), "2 hours");
+    EXPECT_EQ(m.o_task_interval.item(16), "12 hours");
+    EXPECT_EQ(m.o_task_interval.item(17), "Daily");
+    ASSERT_FALSE(p.app.pointers().empty());
+    EXPECT_EQ(p.app.pointers().front(), application::hourglass);
+    EXPECT_EQ(p.app.pointers().back(), application::default_pointer);
+    EXPECT_FALSE(p.ended());
+}
+
+TEST(start_up, the_platform_number_names_the_family) {
+    for (const auto& [number, name] : {std::pair{0, "win32s"}, {1, "win95"}, {2, "winnt"}, {7, ""}}) {
+        test_program p({.platform = number});
+        p.start_up();
+        EXPECT_EQ(p.prog.os_platform, name);
+    }
+}
+
+TEST(start_up, selects_the_last_entry_equal_to_the_default_and_s_overrides_it) {
+    {
+        test_program p({.phone_book = "[Office]\r\n[MyISP]\r\n"});
+        p.write("tw.ini", "[Current]\r\nDefault ISP=MyISP\r\n");
+        p.start_up();
+        EXPECT_EQ(p.main().o_phonebook_list.text(), "MyISP");
+        EXPECT_TRUE(p.main().b_connect.enabled());
+    }
+    {
+        test_program p({.phone_book = "[Office]\r\n[MyISP]\r\n", .command_line = "/S office"});
+        p.write("tw.ini", "[Current]\r\nDefault ISP=MyISP\r\n");
+        p.start_up();
+        EXPECT_EQ(p.main().o_phonebook_list.text(), "Office");
+    }
+    {
+        test_program p({.phone_book = "[Office]\r\n[MyISP]\r\n", .command_line = "/s Nowhere"});
+        p.write("tw.ini", "[Current]\r\nDefault ISP=MyISP\r\n");
+        p.start_up();
+        EXPECT_EQ(p.main().o_phonebook_list.text(), "MyISP") << "an unknown name keeps the default";
+    }
+}
+
+TEST(shutdown, the_exit_menu_ends_the_program_and_other_indexes_do_nothing) {
+    test_program p;
+    p.start_up();
+    p.drive([&] { p.main().menuFileItem_exit.click(98); });
+    EXPECT_FALSE(p.ended());
+    p.drive([&] { p.main().menuFileItem_exit.click(99); });
+    EXPECT_EQ(p.exit_code, 0);
+    EXPECT_NE(p.file("tw.ini").find("Timeout=120"), std::string::npos);
+}
+
+TEST(shutdown, closing_the_window_stores_the_settings) {
+    test_program p;
+    p.start_up();
+    p.main().o_run_tasks_at_connect.set_value(1);
+    p.drive([&] { p.main().form.unload(); });
+    EXPECT_EQ(p.exit_code, 0);
+    EXPECT_NE(p.file("tw.ini").find("Run Tasks At Connect=Yes"), std::string::npos);
+}
+
+TEST(main_window, the_window_keeps_its_size_and_cannot_be_maximized) {
+    test_program p;
+    p.start_up();
+    window& form = p.main().form;
+    form.set_size(9000, 9000);
+    EXPECT_EQ(form.width(), 6135);
+    EXPECT_EQ(form.height(), 4755);
+    form.set_state(window_state::maximized);
+    EXPECT_EQ(form.state(), window_state::normal);
+    form.set_state(window_state::minimized);
+    form.set_caption("01:02:03");
+    form.set_state(window_state::normal);
+    EXPECT_EQ(form.caption(), "Tarnwick v1.20") << "restoring puts the title back";
+}
+
+}  // namespace
+}  // namespace tw
