@@ -1,0 +1,12 @@
+#pragma once
+
+namespace tw {
+
+class control;
+
+// Switch a control only when it is not already in that state, so a view
+// is never told about a change that did not happen.
+void enable_control(control& c);
+void disable_control(control& c);
+
+}  // namespace tw
