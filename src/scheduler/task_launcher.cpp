@@ -1,13 +1,87 @@
 #include "scheduler/task_launcher.hpp"
 
+#include <array>
+#include <exception>
+
+#include "core/file_helpers.hpp"
 #include "program.hpp"
 
 namespace tw {
 
+namespace {
+
+constexpr const char* not_found_log = " File Not Found: ";
+constexpr const char* e_mail_companion = "pw.exe";
+
+// Longest stretch the wait sleeps before it looks at the program again: a
+// real event loop wakes at once for events and timers, so this bounds only how
+// late the end of the program is noticed.
+constexpr double end_check_seconds = 0.1;
+
+std::string not_found_message(const std::string& application) {
+    return "The '" + application +
+           "' software cannot be found.  You must locate the software in the 'Applications' "
+           "menu option and try again.";
+}
+
+}  // namespace
+
 task_launcher::task_launcher(program& p) : p_(p) {}
 
-void task_launcher::launch_app(std::string&, std::string, const std::string&) {}
-bool task_launcher::check_mail_account() { return false; }
-void task_launcher::run_scheduled_task(std::string, const std::string&) {}
+void task_launcher::launch_app(std::string& application, std::string parameters,
+                               const std::string& wait) {
+    // Whatever fails here is dropped quietly; the pointer must not stay busy.
+    // Only std::exception: an end of the process unwinds through untouched.
+    try {
+        if (!file_exists(application)) {
+            p_.ui.message(not_found_message(application), box::information, message_title);
+            p_.log.append_log_line(not_found_log + application);
+            return;
+        }
+        start(application, parameters, wait);
+    } catch (const std::exception&) {
+        p_.app.set_mouse_pointer(tw::application::default_pointer);
+    }
+}
+
+// A program that cannot be started (no program at all, no permission) is
+// not reported: the caller simply goes on.
+void task_launcher::start(const std::string& application, const std::string& parameters,
+                          const std::string& wait) {
+    p_.app.set_mouse_pointer(tw::application::hourglass);
+    const auto started = p_.programs.start(application, " " + trim(parameters));
+    if (started && wait == "YES") wait_for_app(*started);
+    p_.app.set_mouse_pointer(tw::application::default_pointer);
+}
+
+// The process object releases the child's resources when the caller drops it.
+void task_launcher::wait_for_app(process& started) {
+    while (!started.has_ended()) p_.loop.wait(end_check_seconds);
+}
+
+bool task_launcher::check_mail_account() {
+    static constexpr std::array<const char*, 7> keys = {
+        "POP User Password", "POP User ID", "POP Host", "User Name",
+        "User Address",      "Domain",      "Outbox"};
+    bool complete = true;
+    for (const char* key : keys)
+        complete = !p_.profiles.read(p_.mail_account_file_path, "SMTP", key).empty() && complete;
+    return complete;
+}
+
+void task_launcher::run_scheduled_task(std::string application, const std::string& parameters) {
+    const std::string running = application + " " + parameters;
+    p_.set_status("Running: " + running);
+    p_.log.append_log_line(" Running: " + running);
+    if (application.find(e_mail_companion) != std::string::npos && !check_mail_account()) {
+        p_.set_status("Run Error: " + running);
+        p_.log.append_log_line(" Run Error: " + running);
+    } else if (!file_exists(application)) {
+        p_.log.append_log_line(not_found_log + application);
+    } else {
+        launch_app(application, parameters, "YES");
+    }
+    p_.set_status("");
+}
 
 }  // namespace tw

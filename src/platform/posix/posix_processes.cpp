@@ -1,0 +1,110 @@
+#include "platform/posix/posix_processes.hpp"
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <vector>
+
+#include "platform/command_line_split.hpp"
+
+extern char** environ;
+
+namespace tw {
+
+namespace {
+
+// True once `pid` has ended and is reaped, or is no child of ours any more
+// (reaped elsewhere, or SIGCHLD ignored so the system reaped it).
+bool reap(pid_t pid) {
+    for (;;) {
+        const pid_t result = ::waitpid(pid, nullptr, WNOHANG);
+        if (result == pid) return true;
+        if (result == 0) return false;
+        if (errno != EINTR) return true;
+    }
+}
+
+// posix_spawn's C structures, released on every way out.
+class spawn_setup {
+public:
+    spawn_setup() {
+        ::posix_spawn_file_actions_init(&actions_);
+        ::posix_spawnattr_init(&attributes_);
+    }
+    ~spawn_setup() {
+        ::posix_spawnattr_destroy(&attributes_);
+        ::posix_spawn_file_actions_destroy(&actions_);
+    }
+    spawn_setup(const spawn_setup&) = delete;
+    spawn_setup& operator=(const spawn_setup&) = delete;
+
+    // Only stdin, stdout and stderr reach the child; handlers, ignored signals
+    // and a blocked mask of this program are no business of the child's.
+    bool prepare() {
+        sigset_t all;
+        sigset_t none;
+        ::sigfillset(&all);
+        ::sigemptyset(&none);
+        return ::posix_spawn_file_actions_addclosefrom_np(&actions_, 3) == 0 &&
+               ::posix_spawnattr_setsigdefault(&attributes_, &all) == 0 &&
+               ::posix_spawnattr_setsigmask(&attributes_, &none) == 0 &&
+               ::posix_spawnattr_setflags(&attributes_,
+                                          POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK) == 0;
+    }
+
+    const posix_spawn_file_actions_t* actions() const { return &actions_; }
+    const posix_spawnattr_t* attributes() const { return &attributes_; }
+
+private:
+    posix_spawn_file_actions_t actions_;
+    posix_spawnattr_t attributes_;
+};
+
+}  // namespace
+
+class unreaped_children {
+public:
+    void add(pid_t pid) { pids_.push_back(pid); }
+    void reap_ended() { std::erase_if(pids_, reap); }
+
+private:
+    std::vector<pid_t> pids_;
+};
+
+posix_process::posix_process(pid_t pid, std::shared_ptr<unreaped_children> unreaped)
+    : pid_(pid), unreaped_(std::move(unreaped)) {}
+
+posix_process::~posix_process() {
+    if (!has_ended()) unreaped_->add(pid_);
+}
+
+bool posix_process::has_ended() {
+    if (!ended_) ended_ = reap(pid_);
+    return ended_;
+}
+
+posix_processes::posix_processes() : unreaped_(std::make_shared<unreaped_children>()) {}
+
+posix_processes::~posix_processes() { unreaped_->reap_ended(); }
+
+std::unique_ptr<process> posix_processes::start(const std::string& application,
+                                                const std::string& command_line) {
+    unreaped_->reap_ended();
+    std::vector<std::string> arguments = split_command_line(command_line);
+    arguments.insert(arguments.begin(), application);
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) argv.push_back(argument.data());
+    argv.push_back(nullptr);
+
+    spawn_setup setup;
+    pid_t pid = 0;
+    if (!setup.prepare() || ::posix_spawn(&pid, application.c_str(), setup.actions(),
+                                          setup.attributes(), argv.data(), environ) != 0)
+        return nullptr;
+    return std::make_unique<posix_process>(pid, unreaped_);
+}
+
+}  // namespace tw
