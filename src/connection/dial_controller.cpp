@@ -1,14 +1,142 @@
 #include "connection/dial_controller.hpp"
 
+#include "connection/control_switches.hpp"
+#include "connection/ignore_errors.hpp"
+#include "core/number_text.hpp"
 #include "program.hpp"
 
 namespace tw {
 
-dial_controller::dial_controller(program& p) : p_(p) {}
+namespace {
+constexpr const char* no_phonebook_message =
+    "You must select the phonebook file.  It contains information necessary to connect to the "
+    "server.";
+constexpr const char* simulating_message = "You are simulating a connection.";
+constexpr const char* retries_used_up = "The maximum retry count has been reached.";
+}  // namespace
 
-void dial_controller::connect() {}
-void dial_controller::t_redial_Timer() {}
-void dial_controller::b_cancel_Click() {}
-void dial_controller::set_idle_controls() {}
+dial_controller::dial_controller(program& p) : p_(p) {
+    p_.main.b_connect.click.connect([this] { connect(); });
+    p_.main.b_cancel.click.connect([this] { b_cancel_Click(); });
+    p_.controls.t_redial.tick.connect([this] { t_redial_Timer(); });
+}
+
+// Every step is tried even when the dialer fails one: the watchdog, started
+// first, then still ends the sequence and releases a waiting scheduler.
+void dial_controller::connect() {
+    frm_main& m = p_.main;
+    dialer& ras = p_.ctrl_RAS;
+    p_.controls.t_redial.start(1);
+    p_.redial_count = 0;
+    p_.dial_started_at = p_.loop.clock();
+    p_.set_status("");
+    ignore_errors([&] { ras.set_entry_name(m.o_phonebook_list.text()); });
+    ignore_errors([&] { ras.load_entry(); });
+    if (p_.os_platform == "winnt" && !hand_over_phonebook()) return;
+    disable_control(m.b_connect);
+    disable_control(m.o_phonebook_list);
+    disable_control(m.b_update_phonebook);
+    enable_control(m.b_cancel);
+    p_.loop.do_events();  // the watchdog's first tick usually runs here
+    if (!m.o_simulated_connection.ticked()) {
+        ignore_errors([&] { ras.dial_entry(); });
+    } else {
+        ignore_errors([&] { p_.ui.message(simulating_message, box::information, message_title); });
+        p_.session.simulate_connected();
+    }
+    p_.app.set_mouse_pointer(application::default_pointer);
+}
+
+// Without a file the sequence is left to the watchdog, which runs its passes
+// and gives up, so a scheduler waiting for the line is released.
+bool dial_controller::hand_over_phonebook() {
+    ignore_errors([&] {
+        if (p_.phonebook_path.empty()) p_.phonebook.choose_phonebook();
+    });
+    if (p_.phonebook_path.empty()) {
+        ignore_errors([&] { p_.ui.message(no_phonebook_message, box::information, message_title); });
+        return false;
+    }
+    ignore_errors([&] { p_.ctrl_RAS.set_phonebook(p_.phonebook_path); });
+    ignore_errors([&] { p_.ctrl_RAS.load_entry(); });
+    return true;
+}
+
+std::string dial_controller::dialing_text() const {
+    return "Dialing " + p_.main.o_phonebook_list.text() + " (pass #" +
+           std::to_string(p_.redial_count) + ")";
+}
+
+void dial_controller::show_dialing() {
+    p_.log.append_log_line(" " + dialing_text());
+    p_.set_status(dialing_text());
+}
+
+// The boxes are read at every tick, so a change made while dialing counts
+// at once. A pass runs out only when strictly more than the time-out is over.
+void dial_controller::t_redial_Timer() {
+    if (p_.redial_count == 0) {
+        p_.redial_count = 1;
+        show_dialing();
+    }
+    const double timeout = number_value(p_.main.o_timeout.text());
+    if (p_.loop.clock() - p_.dial_started_at <= timeout) return;
+    ++p_.redial_count;
+    if (number_value(p_.main.o_retry_count.text()) >= p_.redial_count)
+        dial_next_pass();
+    else
+        give_up();
+}
+
+void dial_controller::dial_next_pass() {
+    show_dialing();
+    p_.ctrl_RAS.hang_up();
+    p_.loop.pause(redial_pause_seconds);
+    p_.dial_started_at = p_.loop.clock();
+    p_.ctrl_RAS.dial_entry();
+}
+
+// The entry list is left alone: the dialer's notice that the line is down
+// enables it again.
+void dial_controller::give_up() {
+    frm_main& m = p_.main;
+    p_.set_status(retries_used_up);
+    p_.log.append_log_line(std::string(" ") + retries_used_up);
+    p_.ctrl_RAS.hang_up();
+    enable_control(m.b_connect);
+    disable_control(m.b_disconnect);
+    disable_control(m.b_cancel);
+    enable_control(m.b_update_phonebook);
+    p_.controls.t_redial.stop();
+    // An unattended schedule must not be held up by a box nobody closes.
+    if (!p_.controls.t_check_for_work.enabled())
+        p_.ui.message("You have tried " + m.o_retry_count.text() + " number of times to connect to '" +
+                          m.o_phonebook_list.text() + "'.  Please try again.",
+                      box::information, message_title);
+}
+
+// The watchdog is left running: when the cancelled pass's time-out is over it
+// dials the next pass, or gives up, which releases a waiting scheduler.
+void dial_controller::b_cancel_Click() {
+    frm_main& m = p_.main;
+    p_.ctrl_RAS.hang_up();
+    enable_control(m.o_phonebook_list);
+    enable_control(m.b_connect);
+    enable_control(m.b_update_phonebook);
+    disable_control(m.b_cancel);
+    enable_control(m.b_run_schedule);
+    p_.log.append_log_line(" Dial cancelled");
+    p_.set_status("");
+}
+
+void dial_controller::set_idle_controls() {
+    frm_main& m = p_.main;
+    enable_control(m.b_connect);
+    disable_control(m.b_disconnect);
+    enable_control(m.o_phonebook_list);
+    enable_control(m.b_update_phonebook);
+    enable_control(m.b_run_schedule);
+    p_.set_status("");
+}
 
 }  // namespace tw

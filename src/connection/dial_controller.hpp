@@ -6,17 +6,36 @@ namespace tw {
 
 class program;
 
+// The wait between hanging up a pass and dialing again, also before a
+// reconnect after a line drop; events go on during it.
+inline constexpr double redial_pause_seconds = 6;
+
 // Dials the chosen entry and watches each pass with a time-out and retries.
 class dial_controller {
 public:
     explicit dial_controller(program& p);
 
+    // Starts a dial sequence (or a simulated session) and returns without
+    // waiting; redial_count is 0 until the watchdog's first tick.
     void connect();
+    // The watchdog: ends each pass after the time-out, redials or gives up.
     void t_redial_Timer();
+    // Hangs up the current pass; the watchdog goes on to the next pass.
     void b_cancel_Click();
+    // The connection controls as they are with no connection and no dial.
     void set_idle_controls();
 
+    // "Dialing ENTRY (pass #N)" for the entry shown and redial_count.
+    std::string dialing_text() const;
+
 private:
+    // The steps of connect() that give the dialer the phone-book file;
+    // false when the user has none.
+    bool hand_over_phonebook();
+    void show_dialing();
+    void dial_next_pass();
+    void give_up();
+
     program& p_;
 };
 
