@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstdint>
+#include <list>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace tw {
 
@@ -26,6 +29,11 @@ public:
 
     ini_document() = default;
     explicit ini_document(std::string bytes);
+    ini_document(const ini_document& other);
+    ini_document& operator=(const ini_document& other);
+    ini_document(ini_document&&) = default;
+    ini_document& operator=(ini_document&&) = default;
+    ~ini_document() = default;
 
     // The file's bytes as they should be written.
     const std::string& bytes() const;
@@ -36,12 +44,58 @@ public:
 
     // Stores `value` under `key` (std::nullopt deletes the key's line).
     // Returns false when the document did not change.
+    // Throws std::invalid_argument for what a line cannot hold: a line break
+    // anywhere, ']' in a section name, '=' in a key, a key starting with ';' or '['.
     bool write(std::string_view section, std::string_view key,
                const std::optional<std::string>& value);
 
 private:
-    std::string bytes_;
-    // implementation's choice (an index of lines, sections and keys)
+    enum class line_end : std::uint8_t { none, lf, crlf };
+    struct line {
+        std::string text;  // without its line end
+        line_end end;
+    };
+    using line_list = std::list<line>;
+    using line_iter = line_list::iterator;
+
+    // Names compare ASCII case-insensitively, without building lower-cased copies.
+    struct name_hash {
+        using is_transparent = void;
+        // Not noexcept: the standard library then keeps each node's hash, so a lookup
+        // walking a bucket does not re-hash the neighbours' keys.
+        std::size_t operator()(std::string_view name) const;
+    };
+    struct name_equal {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const noexcept;
+    };
+    template <class T>
+    using name_map = std::unordered_map<std::string, T, name_hash, name_equal>;
+
+    struct key_entry {
+        line_iter line;           // the first line with this key
+        bool duplicated = false;  // a later line of the section has the same key
+    };
+    struct section {
+        line_iter header;
+        line_iter last_key;  // new keys go after it; the header while the section has none
+        name_map<key_entry> keys;
+    };
+
+    section* index_line(line_iter at, section* current);
+    bool store(std::string_view section_name, std::string_view key, std::string_view value);
+    bool erase(std::string_view section_name, std::string_view key);
+    void insert_key(section& into, std::string_view key, std::string_view value);
+    void append_section(std::string_view section_name, std::string_view key,
+                        std::string_view value);
+    line_iter next_with_key(line_iter from, std::string_view key);
+
+    // The index holds iterators into lines_: copies re-parse, moves keep them valid.
+    bool has_bom_ = false;
+    line_list lines_;
+    name_map<section> sections_;  // the first section of each name; repeats stay unindexed
+    mutable std::string bytes_;   // rebuilt from lines_ on the first bytes() after an edit
+    mutable bool bytes_stale_ = false;
 };
 
 }  // namespace tw

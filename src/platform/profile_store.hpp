@@ -1,11 +1,14 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "platform/ini_document.hpp"
 
@@ -40,7 +43,26 @@ public:
     void batch(const std::filesystem::path& file, const std::function<void(ini_document&)>& edit);
 
 private:
-    // implementation's choice: a cache of documents keyed by path, size, time stamp
+    // What a stat() tells apart: a new inode is another writer's atomic replace,
+    // nanosecond mtime an in-place rewrite of the same size. All zero: no file.
+    struct file_stamp {
+        std::uint64_t device = 0;
+        std::uint64_t inode = 0;
+        std::int64_t size = 0;
+        std::int64_t mtime_ns = 0;
+        bool operator==(const file_stamp&) const = default;
+    };
+    struct cached_file {
+        file_stamp stamp;
+        ini_document document;
+    };
+
+    cached_file& load(const std::filesystem::path& file);
+    void update(const std::filesystem::path& file, const std::function<bool(ini_document&)>& edit);
+
+    // Held for every call, so `edit` in batch() must not call this store.
+    std::mutex mutex_;
+    std::unordered_map<std::string, cached_file> cache_;  // by path as given
 };
 
 }  // namespace tw
