@@ -1,0 +1,50 @@
+// Tarnwick: the program with its real services, on Qt.
+
+#include <QApplication>
+#include <cstdlib>
+#include <utility>
+
+#include "connection/dialers/make_dialer.hpp"
+#include "gui/main_window_view.hpp"
+#include "gui/qt_application.hpp"
+#include "gui/qt_dialogs.hpp"
+#include "gui/qt_event_loop.hpp"
+#include "gui/termination_signals.hpp"
+#include "platform/make_processes.hpp"
+#include "platform/path_rules.hpp"
+#include "platform/posix/posix_system_info.hpp"
+#include "program.hpp"
+
+namespace {
+
+// The system's phone book, which the dialer reads until the settings name another.
+std::string default_phonebook(const tw::system_info& system) {
+    const tw::path_rules& paths = tw::native_paths();
+    return paths.join(paths.join(system.system_directory(), "ras"), "rasphone.pbk");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication qt(argc, argv);
+    tw::qt_event_loop loop;
+    tw::qt_dialogs dialogs;
+    tw::qt_application app(argc, argv);
+    tw::posix_system_info system;
+    const auto processes = tw::make_processes();
+    const auto dialer =
+        tw::make_dialer(std::getenv("TARNWICK_DIALER"), loop, default_phonebook(system));
+    tw::program program({loop, dialogs, *dialer, *processes, system, app});
+
+    // Closing the window fires the form's unload, on which the program shuts
+    // down; a termination signal takes the same way out, once.
+    tw::main_window_view view(program.main);
+    tw::termination_signals termination([&program, started = false]() mutable {
+        if (std::exchange(started, true)) return;
+        program.life.shutdown();
+    });
+
+    view.show();
+    program.life.start_up();
+    return qt.exec();
+}

@@ -1,0 +1,250 @@
+#include "gui/adapters.hpp"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFileSystemModel>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTreeView>
+#include <cassert>
+
+#include "gui/control_adapter.hpp"
+#include "gui/event_hook.hpp"
+#include "gui/qt_text.hpp"
+
+namespace tw {
+
+namespace {
+
+template <class Control>
+const std::string& caption_of(const Control& control) {
+    return control.caption();
+}
+const std::string& caption_of(const status_bar& control) { return control.text(); }
+
+void show_caption(QAbstractButton* widget, const QString& text) { widget->setText(text); }
+void show_caption(QLabel* widget, const QString& text) { widget->setText(text); }
+void show_caption(QGroupBox* widget, const QString& text) { widget->setTitle(text); }
+
+// Controls whose whole look is a caption.
+template <class Control, class Widget>
+class caption_adapter : public control_adapter<Control, Widget> {
+public:
+    using control_adapter<Control, Widget>::control_adapter;
+
+protected:
+    void mirror() override { show_caption(this->widget(), to_qt(caption_of(this->control()))); }
+};
+
+void on_click(QAbstractButton* widget, QObject* context, std::function<void()> handler) {
+    QObject::connect(widget, &QAbstractButton::clicked, context, std::move(handler));
+}
+void on_click(QLabel* widget, QObject*, std::function<void()> handler) {
+    on_event(widget, QEvent::MouseButtonRelease, [handler = std::move(handler)](QEvent& event) {
+        if (static_cast<QMouseEvent&>(event).button() == Qt::LeftButton) handler();
+    });
+}
+
+// Buttons and labels: a caption, and the user's click.
+template <class Control, class Widget>
+class click_adapter : public caption_adapter<Control, Widget> {
+public:
+    click_adapter(Control& control, Widget* widget)
+        : caption_adapter<Control, Widget>(control, widget) {
+        on_click(widget, this, [this] { this->from_user([this] { this->control().click(); }); });
+    }
+};
+
+Qt::CheckState check_state(int value) {
+    return value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
+}
+
+// The user ticks or clears; greyed is for the program to set.
+class check_box_adapter : public caption_adapter<check_box, QCheckBox> {
+public:
+    check_box_adapter(check_box& control, QCheckBox* widget) : caption_adapter(control, widget) {
+        connect(widget, &QCheckBox::clicked, this, [this] {
+            from_user([this] { this->control().set_value(this->widget()->isChecked() ? 1 : 0); });
+        });
+    }
+
+protected:
+    void mirror() override {
+        caption_adapter::mirror();
+        widget()->setTristate(control().value() == 2);
+        widget()->setCheckState(check_state(control().value()));
+    }
+};
+
+// Qt's own exclusivity is off: the widgets show exactly what the controls
+// hold, and a choice clears the rest of the group before it fires Click.
+class option_adapter : public caption_adapter<option_button, QRadioButton> {
+public:
+    option_adapter(option_button& control, QRadioButton* widget, std::span<option_button> group)
+        : caption_adapter(control, widget), group_(group) {
+        widget->setAutoExclusive(false);
+        connect(widget, &QRadioButton::clicked, this, [this] { from_user([this] { choose(); }); });
+    }
+
+protected:
+    void mirror() override {
+        caption_adapter::mirror();
+        widget()->setChecked(control().value());
+    }
+
+private:
+    void choose() {
+        for (option_button& other : group_)
+            if (&other != &control()) other.set_value(false);
+        control().set_value(true);
+    }
+
+    std::span<option_button> group_;
+};
+
+// 0x00BBGGRR, or a system colour, which leaves the widget's own palette.
+QPalette palette_for(colour c) {
+    QPalette palette;
+    if (!(c & 0x80000000u))
+        palette.setColor(QPalette::Base, QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+    return palette;
+}
+
+class text_box_adapter : public control_adapter<text_box, QLineEdit> {
+public:
+    text_box_adapter(text_box& control, QLineEdit* widget) : control_adapter(control, widget) {
+        connect(widget, &QLineEdit::textEdited, this, [this](const QString& text) {
+            from_user([&] { this->control().set_text(from_qt(text)); });
+        });
+        // Switching to another application or opening a menu is no loss of focus.
+        on_event(widget, QEvent::FocusOut, [this](QEvent& event) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent&>(event).reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+                from_user([this] { this->control().lost_focus(); });
+        });
+    }
+
+protected:
+    void mirror() override {
+        // Only on a change, as setText moves the caret to the end.
+        if (const QString text = to_qt(control().text()); widget()->text() != text)
+            widget()->setText(text);
+        if (shown_colour_ != control().back_colour()) {
+            shown_colour_ = control().back_colour();
+            widget()->setPalette(palette_for(shown_colour_));
+        }
+    }
+
+private:
+    colour shown_colour_ = system_window_colour;
+};
+
+class scroll_bar_adapter : public control_adapter<scroll_bar, QScrollBar> {
+public:
+    scroll_bar_adapter(scroll_bar& control, QScrollBar* widget) : control_adapter(control, widget) {
+        // Arrows, paging and dragging; the position is already the new value.
+        connect(widget, &QScrollBar::actionTriggered, this, [this] {
+            from_user([this] { this->control().set_value(this->widget()->sliderPosition()); });
+        });
+    }
+
+protected:
+    void mirror() override {
+        widget()->setRange(control().min(), control().max());
+        widget()->setValue(control().value());
+    }
+};
+
+class tab_adapter : public control_adapter<tab_control, QTabWidget> {
+public:
+    tab_adapter(tab_control& control, QTabWidget* widget) : control_adapter(control, widget) {
+        connect(widget, &QTabWidget::currentChanged, this,
+                [this](int tab) { from_user([this, tab] { this->control().set_tab(tab); }); });
+    }
+
+protected:
+    void mirror() override {
+        const auto& captions = control().captions();
+        for (int i = 0; i < widget()->count() && i < static_cast<int>(captions.size()); ++i)
+            widget()->setTabText(i, to_qt(captions[static_cast<std::size_t>(i)]));
+        widget()->setCurrentIndex(control().tab());
+    }
+};
+
+class menu_adapter : public control_adapter<menu_item, QAction> {
+public:
+    menu_adapter(menu_item& control, QAction* widget) : control_adapter(control, widget) {
+        connect(widget, &QAction::triggered, this,
+                [this] { from_user([this] { this->control().click(this->control().index()); }); });
+    }
+
+protected:
+    void mirror() override {
+        widget()->setSeparator(control().caption() == "-");
+        widget()->setText(to_qt(control().caption()));
+    }
+};
+
+class path_list_adapter : public control_adapter<path_list, QTreeView> {
+public:
+    path_list_adapter(path_list& control, QTreeView* widget)
+        : control_adapter(control, widget), folders_(new QFileSystemModel(widget)) {
+        folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+        folders_->setRootPath(QDir::rootPath());
+        widget->setModel(folders_);
+        widget->setHeaderHidden(true);
+        for (int column = 1; column < folders_->columnCount(); ++column) widget->hideColumn(column);
+        connect(widget, &QTreeView::clicked, this, [this](const QModelIndex& index) {
+            from_user([&] { this->control().set_path(from_qt(folders_->filePath(index))); });
+        });
+    }
+
+protected:
+    void mirror() override {
+        const QModelIndex index = folders_->index(to_qt(control().path()));
+        if (index == widget()->currentIndex()) return;
+        widget()->setCurrentIndex(index);
+        widget()->scrollTo(index);
+    }
+
+private:
+    QFileSystemModel* folders_;
+};
+
+}  // namespace
+
+void adapt(button& control, QPushButton* widget) {
+    attach<click_adapter<button, QPushButton>>(control, widget);
+}
+void adapt(label& control, QLabel* widget) {
+    widget->setTextFormat(Qt::PlainText);
+    attach<click_adapter<label, QLabel>>(control, widget);
+}
+void adapt(frame& control, QGroupBox* widget) {
+    attach<caption_adapter<frame, QGroupBox>>(control, widget);
+}
+void adapt(status_bar& control, QLabel* widget) {
+    widget->setTextFormat(Qt::PlainText);
+    attach<caption_adapter<status_bar, QLabel>>(control, widget);
+}
+void adapt(check_box& control, QCheckBox* widget) { attach<check_box_adapter>(control, widget); }
+void adapt(text_box& control, QLineEdit* widget) { attach<text_box_adapter>(control, widget); }
+void adapt(scroll_bar& control, QScrollBar* widget) { attach<scroll_bar_adapter>(control, widget); }
+void adapt(tab_control& control, QTabWidget* widget) { attach<tab_adapter>(control, widget); }
+void adapt(menu_item& control, QAction* widget) { attach<menu_adapter>(control, widget); }
+void adapt(path_list& control, QTreeView* widget) { attach<path_list_adapter>(control, widget); }
+
+void adapt(std::span<option_button> group, std::span<QRadioButton* const> widgets) {
+    assert(group.size() == widgets.size());
+    for (std::size_t i = 0; i < group.size(); ++i)
+        attach<option_adapter>(group[i], widgets[i], group);
+}
+
+}  // namespace tw

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QAction>
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <utility>
+
+namespace tw {
+
+// isHidden, not isVisible: a widget on a tab in the background is not
+// visible, yet must not be shown as if it had been hidden.
+inline void show_or_hide(QWidget* widget, bool visible) {
+    if (widget->isHidden() == visible) widget->setVisible(visible);
+}
+inline void show_or_hide(QAction* action, bool visible) { action->setVisible(visible); }
+
+// Mirrors one toolkit control into one Qt widget (or action) and hands the
+// user's input back to the control. Widget signals raised while the adapter
+// itself updates the widget are ignored, so a mirror never echoes into the
+// control. The adapter is a child of the widget and dies with it; the
+// control's handler holds it weakly, as controls cannot disconnect.
+template <class Control, class Widget>
+class control_adapter : public QObject {
+public:
+    control_adapter(Control& control, Widget* widget)
+        : QObject(widget), control_(control), widget_(widget) {
+        control.state_changed.connect([self = QPointer<control_adapter>(this)] {
+            if (self) self->sync();
+        });
+    }
+
+    // Brings the widget up to the control's state.
+    void sync() {
+        const bool was_mirroring = std::exchange(mirroring_, true);
+        mirror_presence();
+        mirror();
+        mirroring_ = was_mirroring;
+    }
+
+protected:
+    Control& control() const { return control_; }
+    Widget* widget() const { return widget_; }
+
+    virtual void mirror() = 0;
+    virtual void mirror_presence() {
+        widget_->setEnabled(control_.enabled());
+        show_or_hide(widget_, control_.visible());
+    }
+
+    // Applies input the user gave the widget, then shows what the control
+    // made of it (it may have refused or adjusted it). A handler may close
+    // the widget, so the adapter checks it still lives.
+    template <class F>
+    void from_user(F&& apply) {
+        if (mirroring_) return;
+        const QPointer<control_adapter> self(this);
+        apply();
+        if (self) sync();
+    }
+
+private:
+    Control& control_;
+    Widget* widget_;
+    bool mirroring_ = false;
+};
+
+// Builds an adapter and shows the control's current state at once.
+template <class Adapter, class Control, class Widget, class... Extra>
+Adapter* attach(Control& control, Widget* widget, Extra&&... extra) {
+    auto* adapter = new Adapter(control, widget, std::forward<Extra>(extra)...);
+    adapter->sync();
+    return adapter;
+}
+
+}  // namespace tw

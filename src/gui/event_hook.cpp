@@ -1,0 +1,30 @@
+#include "gui/event_hook.hpp"
+
+namespace tw {
+
+namespace {
+
+class event_hook : public QObject {
+public:
+    event_hook(QObject* target, QEvent::Type type, std::function<void(QEvent&)> handler)
+        : QObject(target), type_(type), handler_(std::move(handler)) {
+        target->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == type_) handler_(*event);
+        return false;
+    }
+
+private:
+    QEvent::Type type_;
+    std::function<void(QEvent&)> handler_;
+};
+
+}  // namespace
+
+void on_event(QObject* target, QEvent::Type type, std::function<void(QEvent&)> handler) {
+    new event_hook(target, type, std::move(handler));
+}
+
+}  // namespace tw

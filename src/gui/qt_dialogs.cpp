@@ -1,0 +1,89 @@
+#include "gui/qt_dialogs.hpp"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QScreen>
+#include <iostream>
+
+#include "gui/file_filter.hpp"
+#include "gui/qt_text.hpp"
+#include "gui/twips.hpp"
+#include "gui/window_adapter.hpp"
+
+namespace tw {
+
+namespace {
+
+bool nobody_to_ask() { return QGuiApplication::platformName() == "offscreen"; }
+
+constexpr int button_flags = 0x7;
+constexpr int icon_flags = 0x70;
+
+QMessageBox::Icon icon_for(int flags) {
+    switch (flags & icon_flags) {
+        case box::critical:
+            return QMessageBox::Critical;
+        case box::exclamation:
+            return QMessageBox::Warning;
+        case box::information:
+            return QMessageBox::Information;
+        default:
+            return QMessageBox::NoIcon;
+    }
+}
+
+}  // namespace
+
+int qt_dialogs::message(const std::string& text, int flags, const std::string& title) {
+    const bool yes_no = (flags & button_flags) == box::yes_no;
+    if (nobody_to_ask()) {
+        std::cerr << title << ": " << text << std::endl;
+        return yes_no ? box::yes : box::ok;
+    }
+    QMessageBox dialog(icon_for(flags), to_qt(title), to_qt(text),
+                       yes_no ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                       QApplication::activeWindow());
+    dialog.setDefaultButton(yes_no ? QMessageBox::Yes : QMessageBox::Ok);
+    switch (dialog.exec()) {
+        case QMessageBox::Yes:
+            return box::yes;
+        case QMessageBox::No:
+            return box::no;
+        default:
+            return box::ok;
+    }
+}
+
+std::string qt_dialogs::open_file(const file_request& request) {
+    if (nobody_to_ask()) return {};
+    const QDir folder(to_qt(request.initial_folder));
+    const QString start =
+        request.file_name.empty() ? folder.path() : folder.filePath(to_qt(request.file_name));
+    return from_qt(QFileDialog::getOpenFileName(QApplication::activeWindow(), to_qt(request.title),
+                                                start, to_qt(qt_file_filter(request.filter))));
+}
+
+void qt_dialogs::show_modal(window& form) {
+    if (nobody_to_ask()) {
+        form.unload();
+        return;
+    }
+    QDialog dialog(QApplication::activeWindow());
+    adapt(form, &dialog, window_sizing::resizable);
+    dialog.exec();
+}
+
+void qt_dialogs::beep() { QApplication::beep(); }
+
+size_twips qt_dialogs::screen_size() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return dialogs::screen_size();
+    const QSize size = screen->size();
+    return {pixels_to_twips(size.width(), static_cast<int>(screen->logicalDotsPerInchX())),
+            pixels_to_twips(size.height(), static_cast<int>(screen->logicalDotsPerInchY()))};
+}
+
+}  // namespace tw

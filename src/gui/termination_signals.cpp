@@ -1,0 +1,55 @@
+#include "gui/termination_signals.hpp"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QSocketNotifier>
+#include <cerrno>
+#include <stdexcept>
+
+namespace tw {
+
+namespace {
+
+volatile std::sig_atomic_t write_end = -1;
+
+extern "C" void note_signal(int) {
+    const int saved_errno = errno;
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(write_end, &byte, 1);
+    errno = saved_errno;
+}
+
+}  // namespace
+
+termination_signals::termination_signals(std::function<void()> on_signal)
+    : on_signal_(std::move(on_signal)) {
+    if (::pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) != 0)
+        throw std::runtime_error("cannot create the signal pipe");
+    write_end = pipe_[1];
+    notifier_ = new QSocketNotifier(pipe_[0], QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, [this] { drain_and_run(); });
+
+    struct sigaction action = {};
+    action.sa_handler = note_signal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (std::size_t i = 0; i < watched.size(); ++i) sigaction(watched[i], &action, &previous_[i]);
+}
+
+termination_signals::~termination_signals() {
+    for (std::size_t i = 0; i < watched.size(); ++i) sigaction(watched[i], &previous_[i], nullptr);
+    write_end = -1;
+    delete notifier_;
+    ::close(pipe_[0]);
+    ::close(pipe_[1]);
+}
+
+void termination_signals::drain_and_run() {
+    char bytes[64];
+    while (::read(pipe_[0], bytes, sizeof bytes) > 0) {
+    }
+    on_signal_();
+}
+
+}  // namespace tw

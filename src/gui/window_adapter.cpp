@@ -1,0 +1,123 @@
+#include "gui/window_adapter.hpp"
+
+#include <QEvent>
+#include <QWidget>
+
+#include "gui/control_adapter.hpp"
+#include "gui/qt_text.hpp"
+#include "gui/twips.hpp"
+
+namespace tw {
+
+namespace {
+
+window_state state_of(Qt::WindowStates states) {
+    if (states & Qt::WindowMinimized) return window_state::minimized;
+    if (states & (Qt::WindowMaximized | Qt::WindowFullScreen)) return window_state::maximized;
+    return window_state::normal;
+}
+
+Qt::WindowStates qt_state(window_state state) {
+    switch (state) {
+        case window_state::minimized:
+            return Qt::WindowMinimized;
+        case window_state::maximized:
+            return Qt::WindowMaximized;
+        case window_state::normal:
+            break;
+    }
+    return Qt::WindowNoState;
+}
+
+class window_adapter : public control_adapter<window, QWidget> {
+public:
+    window_adapter(window& form, QWidget* widget, window_sizing sizing)
+        : control_adapter(form, widget), sizing_(sizing) {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    void mirror() override {
+        widget()->setWindowTitle(to_qt(control().caption()));
+        mirror_geometry();
+        const Qt::WindowStates current = widget()->windowState();
+        if (state_of(current) != control().state())
+            widget()->setWindowState(
+                (current & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) |
+                qt_state(control().state()));
+    }
+
+    void mirror_presence() override {
+        widget()->setEnabled(control().enabled());
+        if (widget()->testAttribute(Qt::WA_WState_ExplicitShowHide))
+            show_or_hide(widget(), control().visible());
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::Close:
+                from_user([this] { control().unload(); });
+                break;
+            case QEvent::WindowStateChange:
+                from_user([this] { control().set_state(state_of(widget()->windowState())); });
+                break;
+            case QEvent::Resize:
+                from_user([this] { report_size(); });
+                break;
+            case QEvent::Move:
+                from_user([this] { report_position(); });
+                break;
+            default:
+                break;
+        }
+        return false;
+    }
+
+private:
+    QPoint pixels(int x_twips, int y_twips) const {
+        return {twips_to_pixels(x_twips, widget()->logicalDpiX()),
+                twips_to_pixels(y_twips, widget()->logicalDpiY())};
+    }
+    QSize size_in_pixels() const {
+        const QPoint size = pixels(control().width(), control().height());
+        return {size.x(), size.y()};
+    }
+
+    void mirror_geometry() {
+        // A form without a size yet keeps the widget's own.
+        const bool sized = control().width() > 0 && control().height() > 0;
+        if (const QSize size = size_in_pixels(); sized && size != widget()->size()) {
+            if (sizing_ == window_sizing::fixed)
+                widget()->setFixedSize(size);
+            else
+                widget()->resize(size);
+        }
+        if (const QPoint at = pixels(control().left(), control().top()); at != widget()->pos())
+            widget()->move(at);
+    }
+
+    // Pixels that already stand for the form's twips are not reported back,
+    // so rounding never creeps into the form's size or position.
+    void report_size() {
+        const QSize size = widget()->size();
+        if (widget()->isMinimized() || size == size_in_pixels()) return;
+        control().set_size(pixels_to_twips(size.width(), widget()->logicalDpiX()),
+                           pixels_to_twips(size.height(), widget()->logicalDpiY()));
+    }
+    void report_position() {
+        const QPoint at = widget()->pos();
+        if (at == pixels(control().left(), control().top())) return;
+        control().move_to(pixels_to_twips(at.x(), widget()->logicalDpiX()),
+                          pixels_to_twips(at.y(), widget()->logicalDpiY()));
+    }
+
+    window_sizing sizing_;
+};
+
+}  // namespace
+
+void adapt(window& form, QWidget* widget, window_sizing sizing) {
+    attach<window_adapter>(form, widget, sizing);
+}
+
+}  // namespace tw
