@@ -1,12 +1,36 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
+
+#include "scheduler/task_entry.hpp"
 
 namespace tw {
 
 class program;
+class ini_document;
 
-// Moves the task list between the task file and the in-memory records.
+// The task file's layout. "Tasks" numbers the list: task0, task1, ... without
+// gaps, each an application path. Every other section holds one field of each
+// task, keyed by that path, so two tasks naming one program share their fields.
+namespace task_sections {
+inline constexpr const char* tasks = "Tasks";
+inline constexpr const char* parameters = "Parameters";
+inline constexpr const char* start_time = "Start Time";
+inline constexpr const char* stop_time = "Stop Time";
+inline constexpr const char* interval = "Interval";
+inline constexpr const char* enabled = "Enabled";
+}  // namespace task_sections
+
+// The list ends at task9999.
+inline constexpr int max_tasks = 10000;
+// "task" + index, the key of a task's path under "Tasks".
+std::string task_key(int index);
+
+// Moves the task list between the task file and the in-memory records: the
+// rows of o_task_list and, for each path, the first record naming it.
+// Every save and delete is one write of the file.
 class task_file {
 public:
     explicit task_file(program& p);
@@ -18,6 +42,17 @@ public:
     void seed_companion_tasks();
 
 private:
+    // Runs `edit` on the task file and writes the file once if it changed.
+    // Failures change nothing and are not reported: an unreadable file reads
+    // as an empty list, a failed write leaves the file as it was.
+    void with_file(const std::function<void(ini_document&)>& edit);
+    std::vector<task_entry> read_tasks();
+    void write_list(ini_document& file) const;
+    std::string remove_task(ini_document& file, const std::string& selected, int count) const;
+    void show_companion_menus(const std::string& application);
+    void hide_companion_menus(const std::string& application);
+    void append_seeded_task(const std::string& path);
+
     program& p_;
 };
 

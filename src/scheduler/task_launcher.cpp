@@ -5,13 +5,13 @@
 
 #include "core/file_helpers.hpp"
 #include "program.hpp"
+#include "scheduler/companion_files.hpp"
 
 namespace tw {
 
 namespace {
 
 constexpr const char* not_found_log = " File Not Found: ";
-constexpr const char* e_mail_companion = "pw.exe";
 
 // Longest stretch the wait sleeps before it looks at the program again: a
 // real event loop wakes at once for events and timers, so this bounds only how
@@ -73,7 +73,7 @@ void task_launcher::run_scheduled_task(std::string application, const std::strin
     const std::string running = application + " " + parameters;
     p_.set_status("Running: " + running);
     p_.log.append_log_line(" Running: " + running);
-    if (application.find(e_mail_companion) != std::string::npos && !check_mail_account()) {
+    if (application.find(e_mail_companion_file) != std::string::npos && !check_mail_account()) {
         p_.set_status("Run Error: " + running);
         p_.log.append_log_line(" Run Error: " + running);
     } else if (!file_exists(application)) {
