@@ -1,15 +1,74 @@
 #include "connection/phone_book.hpp"
 
+#include "core/file_helpers.hpp"
+#include "platform/phonebook_editor.hpp"
 #include "program.hpp"
 
 namespace tw {
 
-phone_book::phone_book(program& p) : p_(p) {}
+namespace {
 
-void phone_book::fill_entry_list() {}
-void phone_book::choose_phonebook() {}
-void phone_book::o_phonebook_list_Click() {}
-void phone_book::b_set_default_IPS_Click() {}
-void phone_book::b_update_phonebook_Click() {}
+constexpr const char* phonebook_dialog_title = "Select the Text File Containing Addresses";
+constexpr const char* phonebook_dialog_filter = "Phonebook (*.pbk)|*.pbk";
+constexpr const char* update_elsewhere_message =
+    "To add or update your phone book entries, select 'My Computer\\Dial-Up Networking'.";
+
+// The system's phone book, used while no other file is chosen.
+std::string default_phonebook(const std::string& system_dir) {
+    return native_paths().join(native_paths().join(system_dir, "ras"), "rasphone.pbk");
+}
+
+}  // namespace
+
+phone_book::phone_book(program& p) : p_(p) {
+    frm_main& m = p_.main;
+    m.o_phonebook_list.click.connect([this] { o_phonebook_list_Click(); });
+    m.b_set_default_IPS.click.connect([this] { b_set_default_IPS_Click(); });
+    m.b_update_phonebook.click.connect([this] { b_update_phonebook_Click(); });
+}
+
+void phone_book::fill_entry_list() {
+    combo_box& list = p_.main.o_phonebook_list;
+    list.clear();
+    for (int i = 0; i < p_.ctrl_RAS.entry_count(); ++i) list.add_item(p_.ctrl_RAS.entry_name_at(i));
+}
+
+void phone_book::choose_phonebook() {
+    const file_request request{phonebook_dialog_title, phonebook_dialog_filter,
+                               native_paths().join(p_.system_dir, "ras"), ""};
+    std::string chosen = native_paths().stored(p_.ui.open_file(request));
+    p_.phonebook_path = file_exists(chosen) ? chosen : "";
+}
+
+void phone_book::o_phonebook_list_Click() {
+    p_.main.b_connect.set_enabled(!p_.main.o_phonebook_list.text().empty());
+}
+
+void phone_book::b_set_default_IPS_Click() {
+    p_.default_isp = p_.main.o_phonebook_list.text();
+    p_.main.l_default_isp.set_caption(p_.default_isp);
+}
+
+void phone_book::b_update_phonebook_Click() {
+    if (p_.os_platform != "winnt") {
+        p_.ui.message(update_elsewhere_message, box::information, message_title);
+        return;
+    }
+    edit_phonebook();
+    p_.ctrl_RAS.set_phonebook(p_.phonebook_path);
+    p_.ctrl_RAS.refresh();
+    fill_entry_list();
+}
+
+// Opens the chosen phone book in the platform's editor and waits until it is
+// closed. With none chosen the system's phone book is edited; once it exists it
+// becomes the chosen one, as the settings take it when nothing else is stored.
+void phone_book::edit_phonebook() {
+    std::string file = p_.phonebook_path.empty() ? default_phonebook(p_.system_dir)
+                                                 : p_.phonebook_path;
+    editor_command editor = phonebook_editor(file);
+    p_.launcher.launch_app(editor.program, editor.parameters, "YES");
+    if (p_.phonebook_path.empty() && file_exists(file)) p_.phonebook_path = file;
+}
 
 }  // namespace tw

@@ -11,13 +11,17 @@ class phone_book {
 public:
     explicit phone_book(program& p);
 
+    // Refills the entry list from the dialer, in its order.
     void fill_entry_list();
+    // Lets the user pick the phone-book file; phonebook_path is "" unless it exists.
     void choose_phonebook();
     void o_phonebook_list_Click();
     void b_set_default_IPS_Click();
     void b_update_phonebook_Click();
 
 private:
+    void edit_phonebook();
+
     program& p_;
 };
 
