@@ -1,15 +1,139 @@
 #include "connection/connected_session.hpp"
 
+#include "connection/connect_time.hpp"
+#include "connection/control_switches.hpp"
+#include "connection/ignore_errors.hpp"
+#include "platform/path_rules.hpp"
 #include "program.hpp"
 
 namespace tw {
 
-connected_session::connected_session(program& p) : p_(p) {}
+namespace {
 
-void connected_session::ctrl_RAS_state_changed() {}
-void connected_session::ctrl_RAS_state_notice() {}
-void connected_session::simulate_connected() {}
-void connected_session::run_connect_tasks() {}
-void connected_session::t_connection_time_Timer() {}
+// The caption b_run_schedule has while the interval schedule is off.
+constexpr const char* schedule_off_caption = "Run Tasks As Scheduled";
+
+// A task file value holding a 'y' in either case switches its task on.
+bool is_yes(const std::string& value) { return lower(value).find('y') != std::string::npos; }
+
+}  // namespace
+
+connected_session::connected_session(program& p) : p_(p) {
+    p_.ctrl_RAS.state_changed.connect([this] { ctrl_RAS_state_changed(); });
+    p_.ctrl_RAS.state_notice.connect([this](long) { ctrl_RAS_state_notice(); });
+    p_.controls.t_connection_time.tick.connect([this] { t_connection_time_Timer(); });
+}
+
+bool connected_session::scheduler_off() const {
+    return p_.main.b_run_schedule.caption() == schedule_off_caption;
+}
+
+void connected_session::begin_session(bool over_a_line) {
+    frm_main& m = p_.main;
+    m.form.set_state(window_state::minimized);
+    p_.log.add_line(" Connected to " + m.o_phonebook_list.text());
+    if (over_a_line) p_.log.show_last_line();
+    p_.set_status("");
+    p_.controls.t_redial.stop();
+    enable_control(m.b_disconnect);
+    disable_control(m.b_cancel);
+    p_.connected_at = p_.loop.clock();
+    // The countdown only makes sense for a line that can be hung up.
+    if (over_a_line) {
+        m.l_disconnect1.set_visible(true);
+        m.o_disconnect_in_minutes.set_visible(true);
+        m.l_disconnect2.set_visible(true);
+    }
+    p_.controls.t_connection_time.start(1000);
+}
+
+void connected_session::ctrl_RAS_state_changed() {
+    if (p_.ctrl_RAS.connection_state() != ras_connected) return;
+    begin_session(true);
+    const bool tasks_option = p_.main.o_run_tasks_at_connect.ticked();
+    if (scheduler_off() || tasks_option) {
+        if (tasks_option || p_.controls.t_check_for_work.enabled()) run_connect_tasks();
+        if (!p_.controls.t_check_for_work.enabled() && p_.disconnect_after_last_task)
+            end_after_last_task();
+    }
+    // Starting the schedule at connect time arrives with the scheduler control.
+}
+
+// The steps that can fail, the tasks and the hang-up after them, are each
+// tried on their own: a failure costs only that step.
+void connected_session::simulate_connected() {
+    begin_session(false);
+    if (!scheduler_off() || !p_.run_tasks_at_connect) return;
+    ignore_errors([&] { run_connect_tasks(); });
+    if (!p_.controls.t_check_for_work.enabled() && p_.disconnect_after_last_task)
+        ignore_errors([&] { end_after_last_task(); });
+}
+
+// The task file is read afresh, so a change saved meanwhile counts. A task
+// removed from the list while an earlier one runs is not run.
+void connected_session::run_connect_tasks() {
+    const list_box& list = p_.main.o_task_list;
+    const int count = list.list_count();
+    for (int i = 0; i < count && i < list.list_count(); ++i) {
+        std::string app = list.item(i);
+        if (!is_yes(p_.profiles.read(p_.task_file_path, "Enabled", app))) continue;
+        const std::string params = p_.profiles.read(p_.task_file_path, "Parameters", app);
+        p_.set_status("Running: " + app + " " + params);
+        p_.log.append_log_line(" Running: " + app + " " + params);
+        p_.launcher.launch_app(app, params, "YES");
+        p_.set_status("");
+    }
+}
+
+void connected_session::end_after_last_task() {
+    p_.force_disconnect = false;
+    p_.disconnecting.disconnect();
+    if (!p_.life.query_switch("/x").empty()) p_.life.shutdown();
+}
+
+// The watchdog is not stopped: a dial in progress goes on to its time-out.
+void connected_session::ctrl_RAS_state_notice() {
+    if (p_.ctrl_RAS.connection_state() != ras_disconnected) return;
+    enable_control(p_.main.b_connect);
+    enable_control(p_.main.o_phonebook_list);
+}
+
+void connected_session::t_connection_time_Timer() {
+    p_.ctrl_RAS.refresh();
+    if (p_.ctrl_RAS.is_connected())
+        show_connect_time();
+    else
+        line_dropped();
+}
+
+// While minimized the window's caption is all the user sees of it.
+void connected_session::show_connect_time() {
+    const std::string text = connect_time_text(p_.loop.clock() - p_.connected_at);
+    p_.main.l_connection_time.set_caption(text);
+    if (p_.main.form.state() == window_state::minimized) p_.main.form.set_caption(text);
+}
+
+void connected_session::line_dropped() {
+    frm_main& m = p_.main;
+    p_.controls.t_connection_time.set_enabled(false);
+    p_.log.add_line(" Connection dropped from " + m.o_phonebook_list.text());
+    p_.log.add_line(connect_time_prefix + m.l_connection_time.caption());
+    p_.log.append_empty_line();
+    p_.ctrl_RAS.hang_up();
+    if (p_.reconnect_on_line_drop)
+        reconnect();
+    else
+        p_.dialing.set_idle_controls();
+}
+
+// One dial without the watchdog: it connects, or nothing changes until the
+// user acts.
+void connected_session::reconnect() {
+    p_.loop.pause(redial_pause_seconds);
+    p_.log.add_line(" Reconnecting to " + p_.main.o_phonebook_list.text());
+    p_.main.o_log.add_item("");  // a separator that leaves the selection where it is
+    p_.set_status(p_.dialing.dialing_text());
+    p_.ctrl_RAS.dial_entry();
+}
 
 }  // namespace tw

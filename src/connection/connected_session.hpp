@@ -11,13 +11,28 @@ class connected_session {
 public:
     explicit connected_session(program& p);
 
+    // The dialer's report of a new state: 8192 starts a session over the line.
     void ctrl_RAS_state_changed();
+    // The dialer's notice that the line may be down.
     void ctrl_RAS_state_notice();
+    // A session without a line behind it; it ends as a dropped line at its
+    // first connection-time tick.
     void simulate_connected();
+    // Runs each enabled task of the list once, in list order, waiting for each.
     void run_connect_tasks();
+    // Shows the connect time, or handles a dropped line.
     void t_connection_time_Timer();
 
 private:
+    // The steps both session starts share; `over_a_line` adds what only a
+    // real connection shows.
+    void begin_session(bool over_a_line);
+    bool scheduler_off() const;
+    void end_after_last_task();
+    void show_connect_time();
+    void line_dropped();
+    void reconnect();
+
     program& p_;
 };
 
