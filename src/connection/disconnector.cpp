@@ -1,14 +1,97 @@
 #include "connection/disconnector.hpp"
 
+#include "connection/connect_time.hpp"
+#include "connection/control_switches.hpp"
+#include "core/number_text.hpp"
 #include "program.hpp"
 
 namespace tw {
 
-disconnector::disconnector(program& p) : p_(p) {}
+namespace {
+constexpr double seconds_per_minute = 60;
+}
 
-void disconnector::disconnect() {}
-void disconnector::b_disconnect_Click() {}
-void disconnector::o_disconnect_in_minutes_Change() {}
-void disconnector::t_disconnect_Timer() {}
+disconnector::disconnector(program& p) : p_(p) {
+    p_.main.b_disconnect.click.connect([this] { b_disconnect_Click(); });
+    p_.main.o_disconnect_in_minutes.change.connect([this] { o_disconnect_in_minutes_Change(); });
+    p_.controls.t_disconnect.tick.connect([this] { t_disconnect_Timer(); });
+}
+
+void disconnector::disconnect() {
+    frm_main& m = p_.main;
+    if (p_.force_disconnect || m.o_disconnect_after_last_task.ticked()) hang_up();
+    m.l_disconnect1.set_visible(false);
+    m.o_disconnect_in_minutes.set_visible(false);
+    m.l_disconnect2.set_visible(false);
+    enable_control(m.b_run_schedule);
+}
+
+bool disconnector::session_running() const {
+    return p_.controls.t_connection_time.enabled() || p_.ctrl_RAS.is_connected();
+}
+
+// A call that is not forced reports only a session it really ended: the
+// after-last-task end followed by the shutdown of "/x", or a plain shutdown
+// with nothing connected, would otherwise log a disconnection that never
+// happened. A forced call always reports, as the user asked for it.
+void disconnector::hang_up() {
+    frm_main& m = p_.main;
+    const bool report = p_.force_disconnect || session_running();
+    p_.ctrl_RAS.hang_up();
+    p_.controls.t_disconnect.stop();
+    if (report) p_.set_status("Disconnected");
+    enable_control(m.b_run_schedule);
+    p_.controls.t_connection_time.stop();
+    if (!report) return;
+    p_.log.add_line(connect_time_prefix + m.l_connection_time.caption());
+    p_.log.add_line(" Disconnected from " + m.o_phonebook_list.text());
+    p_.log.append_empty_line();
+}
+
+void disconnector::b_disconnect_Click() {
+    p_.force_disconnect = true;
+    disconnect();
+    p_.dialing.set_idle_controls();
+}
+
+// Emptying the box here runs this handler again, which stops the timer once
+// more and ends.
+void disconnector::o_disconnect_in_minutes_Change() {
+    text_box& minutes = p_.main.o_disconnect_in_minutes;
+    timer& countdown = p_.controls.t_disconnect;
+    if (minutes.text().empty()) {
+        countdown.stop();
+        return;
+    }
+    if (number_value(minutes.text()) <= 0) {
+        countdown.stop();
+        minutes.set_text("");
+        return;
+    }
+    p_.countdown_tick_at = p_.loop.clock();
+    p_.loop.do_events();
+    countdown.start(1000);
+}
+
+void disconnector::t_disconnect_Timer() {
+    text_box& minutes = p_.main.o_disconnect_in_minutes;
+    const double now = p_.loop.clock();
+    p_.loop.do_events();
+    const double left = number_value(minutes.text());
+    if (left <= 0) return;
+    if (now - p_.countdown_tick_at <= seconds_per_minute) {
+        if (now < p_.countdown_tick_at) p_.countdown_tick_at = now;
+        return;
+    }
+    minutes.set_text(number_text(left - 1));  // its Change starts the next minute or stops
+    p_.countdown_tick_at = now;
+    if (!minutes.text().empty()) {
+        p_.main.l_disconnect2.set_caption(number_value(minutes.text()) == 1 ? "minute" : "minutes");
+        return;
+    }
+    p_.force_disconnect = true;
+    disconnect();
+    p_.dialing.set_idle_controls();
+}
 
 }  // namespace tw
