@@ -1,0 +1,63 @@
+#include <signal.h>
+
+#include <gtest/gtest.h>
+
+#include "program_run.hpp"
+
+namespace tw {
+namespace {
+
+using testing::program_run;
+
+bool started(const program_run& run) { return run.exists("fcd.ini") && run.exists("logs"); }
+
+TEST(first_start, creates_its_files_and_stores_every_setting_when_terminated) {
+    program_run run;
+    run.start();
+    ASSERT_TRUE(run.wait_until([&] { return started(run); })) << run.error_output();
+    EXPECT_EQ(run.file("tw.ini"),
+              "[Current]\r\nSave Logs=No\r\nRun Tasks At Connect=No\r\n"
+              "Reconnect After Line Drop=No\r\nStart Scheduler At Connect=No\r\n"
+              "Disconnect After Last Task=No\r\n");
+    EXPECT_NE(run.file("fcd.ini").find("Email Outbox Directory=" + (run.folder / "outbox")),
+              std::string::npos);
+
+    run.send(SIGTERM);
+    EXPECT_EQ(run.wait_for_exit(), 0);
+    const std::string ini = run.file("tw.ini");
+    for (const char* key : {"Help File=", "Browser=", "RAS Phonebook=", "Last Directory=",
+                            "Task Ini File=", "Default ISP=", "Specific Connect Time=",
+                            "Specific Disconnect Time=", "Timeout=120", "Retry Count=3"})
+        EXPECT_NE(ini.find(std::string("\r\n") + key), std::string::npos) << key << "\n" << ini;
+}
+
+TEST(first_start, without_remote_access_it_says_so_and_fails) {
+    program_run run({}, {"TARNWICK_DIALER=none"});
+    run.start();
+    const auto code = run.wait_for_exit();
+    ASSERT_TRUE(code.has_value());
+    EXPECT_NE(*code, 0);
+    EXPECT_NE(run.error_output().find("RAS Dialer: RAS Services are not available."),
+              std::string::npos)
+        << run.error_output();
+    EXPECT_FALSE(run.exists("tw.ini"));
+}
+
+TEST(first_start, settings_survive_a_restart) {
+    program_run run;
+    run.write("tw.ini",
+              "[Current]\r\nDisconnect After Last Task=Yes\r\nSave Logs=y\r\nTimeout=45\r\n"
+              "Retry Count=5\r\nDefault ISP=MyISP\r\n");
+    run.start();
+    ASSERT_TRUE(run.wait_until([&] { return started(run); })) << run.error_output();
+    run.send(SIGINT);
+    EXPECT_EQ(run.wait_for_exit(), 0);
+    const std::string ini = run.file("tw.ini");
+    for (const char* kept : {"Disconnect After Last Task=Yes", "Save Logs=Yes", "Timeout=45",
+                             "Retry Count=5", "Default ISP=MyISP", "Run Tasks At Connect=No"})
+        EXPECT_NE(ini.find(kept), std::string::npos) << kept << "\n" << ini;
+    EXPECT_TRUE(run.exists("logs/last.log"));
+}
+
+}  // namespace
+}  // namespace tw

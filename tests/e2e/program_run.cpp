@@ -1,0 +1,82 @@
+#include "program_run.hpp"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <stdexcept>
+#include <thread>
+
+extern char** environ;
+
+namespace tw::testing {
+
+program_run::program_run(std::vector<std::string> arguments, std::vector<std::string> environment)
+    : arguments_(std::move(arguments)), environment_(std::move(environment)) {
+    std::filesystem::copy_file(TARNWICK_BINARY, folder / "tarnwick");
+}
+
+program_run::~program_run() {
+    if (pid_ > 0 && !exit_code_) {
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+    }
+}
+
+void program_run::start() {
+    const std::string binary = folder / "tarnwick";
+    std::vector<char*> argv{const_cast<char*>(binary.c_str())};
+    for (auto& a : arguments_) argv.push_back(a.data());
+    argv.push_back(nullptr);
+
+    std::vector<std::string> env_text = {"QT_QPA_PLATFORM=offscreen"};
+    for (char** e = environ; *e; ++e)
+        if (std::string_view(*e).rfind("QT_QPA_PLATFORM=", 0) != 0 &&
+            std::string_view(*e).rfind("TARNWICK_", 0) != 0)
+            env_text.emplace_back(*e);
+    env_text.insert(env_text.end(), environment_.begin(), environment_.end());
+    std::vector<char*> envp;
+    for (auto& e : env_text) envp.push_back(e.data());
+    envp.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    const std::string err = folder / "stderr.txt";
+    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addchdir_np(&actions, folder.path().c_str());
+    const int failed = ::posix_spawn(&pid_, binary.c_str(), &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed) throw std::runtime_error("cannot start the program");
+}
+
+bool program_run::wait_until(const std::function<bool()>& done, std::chrono::seconds limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
+std::optional<int> program_run::wait_for_exit(std::chrono::seconds limit) {
+    wait_until(
+        [&] {
+            int status = 0;
+            if (::waitpid(pid_, &status, WNOHANG) == pid_)
+                exit_code_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            return exit_code_.has_value();
+        },
+        limit);
+    return exit_code_;
+}
+
+void program_run::send(int signal) const { ::kill(pid_, signal); }
+
+bool program_run::exists(const std::string& name) const {
+    return std::filesystem::exists(folder / name);
+}
+
+}  // namespace tw::testing
