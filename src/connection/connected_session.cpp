@@ -5,6 +5,7 @@
 #include "connection/ignore_errors.hpp"
 #include "platform/path_rules.hpp"
 #include "program.hpp"
+#include "scheduler/task_file.hpp"
 
 namespace tw {
 
@@ -76,8 +77,8 @@ void connected_session::run_connect_tasks() {
     const int count = list.list_count();
     for (int i = 0; i < count && i < list.list_count(); ++i) {
         std::string app = list.item(i);
-        if (!is_yes(p_.profiles.read(p_.task_file_path, "Enabled", app))) continue;
-        const std::string params = p_.profiles.read(p_.task_file_path, "Parameters", app);
+        if (!is_yes(p_.profiles.read(p_.task_file_path, task_sections::enabled, app))) continue;
+        const std::string params = p_.profiles.read(p_.task_file_path, task_sections::parameters, app);
         p_.set_status("Running: " + app + " " + params);
         p_.log.append_log_line(" Running: " + app + " " + params);
         p_.launcher.launch_app(app, params, "YES");
