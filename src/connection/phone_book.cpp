@@ -64,8 +64,8 @@ void phone_book::b_update_phonebook_Click() {
 // closed. With none chosen the system's phone book is edited; once it exists it
 // becomes the chosen one, as the settings take it when nothing else is stored.
 void phone_book::edit_phonebook() {
-    std::string file = p_.phonebook_path.empty() ? default_phonebook(p_.system_dir)
-                                                 : p_.phonebook_path;
+    std::string file =
+        p_.phonebook_path.empty() ? default_phonebook(p_.system_dir) : p_.phonebook_path;
     editor_command editor = phonebook_editor(file);
     p_.launcher.launch_app(editor.program, editor.parameters, "YES");
     if (p_.phonebook_path.empty() && file_exists(file)) p_.phonebook_path = file;

@@ -67,11 +67,12 @@ void task_file::load_tasks() {
     m.o_application.set_caption("");
     m.o_parameters.set_text("");
     p_.controls.tasks.clear();
-    for (task_entry& task : read_tasks()) {
+    std::vector<task_entry> loaded = read_tasks();
+    for (const task_entry& task : loaded) {
         m.o_task_list.add_item(task.application);
         show_companion_menus(task.application);
-        p_.controls.tasks.push_back(std::move(task));
     }
+    p_.controls.tasks = std::move(loaded);
     if (m.o_task_list.list_count() == 0) seed_companion_tasks();
 }
 
@@ -82,13 +83,16 @@ std::vector<task_entry> task_file::read_tasks() {
     std::vector<task_entry> tasks;
     with_file([&](ini_document& file) {
         for (int n = 0; n < max_tasks; ++n) {
-            std::string application = file.read(s::tasks, task_key(n));
-            if (application.empty()) return;
-            tasks.push_back({application, file.read(s::parameters, application),
-                             file.read(s::start_time, application),
-                             file.read(s::stop_time, application),
-                             file.read(s::interval, application),
-                             enabled_flag(file.read(s::enabled, application))});
+            task_entry task;
+            task.application = file.read(s::tasks, task_key(n));
+            const std::string& key = task.application;
+            if (key.empty()) return;
+            task.parameters = file.read(s::parameters, key);
+            task.start_time = file.read(s::start_time, key);
+            task.stop_time = file.read(s::stop_time, key);
+            task.interval = file.read(s::interval, key);
+            task.enabled = enabled_flag(file.read(s::enabled, key));
+            tasks.push_back(std::move(task));
         }
     });
     return tasks;
@@ -108,7 +112,8 @@ void task_file::show_companion_menus(const std::string& application) {
         p_.mail_account_file_path.clear();
 }
 
-// Tests on the path as stored, case and all, as the menus were meant for it.
+// Unlike loading, these tests keep the stored path's case: a deleted StockFC.EXE
+// task leaves its menu entry shown until the next load.
 void task_file::hide_companion_menus(const std::string& application) {
     frm_main& m = p_.main;
     if (contains(application, e_mail_companion_file)) {
@@ -139,7 +144,8 @@ void task_file::write_list(ini_document& file) const {
         if (last) break;
     }
     std::unordered_map<std::string_view, const task_entry*> first_record;
-    for (const task_entry& task : p_.controls.tasks) first_record.try_emplace(task.application, &task);
+    for (const task_entry& task : p_.controls.tasks)
+        first_record.try_emplace(task.application, &task);
     int count = 0;
     for (const std::string& application : rows) {
         if (!store(file, s::tasks, task_key(count), application)) continue;
@@ -148,10 +154,11 @@ void task_file::write_list(ini_document& file) const {
         const auto found = first_record.find(application);
         if (found == first_record.end()) continue;
         const task_entry& task = *found->second;
-        for (const auto& [section, value] :
-             {std::pair{s::parameters, &task.parameters}, {s::start_time, &task.start_time},
-              {s::stop_time, &task.stop_time}, {s::interval, &task.interval},
-              {s::enabled, &task.enabled}})
+        for (const auto& [section, value] : {std::pair{s::parameters, &task.parameters},
+                                             {s::start_time, &task.start_time},
+                                             {s::stop_time, &task.stop_time},
+                                             {s::interval, &task.interval},
+                                             {s::enabled, &task.enabled}})
             store(file, section, application, *value);
     }
     file.write(s::tasks, task_key(count), std::nullopt);

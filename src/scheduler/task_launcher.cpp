@@ -13,9 +13,9 @@ namespace {
 
 constexpr const char* not_found_log = " File Not Found: ";
 
-// Longest stretch the wait sleeps before it looks at the program again: a
-// real event loop wakes at once for events and timers, so this bounds only how
-// late the end of the program is noticed.
+// How long each wait may block in the event loop before the program is looked
+// at again. The real loop wakes at once for events and timers, so this bounds
+// only how late the end of the program is noticed, and costs no CPU meanwhile.
 constexpr double end_check_seconds = 0.1;
 
 std::string not_found_message(const std::string& application) {

@@ -1,9 +1,9 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include "platform/posix/posix_processes.hpp"
 #include "test_program.hpp"
@@ -120,8 +120,9 @@ TEST(phone_book, the_update_button_opens_the_phone_book_in_the_users_editor_and_
     p.loop.pace_in_real_time(true);
     // An editor that notes its arguments and adds an entry to the file it is given.
     const std::string editor = p.folder / "editor";
-    p.write("editor", "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.args\"\n"
-                      "for f; do :; done; printf '[Added]\\r\\n' >> \"$f\"\n");
+    p.write("editor",
+            "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.args\"\n"
+            "for f; do :; done; printf '[Added]\\r\\n' >> \"$f\"\n");
     std::filesystem::permissions(editor, std::filesystem::perms::owner_all);
     const scoped_env visual("VISUAL", nullptr);
     const scoped_env editor_variable("EDITOR", "editor --wait");
@@ -149,8 +150,9 @@ TEST(phone_book, a_missing_editor_is_reported_and_the_entries_are_reread_all_the
     const scoped_env visual("VISUAL", "no-such-editor");
     const scoped_env path("PATH", p.folder.path().c_str());
     p.write("system/ras/rasphone.pbk", "[Office]\r\n");
-    p.dialogs.expect_message("The 'no-such-editor' software cannot be found.  You must locate "
-                             "the software in the 'Applications' menu option and try again.");
+    p.dialogs.expect_message(
+        "The 'no-such-editor' software cannot be found.  You must locate "
+        "the software in the 'Applications' menu option and try again.");
     p.click(p.main().b_update_phonebook);
     EXPECT_THAT(p.log_texts(), ElementsAre(" File Not Found: no-such-editor"));
     EXPECT_THAT(p.fakes.started(), IsEmpty());

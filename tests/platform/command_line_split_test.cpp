@@ -46,9 +46,17 @@ TEST(command_line_split, follows_the_windows_argument_rules) {
 }
 
 TEST(command_line_split, quoted_arguments_split_back_unchanged) {
-    const std::vector<std::string> arguments = {
-        "plain", "", "two words", "tab\there", R"(say "hi")", R"(ends in\)",
-        R"(ends in two\\)", R"(c:\my files\)", R"(\"mixed\\" \)", "\"", R"(\\server\share)"};
+    const std::vector<std::string> arguments = {"plain",
+                                                "",
+                                                "two words",
+                                                "tab\there",
+                                                R"(say "hi")",
+                                                R"(ends in\)",
+                                                R"(ends in two\\)",
+                                                R"(c:\my files\)",
+                                                R"(\"mixed\\" \)",
+                                                "\"",
+                                                R"(\\server\share)"};
     std::string line;
     for (const auto& a : arguments) line += " " + quote_argument(a);
     EXPECT_THAT(split_command_line(line), ElementsAreArray(arguments)) << line;

@@ -1,8 +1,8 @@
 #include "platform/posix/find_in_path.hpp"
 
-#include <filesystem>
-
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 #include "temp_folder.hpp"
 

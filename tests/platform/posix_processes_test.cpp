@@ -1,14 +1,13 @@
 #include "platform/posix/posix_processes.hpp"
 
 #include <fcntl.h>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <filesystem>
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include "test_program.hpp"
 
@@ -97,10 +96,10 @@ TEST(posix_processes, the_child_gets_no_descriptor_but_the_standard_three) {
     write_file(secret, "x");
     const int fd = ::open(secret.c_str(), O_RDONLY);  // inheritable on purpose
     ASSERT_GE(fd, 0);
-    const std::string program = script(
-        folder, "fds",
-        "readlink \"/proc/$$/fd/$1\" > \"$0.out\" || echo closed > \"$0.out\"\n"
-        "ls -d /proc/$$/fd/0 /proc/$$/fd/2 >> \"$0.out\"");
+    const std::string program =
+        script(folder, "fds",
+               "readlink \"/proc/$$/fd/$1\" > \"$0.out\" || echo closed > \"$0.out\"\n"
+               "ls -d /proc/$$/fd/0 /proc/$$/fd/2 >> \"$0.out\"");
     posix_processes processes;
     auto child = processes.start(program, " " + std::to_string(fd));
     ::close(fd);

@@ -43,7 +43,9 @@ struct task_program : test_program {
     ini_document task_ini() const { return ini_document(file("task.ini")); }
     std::vector<std::string> rows() const { return prog.main.o_task_list.items(); }
     void select(int row) { main().o_task_list.set_list_index(row); }
-    void load() { drive([this] { prog.tasks.load_tasks(); }); }
+    void load() {
+        drive([this] { prog.tasks.load_tasks(); });
+    }
     bool menu_shown(int index) { return main().menuAppsItem(index).visible(); }
 };
 
@@ -60,16 +62,18 @@ TEST(task_file, loading_stops_at_the_first_empty_task_key) {
 TEST(task_file, loading_fills_the_records_and_reads_enabled_as_y_or_n) {
     task_program p;
     const std::pair<const char*, const char*> enabled[] = {
-        {"y", "Y"}, {"Y", "Y"}, {"yes", "Y"}, {"Yes", "Y"}, {"Maybe", "Y"},
-        {"n", "N"}, {"no", "N"}, {"No", "N"}, {"", "N"},    {nullptr, "N"}};
+        {"y", "Y"}, {"Y", "Y"},  {"yes", "Y"}, {"Yes", "Y"}, {"Maybe", "Y"},
+        {"n", "N"}, {"no", "N"}, {"No", "N"},  {"", "N"},    {nullptr, "N"}};
     std::string text = "[Tasks]\r\n";
     for (std::size_t i = 0; i < std::size(enabled); ++i)
         text += "task" + std::to_string(i) + "=/bin/t" + std::to_string(i) + "\r\n";
     text += "[Enabled]\r\n";
     for (std::size_t i = 0; i < std::size(enabled); ++i)
-        if (enabled[i].first) text += "/bin/t" + std::to_string(i) + "=" + enabled[i].first + "\r\n";
-    text += "[Parameters]\r\n/bin/t0=\"c:\\my files\\a.txt\" -q\r\n[Start Time]\r\n/bin/t0=08:00\r\n"
-            "[Stop Time]\r\n/bin/t0=18:00\r\n[Interval]\r\n/bin/t0=Daily\r\n";
+        if (enabled[i].first)
+            text += "/bin/t" + std::to_string(i) + "=" + enabled[i].first + "\r\n";
+    text +=
+        "[Parameters]\r\n/bin/t0=\"c:\\my files\\a.txt\" -q\r\n[Start Time]\r\n/bin/t0=08:00\r\n"
+        "[Stop Time]\r\n/bin/t0=18:00\r\n[Interval]\r\n/bin/t0=Daily\r\n";
     p.write("task.ini", text);
     p.main().o_application.set_caption("/bin/shown");
     p.main().o_parameters.set_text("-shown");
@@ -81,8 +85,8 @@ TEST(task_file, loading_fills_the_records_and_reads_enabled_as_y_or_n) {
     for (std::size_t i = 0; i < std::size(enabled); ++i)
         EXPECT_EQ(p.controls().tasks[i].enabled, enabled[i].second)
             << (enabled[i].first ? enabled[i].first : "missing");
-    EXPECT_EQ(p.controls().tasks[0],
-              (task_entry{"/bin/t0", "\"c:\\my files\\a.txt\" -q", "08:00", "18:00", "Daily", "Y"}));
+    EXPECT_EQ(p.controls().tasks[0], (task_entry{"/bin/t0", "\"c:\\my files\\a.txt\" -q", "08:00",
+                                                 "18:00", "Daily", "Y"}));
     EXPECT_EQ(p.controls().tasks[1], (task_entry{"/bin/t1", "", "", "", "", "Y"}));
 }
 

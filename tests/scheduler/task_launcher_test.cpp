@@ -32,9 +32,7 @@ struct launcher_program {
     void run_scheduled(const std::string& application, const std::string& parameters) {
         p.drive([&] { p.prog.launcher.run_scheduled_task(application, parameters); });
     }
-    bool account_complete() {
-        return p.prog.launcher.check_mail_account();
-    }
+    bool account_complete() { return p.prog.launcher.check_mail_account(); }
 };
 
 TEST(task_launcher, starts_the_trimmed_program_with_one_blank_before_trimmed_parameters) {
