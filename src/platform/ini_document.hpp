@@ -10,7 +10,7 @@
 namespace tw {
 
 // The text of one INI file held in memory, read and edited with the
-// private-profile rules that files written by other programs rely on:
+// rules of the classic INI functions, which files written by other programs rely on:
 //  - section and key names match without regard to case; blanks and tabs
 //    around names and values are ignored, inner blanks are kept;
 //    a "[name] trailing" line is section "name";

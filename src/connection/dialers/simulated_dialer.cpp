@@ -41,7 +41,7 @@ simulated_dialer::simulated_dialer(event_loop& loop, std::string default_phonebo
     connect_timer_.tick.connect([this] { line_up(); });
     drop_timer_.tick.connect([this] { line_down(); });
     notice_timer_.tick.connect([this] { state_notice(0); });
-    read_entries();
+    refresh();
 }
 
 simulated_dialer::~simulated_dialer() {
@@ -50,7 +50,18 @@ simulated_dialer::~simulated_dialer() {
 
 void simulated_dialer::set_phonebook(const std::string& path) {
     phonebook_ = path;
+    read_stamp_.reset();
+    refresh();
+}
+
+void simulated_dialer::refresh() {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(phonebook_, error);
+    const auto time = std::filesystem::last_write_time(phonebook_, error);
+    const auto stamp = error ? std::nullopt : std::optional(std::pair(size, time));
+    if (stamp && stamp == read_stamp_) return;
     read_entries();
+    read_stamp_ = stamp;
 }
 
 // Section names in file order; the first of duplicates counts.

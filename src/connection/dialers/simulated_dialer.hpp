@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,7 +33,7 @@ public:
     void dial_entry() override;
     void load_entry() override {}
     std::string entry_name_at(int index) override;
-    void refresh() override { read_entries(); }
+    void refresh() override;
 
 private:
     struct dial_plan {
@@ -49,6 +51,9 @@ private:
     std::string phonebook_;
     std::string entry_name_;
     std::vector<std::string> entries_;
+    // The phone book's size and time stamp when the entries were read; a
+    // refresh reads them again only when these changed.
+    std::optional<std::pair<std::uintmax_t, std::filesystem::file_time_type>> read_stamp_;
     int state_ = ras_disconnected;
     bool dialing_ = false;
     dial_plan plan_;
