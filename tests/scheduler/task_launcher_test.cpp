@@ -100,17 +100,6 @@ TEST(task_launcher, an_end_of_the_process_during_the_wait_is_not_swallowed) {
     EXPECT_EQ(l.p.exit_code, 3);
 }
 
-TEST(task_launcher, a_program_that_cannot_start_returns_quietly_with_the_pointer_restored) {
-    launcher_program l;
-    l.p.fakes.refuse(l.tool);
-    const double before = l.p.loop.clock();
-    l.launch(l.tool, "-q");
-    EXPECT_EQ(l.p.loop.clock(), before);
-    EXPECT_THAT(l.p.log_texts(), IsEmpty());
-    EXPECT_THAT(l.p.app.pointers(),
-                ElementsAre(application::hourglass, application::default_pointer));
-}
-
 TEST(task_launcher, the_mail_account_is_complete_only_with_all_seven_keys_filled) {
     launcher_program l;
     l.p.prog.mail_account_file_path = l.p.folder / "pw.ini";
@@ -129,24 +118,19 @@ TEST(task_launcher, the_mail_account_is_complete_only_with_all_seven_keys_filled
     EXPECT_FALSE(l.account_complete()) << "no account file known";
 }
 
-TEST(task_launcher, a_scheduled_run_shows_and_logs_the_task_then_clears_the_status) {
-    launcher_program l;
-    l.run_scheduled(l.tool, "-q");
-    EXPECT_THAT(l.p.log_texts(), ElementsAre(" Running: " + l.tool + " -q"));
-    EXPECT_THAT(l.statuses, ElementsAre("Running: " + l.tool + " -q", ""));
-    ASSERT_EQ(l.p.fakes.started().size(), 1u);
-    EXPECT_EQ(l.p.fakes.started()[0].command_line, " -q");
-}
-
-TEST(task_launcher, a_scheduled_missing_program_is_logged_without_a_box) {
+TEST(task_launcher, a_scheduled_run_logs_the_task_and_a_missing_program_without_a_box) {
     launcher_program l;
     const std::string missing = l.p.folder / "gone.exe";
+    l.run_scheduled(l.tool, "-q");
     l.run_scheduled(missing, "");
     EXPECT_THAT(l.p.log_texts(),
-                ElementsAre(" Running: " + missing + " ", " File Not Found: " + missing));
+                ElementsAre(" Running: " + l.tool + " -q", " Running: " + missing + " ",
+                            " File Not Found: " + missing));
+    EXPECT_THAT(l.statuses,
+                ElementsAre("Running: " + l.tool + " -q", "", "Running: " + missing + " ", ""));
+    ASSERT_EQ(l.p.fakes.started().size(), 1u);
+    EXPECT_EQ(l.p.fakes.started()[0].command_line, " -q");
     EXPECT_THAT(l.p.dialogs.messages(), IsEmpty());
-    EXPECT_THAT(l.p.fakes.started(), IsEmpty());
-    EXPECT_EQ(l.p.main().o_statusbar.text(), "");
 }
 
 TEST(task_launcher, a_scheduled_e_mail_companion_runs_only_with_a_complete_account) {
