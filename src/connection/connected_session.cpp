@@ -39,6 +39,9 @@ void connected_session::begin_session(bool over_a_line) {
     enable_control(m.b_disconnect);
     disable_control(m.b_cancel);
     p_.connected_at = p_.loop.clock();
+    // Shown from zero at once: a session that ends before its first tick
+    // must not report the previous session's connect time.
+    show_connect_time();
     // The countdown only makes sense for a line that can be hung up.
     if (over_a_line) {
         m.l_disconnect1.set_visible(true);

@@ -135,7 +135,7 @@ TEST(dial_controller, a_simulated_connection_logs_pass_one_and_opens_a_session_w
     p.run_for(30);
     EXPECT_THAT(p.log_texts(),
                 ElementsAre(" Dialing Office (pass #1)", " Connected to Office",
-                            " Connection dropped from Office", " Connect time:  ", ""));
+                            " Connection dropped from Office", " Connect time:  00:00:00", ""));
     EXPECT_TRUE(m.b_connect.enabled());
     EXPECT_FALSE(m.b_disconnect.enabled());
     EXPECT_FALSE(p.dialer.is_connected());
