@@ -36,6 +36,8 @@ struct services {
 
 // The title of every message box but the start-up check of the dialer.
 inline constexpr const char* message_title = "Tarnwick v1.20";
+// The title every file dialog of the program shares.
+inline constexpr const char* file_dialog_title = "Select the Text File Containing Addresses";
 
 // The whole program: its forms, its program-wide values, its services and one
 // object per subsystem. The constructor wires control events to handlers;

@@ -3,21 +3,11 @@
 #include "connection/connect_time.hpp"
 #include "connection/control_switches.hpp"
 #include "connection/ignore_errors.hpp"
-#include "platform/path_rules.hpp"
+#include "core/yes_text.hpp"
 #include "program.hpp"
 #include "scheduler/task_file.hpp"
 
 namespace tw {
-
-namespace {
-
-// The caption b_run_schedule has while the interval schedule is off.
-constexpr const char* schedule_off_caption = "Run Tasks As Scheduled";
-
-// A task file value holding a 'y' in either case switches its task on.
-bool is_yes(const std::string& value) { return lower(value).find('y') != std::string::npos; }
-
-}  // namespace
 
 connected_session::connected_session(program& p) : p_(p) {
     p_.ctrl_RAS.state_changed.connect([this] { ctrl_RAS_state_changed(); });
@@ -80,10 +70,9 @@ void connected_session::run_connect_tasks() {
     const int count = list.list_count();
     for (int i = 0; i < count && i < list.list_count(); ++i) {
         std::string app = list.item(i);
-        if (!is_yes(p_.profiles.read(p_.task_file_path, task_sections::enabled, app))) continue;
+        if (!means_yes(p_.profiles.read(p_.task_file_path, task_sections::enabled, app))) continue;
         const std::string params = p_.profiles.read(p_.task_file_path, task_sections::parameters, app);
-        p_.set_status("Running: " + app + " " + params);
-        p_.log.append_log_line(" Running: " + app + " " + params);
+        p_.launcher.announce_run(app, params);
         p_.launcher.launch_app(app, params, "YES");
         p_.set_status("");
     }

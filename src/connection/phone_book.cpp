@@ -8,7 +8,6 @@ namespace tw {
 
 namespace {
 
-constexpr const char* phonebook_dialog_title = "Select the Text File Containing Addresses";
 constexpr const char* phonebook_dialog_filter = "Phonebook (*.pbk)|*.pbk";
 constexpr const char* update_elsewhere_message =
     "To add or update your phone book entries, select 'My Computer\\Dial-Up Networking'.";
@@ -34,7 +33,7 @@ void phone_book::fill_entry_list() {
 }
 
 void phone_book::choose_phonebook() {
-    const file_request request{phonebook_dialog_title, phonebook_dialog_filter,
+    const file_request request{file_dialog_title, phonebook_dialog_filter,
                                native_paths().join(p_.system_dir, "ras"), ""};
     std::string chosen = native_paths().stored(p_.ui.open_file(request));
     p_.phonebook_path = file_exists(chosen) ? chosen : "";

@@ -11,7 +11,6 @@
 namespace tw {
 
 namespace {
-constexpr const char* log_dialog_title = "Select the Text File Containing Addresses";
 constexpr const char* log_dialog_filter = "Log (*.log)|*.log|Text (*.txt)|*.txt|All (*.*)|*.*";
 }  // namespace
 
@@ -52,7 +51,7 @@ void session_log::b_save_log_Click() {
 void session_log::save_log_dialog() {
     if (p_.dialog_directory.empty()) p_.dialog_directory = p_.program_folder;
     const std::string chosen = native_paths().stored(
-        p_.ui.open_file({log_dialog_title, log_dialog_filter, p_.dialog_directory, ""}));
+        p_.ui.open_file({file_dialog_title, log_dialog_filter, p_.dialog_directory, ""}));
     if (chosen.empty()) return;
     if (auto folder = split_path(chosen).folder) p_.dialog_directory = *folder;
     // A save that fails must not end the program: tell the user instead.

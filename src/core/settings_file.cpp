@@ -2,6 +2,7 @@
 
 #include "core/error_log.hpp"
 #include "core/file_helpers.hpp"
+#include "core/yes_text.hpp"
 #include "program.hpp"
 
 namespace tw {
@@ -9,10 +10,6 @@ namespace tw {
 namespace {
 
 constexpr const char* section = "Current";
-
-// Any value holding a 'y' in either case is on: "Yes", "y", "yes"; "1",
-// "True" and "on" are off.
-bool is_yes(const std::string& value) { return lower(value).find('y') != std::string::npos; }
 
 const char* yes_no(bool flag) { return flag ? "Yes" : "No"; }
 
@@ -72,7 +69,7 @@ void settings_file::read_pass() {
             {"Simulated Connection", &m.o_simulated_connection},
             {"Start Scheduler At Connect", &m.o_start_scheduler_at_connect},
             {"Disconnect After Last Task", &m.o_disconnect_after_last_task}};
-        for (const auto& [key, box] : flags) box->set_value(is_yes(read(key)) ? 1 : 0);
+        for (const auto& [key, box] : flags) box->set_value(means_yes(read(key)) ? 1 : 0);
     });
     guarded([&] {
         p_.default_isp = read("Default ISP");

@@ -108,12 +108,21 @@ struct stat replace_file(const std::filesystem::path& file, std::string_view byt
 
 std::string profile_store::read(const std::filesystem::path& file, std::string_view section,
                                 std::string_view key) {
+    std::string value;
+    view(file, [&](const ini_document& document) { value = document.read(section, key); });
+    return value;
+}
+
+void profile_store::view(const std::filesystem::path& file,
+                         const std::function<void(const ini_document&)>& look) {
     const std::lock_guard lock(mutex_);
+    static const ini_document empty;
+    const ini_document* document = &empty;
     try {
-        return load(file).document.read(section, key);
+        document = &load(file).document;
     } catch (const profile_error&) {
-        return {};  // an unreadable file reads as empty
     }
+    look(*document);
 }
 
 void profile_store::write(const std::filesystem::path& file, std::string_view section,

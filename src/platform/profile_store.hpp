@@ -37,6 +37,11 @@ public:
     void write(const std::filesystem::path& file, std::string_view section, std::string_view key,
                const std::optional<std::string>& value);
 
+    // Lets `look` read the file's document without copying or writing it; a
+    // missing or unreadable file shows as empty.
+    void view(const std::filesystem::path& file,
+              const std::function<void(const ini_document&)>& look);
+
     // Runs `edit` on the file's document and writes the result once, with
     // the same bytes on disk as the same reads and writes made key by key.
     // Throws profile_error like write().

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "core/file_helpers.hpp"
+#include "core/yes_text.hpp"
 #include "program.hpp"
 #include "scheduler/companion_files.hpp"
 
@@ -27,7 +28,7 @@ bool contains(const std::string& text, const char* part) {
 }
 
 std::string enabled_flag(const std::string& stored) {
-    return stored.find_first_of("yY") != std::string::npos ? "Y" : "N";
+    return means_yes(stored) ? "Y" : "N";
 }
 
 // A path with a line break cannot be a line of the file, nor one with '=' (or a
@@ -81,7 +82,7 @@ void task_file::load_tasks() {
 std::vector<task_entry> task_file::read_tasks() {
     namespace s = task_sections;
     std::vector<task_entry> tasks;
-    with_file([&](ini_document& file) {
+    p_.profiles.view(p_.task_file_path, [&](const ini_document& file) {
         for (int n = 0; n < max_tasks; ++n) {
             task_entry task;
             task.application = file.read(s::tasks, task_key(n));

@@ -69,10 +69,15 @@ bool task_launcher::check_mail_account() {
     return complete;
 }
 
-void task_launcher::run_scheduled_task(std::string application, const std::string& parameters) {
+void task_launcher::announce_run(const std::string& application, const std::string& parameters) {
     const std::string running = application + " " + parameters;
     p_.set_status("Running: " + running);
     p_.log.append_log_line(" Running: " + running);
+}
+
+void task_launcher::run_scheduled_task(std::string application, const std::string& parameters) {
+    announce_run(application, parameters);
+    const std::string running = application + " " + parameters;
     if (application.find(e_mail_companion_file) != std::string::npos && !check_mail_account()) {
         p_.set_status("Run Error: " + running);
         p_.log.append_log_line(" Run Error: " + running);

@@ -18,6 +18,8 @@ public:
     void wait_for_app(process& started);
     // True when the e-mail companion's account file holds every key it needs.
     bool check_mail_account();
+    // Shows on the status bar and logs that a task is being run.
+    void announce_run(const std::string& application, const std::string& parameters);
     // One due task of a schedule, once the line is up.
     void run_scheduled_task(std::string application, const std::string& parameters);
 

@@ -1,21 +1,13 @@
 #pragma once
 
-#include <string>
-
-#include "toolkit/control.hpp"
+#include "toolkit/captioned_control.hpp"
 
 namespace tw {
 
 // Click fires only when the user clicks; code calls the handler directly.
-class button : public control {
+class button : public captioned_control {
 public:
-    const std::string& caption() const { return caption_; }
-    void set_caption(std::string caption) { update(caption_, std::move(caption)); }
-
     event<> click;
-
-private:
-    std::string caption_;
 };
 
 }  // namespace tw

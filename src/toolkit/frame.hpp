@@ -1,18 +1,10 @@
 #pragma once
 
-#include <string>
-
-#include "toolkit/control.hpp"
+#include "toolkit/captioned_control.hpp"
 
 namespace tw {
 
-class frame : public control {
-public:
-    const std::string& caption() const { return caption_; }
-    void set_caption(std::string caption) { update(caption_, std::move(caption)); }
-
-private:
-    std::string caption_;
-};
+// A captioned box that groups other controls.
+class frame : public captioned_control {};
 
 }  // namespace tw

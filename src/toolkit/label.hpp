@@ -1,20 +1,12 @@
 #pragma once
 
-#include <string>
-
-#include "toolkit/control.hpp"
+#include "toolkit/captioned_control.hpp"
 
 namespace tw {
 
-class label : public control {
+class label : public captioned_control {
 public:
-    const std::string& caption() const { return caption_; }
-    void set_caption(std::string caption) { update(caption_, std::move(caption)); }
-
     event<> click;  // the user clicked it
-
-private:
-    std::string caption_;
 };
 
 }  // namespace tw

@@ -34,7 +34,7 @@ frm_main::frm_main() {
     o_simulated_connection.set_caption("Simulate Connection");
     o_simulated_connection.set_visible(false);
     f_scheduler.set_caption("Scheduler");
-    b_run_schedule.set_caption("Run Tasks As Scheduled");
+    b_run_schedule.set_caption(schedule_off_caption);
     f_connection_type.set_caption("Connection Type");
     o_connection_type[0].set_caption("Direct Connect");
     o_connection_type[1].set_caption("Modem");

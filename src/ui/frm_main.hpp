@@ -18,6 +18,9 @@
 
 namespace tw {
 
+// The caption of b_run_schedule while the interval schedule is off.
+inline constexpr const char* schedule_off_caption = "Run Tasks As Scheduled";
+
 // The main window: every control the user sees, with its design-time state.
 struct frm_main {
     frm_main();
