@@ -1,11 +1,7 @@
 #include "core/session_log.hpp"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <stdexcept>
-
 #include "core/file_helpers.hpp"
+#include "platform/file_io.hpp"
 #include "program.hpp"
 
 namespace tw {
@@ -64,10 +60,9 @@ void session_log::save_log_dialog() {
 }
 
 void session_log::save_log_to_file(const std::string& path) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    for (const std::string& line : p_.main.o_log.items()) file << line << "\r\n";
-    file.close();
-    if (!file) throw std::runtime_error(path + ": " + std::strerror(errno));
+    std::string text;
+    for (const std::string& line : p_.main.o_log.items()) text.append(line).append("\r\n");
+    replace_file(path, text);
 }
 
 }  // namespace tw

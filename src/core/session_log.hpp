@@ -23,8 +23,8 @@ public:
     void b_clear_log_Click();
     void b_save_log_Click();
     void save_log_dialog();
-    // Writes every line, CR LF ended; throws std::runtime_error when the file
-    // cannot be written.
+    // Replaces the file with every line, CR LF ended; throws file_error when
+    // it cannot be written, leaving the file as it was.
     void save_log_to_file(const std::string& path);
 
 private:

@@ -10,16 +10,13 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "platform/file_io.hpp"
 #include "platform/ini_document.hpp"
 
 namespace tw {
 
-// A failed write of an INI file. `what()` is the description the callers log:
-// it names the file and the reason.
-class profile_error : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+// A failed write of an INI file; `what()` names the file and the reason.
+using profile_error = file_error;
 
 // Reads and writes INI files on disk through ini_document.
 // Every write replaces the file atomically (a temp file beside it, flushed,
@@ -48,15 +45,6 @@ public:
     void batch(const std::filesystem::path& file, const std::function<void(ini_document&)>& edit);
 
 private:
-    // What a stat() tells apart: a new inode is another writer's atomic replace,
-    // nanosecond mtime an in-place rewrite of the same size. All zero: no file.
-    struct file_stamp {
-        std::uint64_t device = 0;
-        std::uint64_t inode = 0;
-        std::int64_t size = 0;
-        std::int64_t mtime_ns = 0;
-        bool operator==(const file_stamp&) const = default;
-    };
     struct cached_file {
         file_stamp stamp;
         ini_document document;

@@ -71,8 +71,8 @@ TEST(session_log, a_save_that_cannot_write_tells_the_user_and_goes_on) {
     p.prog.log.append_log_line(" one");
     std::filesystem::create_directories(p.folder / "taken.log");
     p.dialogs.answer_file_dialog(p.folder / "taken.log");
-    p.dialogs.expect_message("The log could not be saved: " + (p.folder / "taken.log") +
-                             ": Is a directory");
+    p.dialogs.expect_message("The log could not be saved: cannot replace '" +
+                             (p.folder / "taken.log") + "': Is a directory");
     p.main().b_save_log.click();
     EXPECT_FALSE(p.ended());
 }

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <compare>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace tw {
+
+// A file that could not be read or written. `what()` names the file and the
+// reason, as the program logs or shows it.
+class file_error : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// What tells one version of a file from another: another writer's atomic
+// replace shows as a new file identity even within one time-stamp tick.
+struct file_stamp {
+    std::uint64_t device = 0;
+    std::uint64_t identity = 0;
+    std::int64_t size = 0;
+    std::int64_t modified_ns = 0;
+
+    bool operator==(const file_stamp&) const = default;
+};
+
+// The stamp of `file`; all zero when there is none.
+file_stamp stamp_of(const std::filesystem::path& file);
+
+// The whole file and its stamp; std::nullopt when there is no file. Throws
+// file_error when it exists but cannot be read (a folder, no permission).
+std::optional<std::string> read_whole_file(const std::filesystem::path& file, file_stamp& stamp);
+
+// Writes a temp file beside `file`, flushes it to disk and renames it over
+// `file`, so readers and crashes see the old bytes or the new, never a mix.
+// A read-only file is refused. Throws file_error; `file` is then unchanged.
+file_stamp replace_file(const std::filesystem::path& file, std::string_view bytes);
+
+}  // namespace tw
