@@ -75,26 +75,22 @@ TEST(settings_file, booleans_are_on_when_the_value_holds_a_y) {
     EXPECT_EQ(p.main().o_save_logs.value(), 1);
     EXPECT_EQ(p.main().o_timeout.text(), "120");
     EXPECT_EQ(p.main().o_retry_count.text(), "3");
+
+    p.write("tw.ini", "[Current]\r\nTimeout=45\r\n");
+    p.prog.settings.settings_pass("read");
+    EXPECT_EQ(p.main().o_timeout.text(), "45") << "the mode is read without regard to case";
 }
 
-TEST(settings_file, paths_that_cannot_be_opened_fall_back) {
+TEST(settings_file, paths_that_cannot_be_opened_fall_back_and_others_are_kept_trimmed) {
     test_program p({.phone_book = ""});
-    p.write("tw.ini",
-            "[Current]\r\nHelp File=/nowhere/help.htm\r\nTask Ini File=/nowhere/t.ini\r\n"
-            "Browser=/nowhere/browser\r\n");
+    p.write("my tasks.ini", "");
+    p.write("tw.ini", "[Current]\r\nHelp File=/nowhere/help.htm\r\nTask Ini File=  " +
+                          (p.folder / "my tasks.ini") + "\r\nBrowser=/nowhere/browser\r\n");
     p.start_up();
     EXPECT_EQ(p.prog.help_file_path, p.folder / "twhelp.htm");
-    EXPECT_EQ(p.prog.task_file_path, p.folder / "task.ini");
+    EXPECT_EQ(p.prog.task_file_path, p.folder / "my tasks.ini");
     EXPECT_EQ(p.prog.browser_path, "");
     EXPECT_EQ(p.prog.phonebook_path, "") << "no phone book in the system folder";
-}
-
-TEST(settings_file, named_files_that_exist_are_kept_trimmed) {
-    test_program p;
-    p.write("my tasks.ini", "");
-    p.write("tw.ini", "[Current]\r\nTask Ini File=  " + (p.folder / "my tasks.ini") + "\r\n");
-    p.start_up();
-    EXPECT_EQ(p.prog.task_file_path, p.folder / "my tasks.ini");
 }
 
 TEST(settings_file, every_write_removes_directory_and_leaves_hand_set_keys_alone) {
@@ -111,25 +107,21 @@ TEST(settings_file, every_write_removes_directory_and_leaves_hand_set_keys_alone
     EXPECT_NE(file.find("Log Directory=" + (p.folder / "my logs") + "\r\n"), std::string::npos);
 }
 
-TEST(settings_file, the_mode_is_read_without_regard_to_case_and_others_do_nothing) {
+// Neither the settings nor last.log can be replaced by a file here.
+TEST(settings_file, failed_writes_go_to_the_error_log_and_the_program_ends_anyway) {
     test_program p;
+    std::filesystem::create_directories(p.folder / "tw.ini");
+    std::filesystem::create_directories(p.folder / "logs/last.log");
     p.start_up();
-    p.write("tw.ini", "[Current]\r\nTimeout=45\r\n");
-    p.prog.settings.settings_pass("read");
-    EXPECT_EQ(p.main().o_timeout.text(), "45");
-    p.prog.settings.settings_pass("WRONG");
-    EXPECT_EQ(p.file("tw.ini"), "[Current]\r\nTimeout=45\r\n");
-}
-
-TEST(settings_file, a_failed_write_goes_to_the_error_log_and_the_program_ends_anyway) {
-    test_program p;
-    std::filesystem::create_directories(p.folder / "tw.ini");  // cannot be replaced by a file
-    p.write("tw.ini/keep", "");
-    p.start_up();
+    p.main().o_save_logs.set_value(1);
     p.shutdown();
     EXPECT_EQ(p.exit_code, 0);
     const std::string log = p.file("log.txt");
-    EXPECT_NE(log.find("  mod1:errorreadwriteini\r\n"), std::string::npos) << log;
+    const std::string entry = "  mod1:errorreadwriteini\r\n";
+    // the first WRITE, the one at the end, and last.log
+    std::size_t entries = 0;
+    for (auto at = log.find(entry); at != std::string::npos; at = log.find(entry, at + 1)) ++entries;
+    EXPECT_EQ(entries, 3u) << log;
     EXPECT_NE(log.find(std::string(80, '-') + "\r\n"), std::string::npos);
     EXPECT_EQ(log.substr(10, 3), " - ");
 }

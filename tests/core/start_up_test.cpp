@@ -76,23 +76,22 @@ TEST(start_up, selects_the_last_entry_equal_to_the_default_and_s_overrides_it) {
     }
 }
 
-TEST(shutdown, the_exit_menu_ends_the_program_and_other_indexes_do_nothing) {
-    test_program p;
-    p.start_up();
-    p.drive([&] { p.main().menuFileItem_exit.click(98); });
-    EXPECT_FALSE(p.ended());
-    p.drive([&] { p.main().menuFileItem_exit.click(99); });
-    EXPECT_EQ(p.exit_code, 0);
-    EXPECT_NE(p.file("tw.ini").find("Timeout=120"), std::string::npos);
-}
-
-TEST(shutdown, closing_the_window_stores_the_settings) {
-    test_program p;
-    p.start_up();
-    p.main().o_run_tasks_at_connect.set_value(1);
-    p.drive([&] { p.main().form.unload(); });
-    EXPECT_EQ(p.exit_code, 0);
-    EXPECT_NE(p.file("tw.ini").find("Run Tasks At Connect=Yes"), std::string::npos);
+TEST(shutdown, exit_and_closing_the_window_store_the_settings_and_end) {
+    for (const bool by_menu : {true, false}) {
+        test_program p;
+        p.start_up();
+        p.main().o_run_tasks_at_connect.set_value(1);
+        p.drive([&] { p.main().menuFileItem_exit.click(98); });
+        EXPECT_FALSE(p.ended()) << "only the Exit entry ends the program";
+        p.drive([&] {
+            if (by_menu)
+                p.main().menuFileItem_exit.click(99);
+            else
+                p.main().form.unload();
+        });
+        EXPECT_EQ(p.exit_code, 0);
+        EXPECT_NE(p.file("tw.ini").find("Run Tasks At Connect=Yes"), std::string::npos);
+    }
 }
 
 TEST(main_window, the_window_keeps_its_size_and_cannot_be_maximized) {
