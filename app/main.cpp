@@ -11,19 +11,8 @@
 #include "gui/qt_event_loop.hpp"
 #include "gui/termination_signals.hpp"
 #include "platform/make_processes.hpp"
-#include "platform/path_rules.hpp"
 #include "platform/posix/posix_system_info.hpp"
 #include "program.hpp"
-
-namespace {
-
-// The system's phone book, which the dialer reads until the settings name another.
-std::string default_phonebook(const tw::system_info& system) {
-    const tw::path_rules& paths = tw::native_paths();
-    return paths.join(paths.join(system.system_directory(), "ras"), "rasphone.pbk");
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QApplication qt(argc, argv);
@@ -33,7 +22,8 @@ int main(int argc, char** argv) {
     tw::posix_system_info system;
     const auto processes = tw::make_processes();
     const auto dialer =
-        tw::make_dialer(std::getenv("TARNWICK_DIALER"), loop, default_phonebook(system));
+        tw::make_dialer(std::getenv("TARNWICK_DIALER"), loop,
+                      tw::default_phonebook(system.system_directory()));
     tw::program program({loop, dialogs, *dialer, *processes, system, app});
 
     // Closing the window fires the form's unload, on which the program shuts

@@ -12,12 +12,11 @@ constexpr const char* phonebook_dialog_filter = "Phonebook (*.pbk)|*.pbk";
 constexpr const char* update_elsewhere_message =
     "To add or update your phone book entries, select 'My Computer\\Dial-Up Networking'.";
 
-// The system's phone book, used while no other file is chosen.
+}  // namespace
+
 std::string default_phonebook(const std::string& system_dir) {
     return native_paths().join(native_paths().join(system_dir, "ras"), "rasphone.pbk");
 }
-
-}  // namespace
 
 phone_book::phone_book(program& p) : p_(p) {
     frm_main& m = p_.main;

@@ -6,6 +6,9 @@ namespace tw {
 
 class program;
 
+// The system's phone book, used while the settings name no other file.
+std::string default_phonebook(const std::string& system_dir);
+
 // The phone-book entries, the default entry and the phone-book file.
 class phone_book {
 public:

@@ -96,7 +96,7 @@ void settings_file::read_pass() {
         const std::string phonebook = read("RAS Phonebook");
         p_.phonebook_path =
             phonebook.empty()
-                ? native_paths().join(native_paths().join(p_.system_dir, "ras"), "rasphone.pbk")
+                ? default_phonebook(p_.system_dir)
                 : phonebook;
         if (!file_exists(p_.phonebook_path)) p_.phonebook_path.clear();
     });

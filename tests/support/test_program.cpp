@@ -9,16 +9,12 @@ services make_services(virtual_event_loop& loop, scripted_dialogs& dialogs, dial
     return {loop, dialogs, d, p, s, a};
 }
 
-std::string phonebook_path(const std::string& system_dir) {
-    return system_dir + "/ras/rasphone.pbk";
-}
-
 }  // namespace
 
 test_program::test_program(test_options options)
     : system_dir(folder / "system"),
       system(folder.path().string(), system_dir, options.platform),
-      dialer(loop, phonebook_path(system_dir)),
+      dialer(loop, default_phonebook(system_dir)),
       fakes(loop),
       app(options.command_line),
       prog(make_services(loop, dialogs,
@@ -26,7 +22,7 @@ test_program::test_program(test_options options)
                          options.real_processes ? *options.real_processes : fakes, system, app)) {
     std::filesystem::create_directories(system_dir + "/ras");
     if (!options.phone_book.empty()) {
-        write_file(phonebook_path(system_dir), options.phone_book);
+        write_file(default_phonebook(system_dir), options.phone_book);
         dialer.refresh();
     }
 }
