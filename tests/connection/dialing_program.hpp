@@ -1,14 +1,13 @@
 #pragma once
 
-#include <algorithm>
 #include <string>
 
 #include "test_program.hpp"
 
 namespace tw::testing {
 
-// A started program on a known clock with the phone-book entry "Office"
-// chosen and a time-out and retry count typed, ready to dial.
+// A started program at 09:00:00 with the entry "Office" chosen and a time-out
+// and retry count typed, ready to dial.
 struct dialing_program : test_program {
     explicit dialing_program(const std::string& office_keys = "", std::string command_line = "",
                              std::string timeout = "10", std::string retries = "3")
@@ -19,19 +18,12 @@ struct dialing_program : test_program {
         main().o_timeout.set_text(timeout);
         main().o_retry_count.set_text(retries);
     }
-
-    bool logged(const std::string& text) const {
-        const auto texts = log_texts();
-        return std::find(texts.begin(), texts.end(), text) != texts.end();
-    }
-    // Dials and runs until the line is up.
     void connect_and_wait() {
         click(main().b_connect);
         run_until([this] { return dialer.is_connected(); }, 60);
     }
-    // The "hh:mm:ss" of the log line `index`.
-    std::string time_of_line(int index) const { return main_log().item(index).substr(13, 8); }
-    const list_box& main_log() const { return prog.main.o_log; }
+    // The "hh:mm:ss" of log line `index`.
+    std::string time_of_line(int index) const { return prog.main.o_log.item(index).substr(13, 8); }
 };
 
 }  // namespace tw::testing
