@@ -1,4 +1,4 @@
-// One QApplication for every GUI test (QT_QPA_PLATFORM=offscreen from CTest).
+// One QApplication for every GUI test, offscreen unless told otherwise.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,14 +7,12 @@
 namespace {
 
 class qt_environment : public testing::Environment {
-public:
     void SetUp() override {
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         app_ = std::make_unique<QApplication>(argc_, argv_);
     }
     void TearDown() override { app_.reset(); }
 
-private:
     int argc_ = 1;
     char name_[16] = "tarnwick_tests";
     char* argv_[2] = {name_, nullptr};

@@ -15,7 +15,7 @@ bool run_until(qt_event_loop& loop, Done done) {
     return done();
 }
 
-TEST(qt_event_loop, a_timer_ticks_and_a_tick_that_waits_is_never_reentered) {
+TEST(qt_event_loop, a_tick_that_waits_is_never_reentered) {
     qt_event_loop loop;
     timer t;
     loop.add_timer(t);
@@ -23,18 +23,16 @@ TEST(qt_event_loop, a_timer_ticks_and_a_tick_that_waits_is_never_reentered) {
     t.tick.connect([&] {
         ++ticks;
         deepest = std::max(deepest, ++depth);
-        // Several periods pass inside the first tick.
-        if (ticks == 1) loop.pause(0.1);
+        if (ticks == 1) loop.pause(0.1);  // several periods pass inside the first tick
         --depth;
     });
     t.start(1);
-
     EXPECT_TRUE(run_until(loop, [&] { return ticks >= 3; }));
     EXPECT_EQ(deepest, 1);
     loop.remove_timer(t);
 }
 
-TEST(qt_event_loop, a_stopped_or_removed_timer_no_longer_ticks) {
+TEST(qt_event_loop, a_timer_stopped_or_removed_in_its_own_tick_ticks_no_more) {
     qt_event_loop loop;
     timer stopped, removed;
     loop.add_timer(stopped);
@@ -50,7 +48,6 @@ TEST(qt_event_loop, a_stopped_or_removed_timer_no_longer_ticks) {
     });
     stopped.start(10);
     removed.start(10);
-
     EXPECT_TRUE(run_until(loop, [&] { return stopped_ticks + removed_ticks == 2; }));
     loop.pause(0.1);
     EXPECT_EQ(stopped_ticks, 1);
@@ -58,20 +55,16 @@ TEST(qt_event_loop, a_stopped_or_removed_timer_no_longer_ticks) {
     loop.remove_timer(stopped);
 }
 
-TEST(qt_event_loop, wait_blocks_no_longer_than_its_bound) {
+TEST(qt_event_loop, a_wait_ends_at_its_bound_or_soon_after_an_event) {
     qt_event_loop loop;
     loop.do_events();
-    // Each wait ends at its bound or earlier, on some event.
-    const double start = loop.clock();
+    double start = loop.clock();
     for (int i = 0; i < 5; ++i) loop.wait(0.05);
     EXPECT_LT(loop.clock() - start, 1.0);
-}
 
-TEST(qt_event_loop, wait_returns_soon_after_an_event_was_handled) {
-    qt_event_loop loop;
     bool handled = false;
     QTimer::singleShot(20, [&] { handled = true; });
-    const double start = loop.clock();
+    start = loop.clock();
     while (!handled) loop.wait(30);
     EXPECT_LT(loop.clock() - start, 5.0);
 }
