@@ -105,5 +105,20 @@ TEST(dial_controller, a_simulated_connection_logs_the_dial_and_opens_a_session_w
     EXPECT_FALSE(p.dialer.is_connected()) << "nothing was dialled";
 }
 
+// No dial is made, but the watchdog still ends the sequence, which is what
+// releases a scheduler waiting for the line.
+TEST(dial_controller, without_a_phone_book_file_it_asks_for_one_then_the_watchdog_gives_up) {
+    dialing_program p(no_answer, "", "10", "1");
+    p.prog.phonebook_path.clear();
+    p.dialogs.expect_message(
+        "You must select the phonebook file.  It contains information necessary to connect to "
+        "the server.");
+    p.dialogs.expect_message(tried_message("1"));
+    p.click(p.main().b_connect);
+    p.run_for(30);
+    EXPECT_EQ(p.dialogs.file_requests().size(), 1u);
+    EXPECT_THAT(p.log_texts(), ElementsAre(" Dialing Office (pass #1)", gave_up));
+}
+
 }  // namespace
 }  // namespace tw
