@@ -21,9 +21,8 @@ int main(int argc, char** argv) {
     tw::qt_application app(argc, argv);
     tw::posix_system_info system;
     const auto processes = tw::make_processes();
-    const auto dialer =
-        tw::make_dialer(std::getenv("TARNWICK_DIALER"), loop,
-                      tw::default_phonebook(system.system_directory()));
+    const auto dialer = tw::make_dialer(std::getenv("TARNWICK_DIALER"), loop,
+                                        tw::default_phonebook(system.system_directory()));
     tw::program program({loop, dialogs, *dialer, *processes, system, app});
 
     // Closing the window fires the form's unload, on which the program shuts

@@ -71,7 +71,8 @@ void connected_session::run_connect_tasks() {
     for (int i = 0; i < count && i < list.list_count(); ++i) {
         std::string app = list.item(i);
         if (!means_yes(p_.profiles.read(p_.task_file_path, task_sections::enabled, app))) continue;
-        const std::string params = p_.profiles.read(p_.task_file_path, task_sections::parameters, app);
+        const std::string params =
+            p_.profiles.read(p_.task_file_path, task_sections::parameters, app);
         p_.launcher.announce_run(app, params);
         p_.launcher.launch_app(app, params, "YES");
         p_.set_status("");

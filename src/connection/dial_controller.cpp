@@ -54,7 +54,8 @@ bool dial_controller::hand_over_phonebook() {
         if (p_.phonebook_path.empty()) p_.phonebook.choose_phonebook();
     });
     if (p_.phonebook_path.empty()) {
-        ignore_errors([&] { p_.ui.message(no_phonebook_message, box::information, message_title); });
+        ignore_errors(
+            [&] { p_.ui.message(no_phonebook_message, box::information, message_title); });
         return false;
     }
     ignore_errors([&] { p_.ctrl_RAS.set_phonebook(p_.phonebook_path); });
@@ -110,8 +111,9 @@ void dial_controller::give_up() {
     p_.controls.t_redial.stop();
     // An unattended schedule must not be held up by a box nobody closes.
     if (!p_.controls.t_check_for_work.enabled())
-        p_.ui.message("You have tried " + m.o_retry_count.text() + " number of times to connect to '" +
-                          m.o_phonebook_list.text() + "'.  Please try again.",
+        p_.ui.message("You have tried " + m.o_retry_count.text() +
+                          " number of times to connect to '" + m.o_phonebook_list.text() +
+                          "'.  Please try again.",
                       box::information, message_title);
 }
 

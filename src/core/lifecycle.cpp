@@ -15,16 +15,24 @@ lifecycle::lifecycle(program& p) : p_(p) {
 
 void lifecycle::start_up() {
     if (!p_.ctrl_RAS.ras_available()) {
-        p_.ui.message("RAS Services are not available.  This program will not function without them.",
-                      box::critical, "RAS Dialer");
+        p_.ui.message(
+            "RAS Services are not available.  This program will not function without them.",
+            box::critical, "RAS Dialer");
         p_.app.end(1);
     }
     if (p_.ctrl_RAS.is_connected()) p_.ctrl_RAS.hang_up();
     switch (p_.system.platform_number()) {
-        case 0: p_.os_platform = "win32s"; break;
-        case 1: p_.os_platform = "win95"; break;
-        case 2: p_.os_platform = "winnt"; break;
-        default: p_.os_platform.clear();
+        case 0:
+            p_.os_platform = "win32s";
+            break;
+        case 1:
+            p_.os_platform = "win95";
+            break;
+        case 2:
+            p_.os_platform = "winnt";
+            break;
+        default:
+            p_.os_platform.clear();
     }
     p_.app.set_mouse_pointer(application::hourglass);
     p_.loop.do_events();

@@ -52,8 +52,8 @@ std::string number_text(double value) {
     if (value == std::trunc(value)) return std::to_string(static_cast<long long>(value));
     // Long enough for the smallest fraction a double holds, written out.
     std::array<char, 400> buffer{};
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed);
     return std::string(buffer.data(), result.ptr);
 }
 

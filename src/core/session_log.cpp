@@ -54,8 +54,8 @@ void session_log::save_log_dialog() {
     try {
         save_log_to_file(chosen);
     } catch (const std::exception& error) {
-        p_.ui.message(std::string("The log could not be saved: ") + error.what(),
-                      box::exclamation, message_title);
+        p_.ui.message(std::string("The log could not be saved: ") + error.what(), box::exclamation,
+                      message_title);
     }
 }
 

@@ -94,10 +94,7 @@ void settings_file::read_pass() {
     });
     guarded([&] {
         const std::string phonebook = read("RAS Phonebook");
-        p_.phonebook_path =
-            phonebook.empty()
-                ? default_phonebook(p_.system_dir)
-                : phonebook;
+        p_.phonebook_path = phonebook.empty() ? default_phonebook(p_.system_dir) : phonebook;
         if (!file_exists(p_.phonebook_path)) p_.phonebook_path.clear();
     });
     guarded([&] {
@@ -143,7 +140,8 @@ void settings_file::write_pass() {
         });
     });
     if (p_.save_logs)
-        guarded([&] { p_.log.save_log_to_file(native_paths().join(p_.log_directory, "last.log")); });
+        guarded(
+            [&] { p_.log.save_log_to_file(native_paths().join(p_.log_directory, "last.log")); });
 }
 
 }  // namespace tw

@@ -5,8 +5,9 @@
 namespace tw {
 
 std::string lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : char(c); });
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
+        return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : char(c);
+    });
     return text;
 }
 

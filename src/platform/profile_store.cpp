@@ -1,6 +1,5 @@
 #include "platform/profile_store.hpp"
 
-
 namespace tw {
 
 std::string profile_store::read(const std::filesystem::path& file, std::string_view section,

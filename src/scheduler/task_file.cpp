@@ -27,9 +27,7 @@ bool contains(const std::string& text, const char* part) {
     return text.find(part) != std::string::npos;
 }
 
-std::string enabled_flag(const std::string& stored) {
-    return means_yes(stored) ? "Y" : "N";
-}
+std::string enabled_flag(const std::string& stored) { return means_yes(stored) ? "Y" : "N"; }
 
 // A path with a line break cannot be a line of the file, nor one with '=' (or a
 // leading ';' or '[') a key. Such a write is skipped, so one odd path costs its

@@ -13,8 +13,7 @@ constexpr double never = std::numeric_limits<double>::infinity();
 virtual_event_loop::virtual_event_loop(wall_time start) { set_now(start); }
 
 wall_time virtual_event_loop::now() const {
-    return wall_at_zero_ +
-           std::chrono::milliseconds{static_cast<long long>(clock_ * 1000.0 + 0.5)};
+    return wall_at_zero_ + std::chrono::milliseconds{static_cast<long long>(clock_ * 1000.0 + 0.5)};
 }
 
 void virtual_event_loop::set_now(wall_time t) {
@@ -59,8 +58,7 @@ double virtual_event_loop::next_due() const {
 
 void virtual_event_loop::advance_to(double target) {
     if (target > clock_) {
-        if (real_time_)
-            std::this_thread::sleep_for(std::chrono::duration<double>(target - clock_));
+        if (real_time_) std::this_thread::sleep_for(std::chrono::duration<double>(target - clock_));
         clock_ = target;
     }
     fire_due_timers();

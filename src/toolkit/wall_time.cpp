@@ -6,9 +6,9 @@ namespace tw {
 
 using namespace std::chrono;
 
-wall_time make_wall_time(int year, unsigned month, unsigned day, int hour, int minute,
-                         int second) {
-    const local_days date{std::chrono::year{year} / std::chrono::month{month} / std::chrono::day{day}};
+wall_time make_wall_time(int year, unsigned month, unsigned day, int hour, int minute, int second) {
+    const local_days date{std::chrono::year{year} / std::chrono::month{month} /
+                          std::chrono::day{day}};
     return wall_time{date} + hours{hour} + minutes{minute} + seconds{second};
 }
 

@@ -12,11 +12,11 @@ namespace tw {
 // in-memory task records. (The dialer, dialogs and system facts are services
 // owned by the program.)
 struct frm_controls {
-    timer t_redial;              // dial watchdog
-    timer t_connection_time;     // connect-time display and line watch
-    timer t_disconnect;          // disconnect countdown
-    timer t_check_for_work;      // interval schedule
-    timer t_check_specific_time; // specific-time schedule
+    timer t_redial;               // dial watchdog
+    timer t_connection_time;      // connect-time display and line watch
+    timer t_disconnect;           // disconnect countdown
+    timer t_check_for_work;       // interval schedule
+    timer t_check_specific_time;  // specific-time schedule
 
     // Record j is the task of entry j of the hidden task lists; entries stay
     // after a delete until the next load.

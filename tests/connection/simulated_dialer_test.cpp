@@ -19,13 +19,16 @@ struct dialer_fixture {
 
     explicit dialer_fixture(const std::string& phone_book)
         : d(loop, (testing::write_file(book, phone_book), book)) {
-        d.state_changed.connect([&] { events.push_back("changed " + std::to_string(d.connection_state())); });
-        d.state_notice.connect([&](long) { events.push_back("notice " + std::to_string(d.connection_state())); });
+        d.state_changed.connect(
+            [&] { events.push_back("changed " + std::to_string(d.connection_state())); });
+        d.state_notice.connect(
+            [&](long) { events.push_back("notice " + std::to_string(d.connection_state())); });
     }
 };
 
 TEST(simulated_dialer, lists_the_entries_in_file_order_and_follows_a_new_phone_book) {
-    dialer_fixture f("; entries\r\n[Office]\r\nSimulatedResult=no-answer\r\n[ MyISP ]\n[office]\n[Home");
+    dialer_fixture f(
+        "; entries\r\n[Office]\r\nSimulatedResult=no-answer\r\n[ MyISP ]\n[office]\n[Home");
     ASSERT_EQ(f.d.entry_count(), 2);
     EXPECT_EQ(f.d.entry_name_at(0), "Office");
     EXPECT_EQ(f.d.entry_name_at(1), "MyISP");
@@ -52,8 +55,9 @@ TEST(simulated_dialer, connects_after_the_set_seconds_then_drops_when_told) {
 }
 
 TEST(simulated_dialer, no_answer_unknown_entries_and_bad_numbers) {
-    dialer_fixture f("[Office]\r\nSimulatedResult=no-answer\r\n"
-                     "[MyISP]\r\nSimulatedConnectSeconds=soon\r\nSimulatedDropSeconds=-4\r\n");
+    dialer_fixture f(
+        "[Office]\r\nSimulatedResult=no-answer\r\n"
+        "[MyISP]\r\nSimulatedConnectSeconds=soon\r\nSimulatedDropSeconds=-4\r\n");
     for (const char* entry : {"Office", "Nowhere"}) {
         f.d.set_entry_name(entry);
         f.d.dial_entry();

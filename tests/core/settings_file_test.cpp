@@ -47,24 +47,33 @@ TEST(settings_file, the_write_at_the_end_stores_every_key_in_order) {
               "Reconnect After Line Drop=No\r\n"
               "Start Scheduler At Connect=No\r\n"
               "Disconnect After Last Task=No\r\n"
-              "Help File=" + f + "/twhelp.htm\r\n"
-              "Browser=\r\n"
-              "RAS Phonebook=" + p.system_dir + "/ras/rasphone.pbk\r\n"
-              "Last Directory=" + f + "\r\n"
-              "Task Ini File=" + f + "/task.ini\r\n"
-              "Default ISP=\r\n"
-              "Specific Connect Time=\r\n"
-              "Specific Disconnect Time=\r\n"
-              "Timeout=120\r\n"
-              "Retry Count=3\r\n");
+              "Help File=" +
+                  f +
+                  "/twhelp.htm\r\n"
+                  "Browser=\r\n"
+                  "RAS Phonebook=" +
+                  p.system_dir +
+                  "/ras/rasphone.pbk\r\n"
+                  "Last Directory=" +
+                  f +
+                  "\r\n"
+                  "Task Ini File=" +
+                  f +
+                  "/task.ini\r\n"
+                  "Default ISP=\r\n"
+                  "Specific Connect Time=\r\n"
+                  "Specific Disconnect Time=\r\n"
+                  "Timeout=120\r\n"
+                  "Retry Count=3\r\n");
 }
 
 TEST(settings_file, booleans_are_on_when_the_value_holds_a_y) {
     test_program p;
-    p.write("tw.ini",
-            "[Current]\r\nSave Logs=yes\r\nRun Tasks At Connect=Y\r\nReconnect After Line Drop=1\r\n"
-            "Start Scheduler At Connect=True\r\nDisconnect After Last Task=on\r\n"
-            "Simulated Connection=  y  \r\nTimeout=\r\nRetry Count=\r\n");
+    p.write(
+        "tw.ini",
+        "[Current]\r\nSave Logs=yes\r\nRun Tasks At Connect=Y\r\nReconnect After Line Drop=1\r\n"
+        "Start Scheduler At Connect=True\r\nDisconnect After Last Task=on\r\n"
+        "Simulated Connection=  y  \r\nTimeout=\r\nRetry Count=\r\n");
     p.start_up();
     EXPECT_TRUE(p.prog.save_logs);
     EXPECT_TRUE(p.prog.run_tasks_at_connect);
@@ -97,7 +106,8 @@ TEST(settings_file, every_write_removes_directory_and_leaves_hand_set_keys_alone
     test_program p;
     p.write("tw.ini",
             "[Current]\r\nDirectory=c:\\old\r\nSimulated Connection=Yes\r\n"
-            "Log Directory=" + (p.folder / "my logs") + "\r\n");
+            "Log Directory=" +
+                (p.folder / "my logs") + "\r\n");
     p.start_up();
     EXPECT_TRUE(std::filesystem::is_directory(p.folder / "my logs"));
     p.shutdown();
@@ -120,7 +130,8 @@ TEST(settings_file, failed_writes_go_to_the_error_log_and_the_program_ends_anywa
     const std::string entry = "  mod1:errorreadwriteini\r\n";
     // the first WRITE, the one at the end, and last.log
     std::size_t entries = 0;
-    for (auto at = log.find(entry); at != std::string::npos; at = log.find(entry, at + 1)) ++entries;
+    for (auto at = log.find(entry); at != std::string::npos; at = log.find(entry, at + 1))
+        ++entries;
     EXPECT_EQ(entries, 3u) << log;
     EXPECT_NE(log.find(std::string(80, '-') + "\r\n"), std::string::npos);
     EXPECT_EQ(log.substr(10, 3), " - ");

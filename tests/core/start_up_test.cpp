@@ -47,7 +47,8 @@ TEST(start_up, fills_the_window_and_ends_with_the_normal_pointer) {
 }
 
 TEST(start_up, the_platform_number_names_the_family) {
-    for (const auto& [number, name] : {std::pair{0, "win32s"}, {1, "win95"}, {2, "winnt"}, {7, ""}}) {
+    for (const auto& [number, name] :
+         {std::pair{0, "win32s"}, {1, "win95"}, {2, "winnt"}, {7, ""}}) {
         test_program p({.platform = number});
         p.start_up();
         EXPECT_EQ(p.prog.os_platform, name);

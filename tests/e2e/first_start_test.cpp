@@ -1,6 +1,5 @@
-#include <signal.h>
-
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include "program_run.hpp"
 

@@ -47,7 +47,8 @@ void program_run::start() {
     const std::string err = folder / "stderr.txt";
     posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addchdir_np(&actions, folder.path().c_str());
-    const int failed = ::posix_spawn(&pid_, binary.c_str(), &actions, nullptr, argv.data(), envp.data());
+    const int failed =
+        ::posix_spawn(&pid_, binary.c_str(), &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     if (failed) throw std::runtime_error("cannot start the program");
 }

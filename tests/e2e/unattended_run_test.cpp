@@ -1,6 +1,5 @@
-#include <sys/stat.h>
-
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "program_run.hpp"
 
@@ -24,8 +23,8 @@ void prepare(program_run& run) {
     const std::string report = run.folder / "report.sh";
     run.write("task.ini", "[Tasks]\r\ntask0=" + fetch + "\r\ntask1=" + report +
                               "\r\n[Parameters]\r\n" + fetch + "=-q news\r\n" + report +
-                              "=\"daily summary\"\r\n[Enabled]\r\n" + fetch + "=Yes\r\n" +
-                              report + "=Y\r\n");
+                              "=\"daily summary\"\r\n[Enabled]\r\n" + fetch + "=Yes\r\n" + report +
+                              "=Y\r\n");
     run.write("tw.ini",
               "[Current]\r\nRun Tasks At Connect=Yes\r\nDisconnect After Last Task=Yes\r\n"
               "Save Logs=Yes\r\n");
@@ -53,11 +52,10 @@ TEST(unattended_run, dials_runs_both_tasks_hangs_up_and_ends_with_x) {
     const std::string fetch = run.folder / "fetch.sh";
     const std::string report = run.folder / "report.sh";
     EXPECT_EQ(log_texts(run.file("logs/last.log")),
-              (std::vector<std::string>{" Dialing MyISP (pass #1)", " Connected to MyISP",
-                                        " Running: " + fetch + " -q news",
-                                        " Running: " + report + " \"daily summary\"",
-                                        " Connect time:  00:00:00",
-                                        " Disconnected from MyISP", ""}));
+              (std::vector<std::string>{
+                  " Dialing MyISP (pass #1)", " Connected to MyISP",
+                  " Running: " + fetch + " -q news", " Running: " + report + " \"daily summary\"",
+                  " Connect time:  00:00:00", " Disconnected from MyISP", ""}));
 }
 
 TEST(unattended_run, without_x_the_program_stays_open_after_hanging_up) {

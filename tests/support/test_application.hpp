@@ -15,7 +15,8 @@ struct process_ended {
 
 class test_application : public application {
 public:
-    explicit test_application(std::string command_line = "") : command_line_(std::move(command_line)) {}
+    explicit test_application(std::string command_line = "")
+        : command_line_(std::move(command_line)) {}
 
     const std::string& command_line() const override { return command_line_; }
     void set_command_line(std::string text) { command_line_ = std::move(text); }

@@ -4,8 +4,8 @@ namespace tw::testing {
 
 namespace {
 
-services make_services(virtual_event_loop& loop, scripted_dialogs& dialogs, dialer& d,
-                       processes& p, system_info& s, application& a) {
+services make_services(virtual_event_loop& loop, scripted_dialogs& dialogs, dialer& d, processes& p,
+                       system_info& s, application& a) {
     return {loop, dialogs, d, p, s, a};
 }
 

@@ -67,10 +67,18 @@ public:
     // Runs `step` as the program's own code would; an end of the process
     // is caught and recorded in exit_code.
     void drive(const std::function<void()>& step);
-    void start_up() { drive([this] { prog.life.start_up(); }); }
-    void shutdown() { drive([this] { prog.life.shutdown(); }); }
-    void click(button& b) { drive([&b] { b.click(); }); }
-    void run_for(double seconds) { drive([&] { loop.run_for(seconds); }); }
+    void start_up() {
+        drive([this] { prog.life.start_up(); });
+    }
+    void shutdown() {
+        drive([this] { prog.life.shutdown(); });
+    }
+    void click(button& b) {
+        drive([&b] { b.click(); });
+    }
+    void run_for(double seconds) {
+        drive([&] { loop.run_for(seconds); });
+    }
     bool run_until(const std::function<bool()>& done, double max_seconds = 24 * 3600.0);
 
     bool ended() const { return exit_code.has_value(); }

@@ -25,7 +25,8 @@ std::string file_text(const std::string& path) {
 double seconds_or(const std::string& text, double fallback) {
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() && value >= 0 ? value : fallback;
+    return error == std::errc() && end == text.data() + text.size() && value >= 0 ? value
+                                                                                  : fallback;
 }
 
 int milliseconds(double seconds) { return std::max(1, static_cast<int>(seconds * 1000 + 0.5)); }

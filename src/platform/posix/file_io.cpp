@@ -30,11 +30,11 @@ private:
 
 file_error failure(std::string_view doing, const std::filesystem::path& file, int error) {
     return file_error(std::string("cannot ")
-                             .append(doing)
-                             .append(" '")
-                             .append(file.string())
-                             .append("': ")
-                             .append(std::system_category().message(error)));
+                          .append(doing)
+                          .append(" '")
+                          .append(file.string())
+                          .append("': ")
+                          .append(std::system_category().message(error)));
 }
 
 file_stamp stamp_from(const struct stat& info) {
