@@ -27,11 +27,10 @@ public:
 
     const std::vector<shown_message>& messages() const { return messages_; }
     const std::vector<file_request>& file_requests() const { return file_requests_; }
-    const std::vector<window*>& modal_forms() const { return modal_forms_; }
 
     int message(const std::string& text, int flags, const std::string& title) override;
     std::string open_file(const file_request& request) override;
-    void show_modal(window& form) override { modal_forms_.push_back(&form); }
+    void show_modal(window&) override {}
     void beep() override {}
 
 private:
@@ -43,7 +42,6 @@ private:
     std::deque<std::string> file_answers_;
     std::vector<shown_message> messages_;
     std::vector<file_request> file_requests_;
-    std::vector<window*> modal_forms_;
 };
 
 }  // namespace tw::testing

@@ -19,7 +19,6 @@ public:
         : command_line_(std::move(command_line)) {}
 
     const std::string& command_line() const override { return command_line_; }
-    void set_command_line(std::string text) { command_line_ = std::move(text); }
     [[noreturn]] void end(int exit_code) override { throw process_ended{exit_code}; }
     void set_mouse_pointer(int pointer) override { pointers_.push_back(pointer); }
 
