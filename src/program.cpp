@@ -13,11 +13,15 @@ program::program(const services& s)
       settings(*this),
       window(*this),
       phonebook(*this),
+      ledger(*this),
       launcher(*this),
       tasks(*this),
       dialing(*this),
       session(*this),
       disconnecting(*this),
+      interval(*this),
+      specific_time(*this),
+      scheduler(*this),
       life(*this) {
     add_timers();
 }

@@ -14,6 +14,10 @@
 #include "platform/processes.hpp"
 #include "platform/profile_store.hpp"
 #include "platform/system_info.hpp"
+#include "scheduler/interval_scheduler.hpp"
+#include "scheduler/run_ledger.hpp"
+#include "scheduler/scheduler_control.hpp"
+#include "scheduler/specific_time_scheduler.hpp"
 #include "scheduler/task_file.hpp"
 #include "scheduler/task_launcher.hpp"
 #include "toolkit/dialogs.hpp"
@@ -104,11 +108,15 @@ public:
     settings_file settings;
     main_window window;
     phone_book phonebook;
+    run_ledger ledger;
     task_launcher launcher;
     task_file tasks;
     dial_controller dialing;
     connected_session session;
     disconnector disconnecting;
+    interval_scheduler interval;
+    specific_time_scheduler specific_time;
+    scheduler_control scheduler;
     lifecycle life;
 
     // The text of the status bar.

@@ -50,7 +50,7 @@ void connected_session::ctrl_RAS_state_changed() {
         if (!p_.controls.t_check_for_work.enabled() && p_.disconnect_after_last_task)
             end_after_last_task();
     }
-    // Starting the schedule at connect time arrives with the scheduler control.
+    if (p_.start_scheduler_at_connect && scheduler_off()) p_.scheduler.b_run_schedule_Click();
 }
 
 // The steps that can fail, the tasks and the hang-up after them, are each
@@ -74,7 +74,7 @@ void connected_session::run_connect_tasks() {
         const std::string params =
             p_.profiles.read(p_.task_file_path, task_sections::parameters, app);
         p_.launcher.announce_run(app, params);
-        p_.launcher.launch_app(app, params, "YES");
+        p_.launcher.launch_app(app, params, "YES", run_trigger::connect);
         p_.set_status("");
     }
 }

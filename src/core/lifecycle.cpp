@@ -39,7 +39,7 @@ void lifecycle::start_up() {
     initialise();
     p_.window.center_form(p_.main.form);
     query_switch("/s");
-    // "/a" switches the interval schedule on; that arrives with the scheduler.
+    if (query_switch("/a") == "auto") p_.scheduler.b_run_schedule_Click();
     if (!query_switch("/d").empty()) p_.dialing.connect();
     p_.main.SSTab1.set_tab(0);
     p_.app.set_mouse_pointer(application::default_pointer);

@@ -110,10 +110,10 @@ private:
 };
 
 // 0x00BBGGRR, or a system colour, which leaves the widget's own palette.
-QPalette palette_for(colour c) {
+QPalette palette_for(colour c, QPalette::ColorRole role) {
     QPalette palette;
     if (!(c & 0x80000000u))
-        palette.setColor(QPalette::Base, QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+        palette.setColor(role, QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
     return palette;
 }
 
@@ -138,12 +138,29 @@ protected:
             widget()->setText(text);
         if (shown_colour_ != control().back_colour()) {
             shown_colour_ = control().back_colour();
-            widget()->setPalette(palette_for(shown_colour_));
+            widget()->setPalette(palette_for(shown_colour_, QPalette::Base));
         }
     }
 
 private:
     colour shown_colour_ = system_window_colour;
+};
+
+class button_adapter : public click_adapter<button, QPushButton> {
+public:
+    using click_adapter::click_adapter;
+
+protected:
+    void mirror() override {
+        click_adapter::mirror();
+        if (shown_colour_ != control().back_colour()) {
+            shown_colour_ = control().back_colour();
+            widget()->setPalette(palette_for(shown_colour_, QPalette::Button));
+        }
+    }
+
+private:
+    colour shown_colour_ = system_button_face;
 };
 
 class scroll_bar_adapter : public control_adapter<scroll_bar, QScrollBar> {
@@ -220,9 +237,7 @@ private:
 
 }  // namespace
 
-void adapt(button& control, QPushButton* widget) {
-    attach<click_adapter<button, QPushButton>>(control, widget);
-}
+void adapt(button& control, QPushButton* widget) { attach<button_adapter>(control, widget); }
 void adapt(label& control, QLabel* widget) {
     widget->setTextFormat(Qt::PlainText);
     attach<click_adapter<label, QLabel>>(control, widget);

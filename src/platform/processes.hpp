@@ -5,12 +5,21 @@
 
 namespace tw {
 
+// How a started program ended.
+struct process_end {
+    enum class kind { unknown, exited, signalled };
+    kind how = kind::unknown;
+    int value = 0;  // the exit code or the signal number
+};
+
 // A started program.
 class process {
 public:
     virtual ~process() = default;
     // True once the program has ended (it is reaped then); never blocks.
     virtual bool has_ended() = 0;
+    // Known once has_ended() said so.
+    virtual process_end end() const = 0;
 };
 
 // Starts programs. `command_line` is the text handed to the program after

@@ -29,16 +29,16 @@ std::string not_found_message(const std::string& application) {
 task_launcher::task_launcher(program& p) : p_(p) {}
 
 void task_launcher::launch_app(std::string& application, std::string parameters,
-                               const std::string& wait) {
+                               const std::string& wait, std::optional<run_trigger> trigger) {
     // Whatever fails here is dropped quietly; the pointer must not stay busy.
     // Only std::exception: an end of the process unwinds through untouched.
     try {
         if (!file_exists(application)) {
             p_.ui.message(not_found_message(application), box::information, message_title);
-            p_.log.append_log_line(not_found_log + application);
+            not_found(application, parameters, trigger);
             return;
         }
-        start(application, parameters, wait);
+        start(application, parameters, wait, trigger);
     } catch (const std::exception&) {
         p_.app.set_mouse_pointer(tw::application::default_pointer);
     }
@@ -47,11 +47,25 @@ void task_launcher::launch_app(std::string& application, std::string parameters,
 // A program that cannot be started (no program at all, no permission) is
 // not reported: the caller simply goes on.
 void task_launcher::start(const std::string& application, const std::string& parameters,
-                          const std::string& wait) {
+                          const std::string& wait, std::optional<run_trigger> trigger) {
     p_.app.set_mouse_pointer(tw::application::hourglass);
+    const wall_time started_at = p_.loop.now();
+    const double clock_at = p_.loop.clock();
     const auto started = p_.programs.start(application, " " + trim(parameters));
     if (started && wait == "YES") wait_for_app(*started);
     p_.app.set_mouse_pointer(tw::application::default_pointer);
+    if (!trigger) return;
+    p_.ledger.record({started_at, p_.loop.now(), p_.loop.clock() - clock_at,
+                      started ? how_ended_text(started->end()) : "not started", *trigger,
+                      application, parameters});
+}
+
+void task_launcher::not_found(const std::string& application, const std::string& parameters,
+                              std::optional<run_trigger> trigger) {
+    p_.log.append_log_line(not_found_log + application);
+    if (trigger)
+        p_.ledger.record(
+            {p_.loop.now(), p_.loop.now(), 0, "not found", *trigger, application, parameters});
 }
 
 // The process object releases the child's resources when the caller drops it.
@@ -75,16 +89,17 @@ void task_launcher::announce_run(const std::string& application, const std::stri
     p_.log.append_log_line(" Running: " + running);
 }
 
-void task_launcher::run_scheduled_task(std::string application, const std::string& parameters) {
+void task_launcher::run_scheduled_task(std::string application, const std::string& parameters,
+                                       run_trigger trigger) {
     announce_run(application, parameters);
     const std::string running = application + " " + parameters;
     if (application.find(e_mail_companion_file) != std::string::npos && !check_mail_account()) {
         p_.set_status("Run Error: " + running);
         p_.log.append_log_line(" Run Error: " + running);
     } else if (!file_exists(application)) {
-        p_.log.append_log_line(not_found_log + application);
+        not_found(application, parameters, trigger);
     } else {
-        launch_app(application, parameters, "YES");
+        launch_app(application, parameters, "YES", trigger);
     }
     p_.set_status("");
 }

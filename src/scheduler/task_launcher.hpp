@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "scheduler/run_ledger.hpp"
 
 namespace tw {
 
@@ -13,7 +16,10 @@ public:
     explicit task_launcher(program& p);
 
     // Trims `application` in place. `wait` "YES" returns after the program ended.
-    void launch_app(std::string& application, std::string parameters, const std::string& wait);
+    // A task run names its trigger and gets a line in the run ledger; the
+    // program's own tools (the phone-book editor, a companion's set-up) do not.
+    void launch_app(std::string& application, std::string parameters, const std::string& wait,
+                    std::optional<run_trigger> trigger = std::nullopt);
     // Lets events and timers run until `started` has ended.
     void wait_for_app(process& started);
     // True when the e-mail companion's account file holds every key it needs.
@@ -21,11 +27,14 @@ public:
     // Shows on the status bar and logs that a task is being run.
     void announce_run(const std::string& application, const std::string& parameters);
     // One due task of a schedule, once the line is up.
-    void run_scheduled_task(std::string application, const std::string& parameters);
+    void run_scheduled_task(std::string application, const std::string& parameters,
+                            run_trigger trigger);
 
 private:
     void start(const std::string& application, const std::string& parameters,
-               const std::string& wait);
+               const std::string& wait, std::optional<run_trigger> trigger);
+    void not_found(const std::string& application, const std::string& parameters,
+                   std::optional<run_trigger> trigger);
 
     program& p_;
 };

@@ -10,6 +10,8 @@ namespace tw {
 // top bit set.
 using colour = std::uint32_t;
 constexpr colour system_window_colour = 0x80000005;
+constexpr colour system_button_face = 0x8000000F;
+constexpr colour red = 0x000000FF;
 constexpr colour light_grey = 0x00C0C0C0;
 
 // State common to every control. Views listen to `state_changed` to mirror

@@ -28,7 +28,9 @@ struct launcher_program : testing::test_program {
         drive([&] { prog.launcher.launch_app(application, parameters, wait); });
     }
     void run_scheduled(const std::string& application, const std::string& parameters) {
-        drive([&] { prog.launcher.run_scheduled_task(application, parameters); });
+        drive([&] {
+            prog.launcher.run_scheduled_task(application, parameters, run_trigger::schedule);
+        });
     }
 };
 

@@ -17,11 +17,17 @@ namespace tw {
 namespace {
 
 // True once `pid` has ended and is reaped, or is no child of ours any more
-// (reaped elsewhere, or SIGCHLD ignored so the system reaped it).
-bool reap(pid_t pid) {
+// (reaped elsewhere, or SIGCHLD ignored so the system reaped it; how it
+// ended is then unknown).
+bool reap(pid_t pid, process_end* end = nullptr) {
     for (;;) {
-        const pid_t result = ::waitpid(pid, nullptr, WNOHANG);
-        if (result == pid) return true;
+        int status = 0;
+        const pid_t result = ::waitpid(pid, &status, WNOHANG);
+        if (result == pid) {
+            if (end && WIFEXITED(status)) *end = {process_end::kind::exited, WEXITSTATUS(status)};
+            if (end && WIFSIGNALED(status)) *end = {process_end::kind::signalled, WTERMSIG(status)};
+            return true;
+        }
         if (result == 0) return false;
         if (errno != EINTR) return true;
     }
@@ -68,7 +74,9 @@ private:
 class unreaped_children {
 public:
     void add(pid_t pid) { pids_.push_back(pid); }
-    void reap_ended() { std::erase_if(pids_, reap); }
+    void reap_ended() {
+        std::erase_if(pids_, [](pid_t pid) { return reap(pid); });
+    }
 
 private:
     std::vector<pid_t> pids_;
@@ -82,7 +90,7 @@ posix_process::~posix_process() {
 }
 
 bool posix_process::has_ended() {
-    if (!ended_) ended_ = reap(pid_);
+    if (!ended_) ended_ = reap(pid_, &end_);
     return ended_;
 }
 

@@ -22,11 +22,13 @@ public:
     posix_process& operator=(const posix_process&) = delete;
 
     bool has_ended() override;
+    process_end end() const override { return end_; }
     pid_t pid() const { return pid_; }
 
 private:
     pid_t pid_;
     bool ended_ = false;
+    process_end end_;
     std::shared_ptr<unreaped_children> unreaped_;
 };
 

@@ -1,0 +1,76 @@
+#include "scheduler/schedule_steps.hpp"
+
+#include <algorithm>
+
+#include "core/number_text.hpp"
+#include "core/yes_text.hpp"
+#include "program.hpp"
+
+namespace tw {
+
+namespace {
+// How long a wait for the line may block before it looks again; the dialer's
+// events and the watchdog's ticks wake it sooner.
+constexpr double line_check_seconds = 1;
+}  // namespace
+
+time_of_day minute_of(wall_time t) {
+    const std::chrono::hh_mm_ss time{t - std::chrono::floor<std::chrono::days>(t)};
+    return {static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count())};
+}
+
+bool line_is_up(program& p) { return p.ctrl_RAS.connection_state() == ras_connected; }
+
+void bring_line_up(program& p) {
+    if (!p.ctrl_RAS.is_connected()) p.dialing.connect();
+    while (!line_is_up(p) && p.redial_count <= number_value(p.main.o_retry_count.text()) &&
+           p.controls.t_redial.enabled())
+        p.loop.wait(line_check_seconds);
+}
+
+void disconnect_after_pass(program& p) {
+    p.force_disconnect = false;
+    p.disconnecting.disconnect();
+}
+
+void wait_for_next_minute(program& p, wall_time started) {
+    using namespace std::chrono;
+    const auto next = floor<minutes>(started) + minutes{1};
+    for (wall_time now = p.loop.now(); floor<minutes>(now) == floor<minutes>(started);
+         now = p.loop.now())
+        p.loop.wait(std::max(duration<double>(next - now).count(), 0.001));
+}
+
+std::string task_field(program& p, const char* section, const std::string& application) {
+    return p.profiles.read(p.task_file_path, section, application);
+}
+
+void for_each_enabled_task(program& p, const std::function<void(const std::string&)>& run) {
+    const list_box& list = p.main.o_task_list;
+    const int count = list.list_count();
+    for (int i = 0; i < count && i < list.list_count(); ++i) {
+        const std::string app = list.item(i);
+        if (means_yes(task_field(p, task_sections::enabled, app))) run(app);
+    }
+}
+
+entry_source take_schedule_entry(program& p) {
+    frm_main& m = p.main;
+    if (!m.o_phonebook_list.text().empty()) return entry_source::chosen;
+    if (!m.l_default_isp.caption().empty()) {
+        m.o_phonebook_list.set_text(m.l_default_isp.caption());
+        return entry_source::default_isp;
+    }
+    p.ui.message(no_entry_message, box::information, message_title);
+    return entry_source::none;
+}
+
+bool keep_listed_entry(program& p) {
+    combo_box& list = p.main.o_phonebook_list;
+    const auto& entries = list.items();
+    if (std::find(entries.begin(), entries.end(), list.text()) != entries.end()) return true;
+    list.set_text("");
+    return false;
+}
+
+}  // namespace tw
