@@ -1,0 +1,98 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "scheduling_program.hpp"
+
+namespace tw {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using testing::scheduling_program;
+
+long count(const std::vector<std::string>& lines, const std::string& line) {
+    return std::count(lines.begin(), lines.end(), line);
+}
+
+// The "hh:mm" of every log line with `text`.
+std::vector<std::string> minutes_of(const scheduling_program& p, const std::string& text) {
+    std::vector<std::string> found;
+    for (const std::string& line : p.prog.main.o_log.items())
+        if (line.size() > 21 && line.substr(21) == text) found.push_back(line.substr(13, 5));
+    return found;
+}
+
+TEST(interval_scheduler, a_whole_day_dials_runs_each_due_task_and_hangs_up_after_each_mark) {
+    scheduling_program p({{"daily", "", "06:00", "07:00", "Daily", "Y"},
+                          {"burst", "-q", "08:00", "08:00", "20 minutes", "Yes"},
+                          {"off", "", "08:00", "17:00", "10 minutes", "N"},
+                          {"late", "", "12:00", "13:00", "50 minutes", "y"}},
+                         0, 0, 0, "/s MyISP /a");
+    EXPECT_TRUE(p.main().o_disconnect_after_last_task.ticked()) << "ticked by switching on";
+    p.main().o_run_tasks_at_connect.set_value(0);
+    p.fakes.set_run_seconds(p.path("burst"), 90);
+    p.run_for(24 * 3600);
+
+    const std::vector<std::string> marks = {"06:00", "08:00", "08:20", "08:40",
+                                            "12:00", "12:50", "13:40"};
+    EXPECT_THAT(p.ledger(),
+                ElementsAre("06:00,exit 0,schedule,daily,", "08:00,exit 0,schedule,burst,-q",
+                            "08:20,exit 0,schedule,burst,-q", "08:40,exit 0,schedule,burst,-q",
+                            "12:00,exit 0,schedule,late,", "12:50,exit 0,schedule,late,",
+                            "13:40,exit 0,schedule,late,"));
+    EXPECT_EQ(minutes_of(p, " Dialing MyISP (pass #1)"), marks);
+    EXPECT_EQ(
+        minutes_of(p, " Disconnected from MyISP"),
+        std::vector<std::string>({"06:00", "08:01", "08:21", "08:41", "12:00", "12:50", "13:40"}));
+    const auto log = p.log_texts();
+    EXPECT_THAT(
+        std::vector(log.begin(), log.begin() + 8),
+        ElementsAre(" Scheduler turned on", " Dialing MyISP (pass #1)", " Connected to MyISP",
+                    " Running: " + p.path("daily") + " ", " Connect time:  00:00:01",
+                    " Disconnected from MyISP", "", " Dialing MyISP (pass #1)"));
+    EXPECT_EQ(count(log, " Connected to MyISP"), 7);
+    EXPECT_FALSE(p.dialer.is_connected());
+}
+
+TEST(interval_scheduler,
+     a_line_that_does_not_stay_up_skips_the_task_and_the_next_mark_tries_again) {
+    const task_entry every_ten = {"task", "", "08:00", "08:50", "10 minutes", "Y"};
+    {
+        scheduling_program p({every_ten}, 7, 59, 50, "/s MyISP /a",
+                             "SimulatedResult=no-answer\r\n");
+        p.run_for(15 * 60);
+        EXPECT_THAT(
+            p.log_texts(),
+            ElementsAre(" Scheduler turned on", " Dialing MyISP (pass #1)",
+                        " Dialing MyISP (pass #2)", " The maximum retry count has been reached.",
+                        " Dialing MyISP (pass #1)", " Dialing MyISP (pass #2)",
+                        " The maximum retry count has been reached."));
+        EXPECT_THAT(p.fakes.started(), IsEmpty());
+    }
+    {
+        // The line drops during the tasks run at connect time; the pass waiting
+        // for it must not wait for ever.
+        scheduling_program p({every_ten}, 7, 59, 50, "/s MyISP /a", "SimulatedDropSeconds=0.5\r\n");
+        p.run_for(5 * 60);
+        EXPECT_THAT(p.ledger(), ElementsAre("08:00,exit 0,connect,task,"));
+        EXPECT_EQ(count(p.log_texts(), " Connection dropped from MyISP"), 1);
+    }
+}
+
+// A simulated session has no line, so its first connect-time tick ends it.
+TEST(interval_scheduler, a_simulated_connection_runs_the_due_task_without_dialling) {
+    scheduling_program p({{"task", "-v", "08:00", "08:00", "1 hour", "Y"}}, 7, 59, 50,
+                         "/s MyISP /a");
+    p.main().o_simulated_connection.set_value(1);
+    p.main().o_run_tasks_at_connect.set_value(0);
+    p.run_for(60);
+    EXPECT_THAT(p.log_texts(),
+                ElementsAre(" Scheduler turned on", " Connected to MyISP",
+                            " Running: " + p.path("task") + " -v", " Connection dropped from MyISP",
+                            " Connect time:  00:00:00", ""));
+}
+
+}  // namespace
+}  // namespace tw

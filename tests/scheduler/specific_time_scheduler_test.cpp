@@ -1,0 +1,49 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "scheduling_program.hpp"
+
+namespace tw {
+namespace {
+
+using ::testing::ElementsAre;
+using testing::scheduling_program;
+
+TEST(specific_time_scheduler,
+     runs_every_enabled_task_once_at_the_connect_time_and_hangs_up_at_the_disconnect_time) {
+    scheduling_program p({{"first", "-a", "", "", "", "Y"},
+                          {"second", "", "08:05", "08:00", "10 minutes", "yes"},
+                          {"off", "", "07:30", "08:00", "10 minutes", "N"},
+                          {"third", "", "", "", "", "Y"}},
+                         7, 29, 30, "/s MyISP");
+    frm_main& m = p.main();
+    m.o_disconnect_after_last_task.set_value(1);
+    m.o_specific_connect.set_text("07:30");
+    m.o_specific_disconnect.set_text("09:00");
+    m.o_user_specific_time.set_value(1);
+    EXPECT_FALSE(m.o_disconnect_after_last_task.ticked());
+    EXPECT_FALSE(m.b_run_schedule.enabled());
+
+    p.run_until([&] { return p.loop.now() >= make_wall_time(2026, 12, 6, 23, 59); });
+    EXPECT_THAT(p.ledger(),
+                ElementsAre("07:30,exit 0,specific,first,-a", "07:30,exit 0,specific,second,",
+                            "07:30,exit 0,specific,third,"));
+    EXPECT_THAT(
+        p.log_texts(),
+        ElementsAre(" Specific connect time turned on", " Dialing MyISP (pass #1)",
+                    " Connected to MyISP", " Running: " + p.path("first") + " -a",
+                    " Running: " + p.path("second") + " ", " Running: " + p.path("third") + " ",
+                    " Connect time:  01:29:56", " Disconnected from MyISP", ""));
+    EXPECT_EQ(m.o_log.item(7).substr(13, 5), "09:00");
+    EXPECT_TRUE(m.b_connect.enabled() && !m.b_disconnect.enabled()) << "the idle controls";
+
+    m.o_specific_connect.set_text("7:30");
+    p.run_for(24 * 3600);
+    EXPECT_EQ(p.ledger().size(), 3u) << "7:30 is not the hh:mm form";
+    m.o_user_specific_time.set_value(0);
+    EXPECT_TRUE(m.b_run_schedule.enabled());
+    EXPECT_FALSE(p.controls().t_check_specific_time.enabled());
+}
+
+}  // namespace
+}  // namespace tw
