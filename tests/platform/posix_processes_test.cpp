@@ -57,6 +57,25 @@ TEST(posix_processes, parameters_arrive_as_arguments_and_no_shell_runs_them) {
     EXPECT_FALSE(std::filesystem::exists(pwned));
 }
 
+TEST(posix_processes, tells_the_exit_code_or_the_signal_that_ended_a_program) {
+    temp_folder folder;
+    posix_processes processes;
+    const struct {
+        const char* body;
+        process_end::kind how;
+        int value;
+    } cases[] = {{"exit 3", process_end::kind::exited, 3},
+                 {"kill -TERM $$", process_end::kind::signalled, 15}};
+    for (const auto& c : cases) {
+        const auto child = processes.start(script(folder, "end", c.body), " ");
+        ASSERT_TRUE(child);
+        wait_for_end_unreaped(pid_of(child));
+        ASSERT_TRUE(child->has_ended());
+        EXPECT_EQ(child->end().how, c.how) << c.body;
+        EXPECT_EQ(child->end().value, c.value) << c.body;
+    }
+}
+
 // The whole program, its clock paced in real time so it cannot race ahead of a child.
 TEST(posix_processes, a_launch_waits_for_the_end_and_skips_a_non_program_quietly) {
     posix_processes processes;
