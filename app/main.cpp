@@ -2,24 +2,32 @@
 
 #include <QApplication>
 #include <cstdlib>
+#include <iostream>
 #include <utility>
 
 #include "connection/dialers/make_dialer.hpp"
+#include "core/agenda_command.hpp"
 #include "gui/main_window_view.hpp"
 #include "gui/qt_application.hpp"
 #include "gui/qt_dialogs.hpp"
 #include "gui/qt_event_loop.hpp"
 #include "gui/termination_signals.hpp"
+#include "platform/local_time.hpp"
 #include "platform/make_processes.hpp"
 #include "platform/posix/posix_system_info.hpp"
 #include "program.hpp"
 
 int main(int argc, char** argv) {
+    tw::posix_system_info system;
+    // Answered before Qt starts: no window, no dial, no file written.
+    if (const auto code = tw::agenda_command({argv + 1, argv + argc}, system.program_folder(),
+                                             tw::local_now(), std::cout, std::cerr))
+        return *code;
+
     QApplication qt(argc, argv);
     tw::qt_event_loop loop;
     tw::qt_dialogs dialogs;
     tw::qt_application app(argc, argv);
-    tw::posix_system_info system;
     const auto processes = tw::make_processes();
     const auto dialer = tw::make_dialer(std::getenv("TARNWICK_DIALER"), loop,
                                         tw::default_phonebook(system.system_directory()));

@@ -15,6 +15,13 @@ const char* yes_no(bool flag) { return flag ? "Yes" : "No"; }
 
 }  // namespace
 
+std::string stored_file_or_default(std::string stored, const std::string& program_folder,
+                                   const char* default_name) {
+    return !stored.empty() && file_exists(stored)
+               ? stored
+               : native_paths().join(program_folder, default_name);
+}
+
 settings_file::settings_file(program& p) : p_(p) {}
 
 void settings_file::settings_pass(const std::string& mode) {
@@ -75,11 +82,8 @@ void settings_file::read_pass() {
         p_.default_isp = read("Default ISP");
         m.l_default_isp.set_caption(p_.default_isp);
     });
-    // A named file that cannot be opened falls back to the default, which
-    // itself is not checked.
     const auto file_or_default = [&](const char* key, const char* default_name) {
-        std::string path = read(key);
-        return !path.empty() && file_exists(path) ? path : path_in_program_folder(default_name);
+        return stored_file_or_default(read(key), p_.program_folder, default_name);
     };
     guarded([&] { p_.help_file_path = file_or_default("Help File", "twhelp.htm"); });
     guarded([&] { p_.task_file_path = file_or_default("Task Ini File", "task.ini"); });

@@ -7,6 +7,11 @@ namespace tw {
 
 class program;
 
+// A file a setting names, when it can be opened; else `default_name` in the
+// program folder, which itself is not checked.
+std::string stored_file_or_default(std::string stored, const std::string& program_folder,
+                                   const char* default_name);
+
 // Moves every option between the settings file and memory. "READ" loads
 // each option into its control (whose handler copies it into the program's
 // values) and applies the defaults; "WRITE" stores them all. Any other mode

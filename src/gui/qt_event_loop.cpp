@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <ctime>
+
+#include "platform/local_time.hpp"
 
 namespace tw {
 
@@ -14,18 +15,7 @@ double qt_event_loop::clock() const {
     return std::chrono::duration<double>(since).count();
 }
 
-wall_time qt_event_loop::now() const {
-    using namespace std::chrono;
-    const auto at = system_clock::now();
-    const std::time_t seconds = system_clock::to_time_t(at);
-    std::tm local{};
-    localtime_r(&seconds, &local);
-    const auto millis = duration_cast<milliseconds>(at - system_clock::from_time_t(seconds));
-    return make_wall_time(local.tm_year + 1900, static_cast<unsigned>(local.tm_mon + 1),
-                          static_cast<unsigned>(local.tm_mday), local.tm_hour, local.tm_min,
-                          local.tm_sec) +
-           millis;
-}
+wall_time qt_event_loop::now() const { return local_now(); }
 
 void qt_event_loop::do_events() { QCoreApplication::processEvents(); }
 

@@ -39,6 +39,11 @@ bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
+time_of_day minute_of(wall_time t) {
+    const std::chrono::hh_mm_ss time{t - std::chrono::floor<std::chrono::days>(t)};
+    return {static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count())};
+}
+
 std::string hh_mm(time_of_day t) {
     char text[16];
     std::snprintf(text, sizeof text, "%02d:%02d", t.hour, t.minute);

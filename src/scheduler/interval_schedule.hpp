@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "toolkit/wall_time.hpp"
+
 namespace tw {
 
 // A time of day on the 24-hour clock.
@@ -14,6 +16,9 @@ struct time_of_day {
 
     bool operator==(const time_of_day&) const = default;
 };
+
+// The hour and minute of `t`.
+time_of_day minute_of(wall_time t);
 
 // "hh:mm", two digits each.
 std::string hh_mm(time_of_day t);

@@ -14,11 +14,6 @@ namespace {
 constexpr double line_check_seconds = 1;
 }  // namespace
 
-time_of_day minute_of(wall_time t) {
-    const std::chrono::hh_mm_ss time{t - std::chrono::floor<std::chrono::days>(t)};
-    return {static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count())};
-}
-
 bool line_is_up(program& p) { return p.ctrl_RAS.connection_state() == ras_connected; }
 
 void bring_line_up(program& p) {

@@ -12,9 +12,6 @@ class program;
 
 // The steps the interval and the specific-time schedules share.
 
-// The hour and minute of `t`.
-time_of_day minute_of(wall_time t);
-
 // Whether the dialer reports the line up.
 bool line_is_up(program& p);
 

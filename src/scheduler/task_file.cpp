@@ -66,7 +66,7 @@ void task_file::load_tasks() {
     m.o_application.set_caption("");
     m.o_parameters.set_text("");
     p_.controls.tasks.clear();
-    std::vector<task_entry> loaded = read_tasks();
+    std::vector<task_entry> loaded = read_task_list(p_.profiles, p_.task_file_path);
     for (const task_entry& task : loaded) {
         m.o_task_list.add_item(task.application);
         show_companion_menus(task.application);
@@ -75,12 +75,11 @@ void task_file::load_tasks() {
     if (m.o_task_list.list_count() == 0) seed_companion_tasks();
 }
 
-// The list up to its first empty task key. The whole file is read in one look;
-// an edit that changes nothing writes nothing.
-std::vector<task_entry> task_file::read_tasks() {
+// The whole file is read in one look.
+std::vector<task_entry> read_task_list(profile_store& profiles, const std::string& path) {
     namespace s = task_sections;
     std::vector<task_entry> tasks;
-    p_.profiles.view(p_.task_file_path, [&](const ini_document& file) {
+    profiles.view(path, [&](const ini_document& file) {
         for (int n = 0; n < max_tasks; ++n) {
             task_entry task;
             task.application = file.read(s::tasks, task_key(n));

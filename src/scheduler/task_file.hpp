@@ -10,6 +10,7 @@ namespace tw {
 
 class program;
 class ini_document;
+class profile_store;
 
 // The task file's layout. "Tasks" numbers the list: task0, task1, ... without
 // gaps, each an application path. Every other section holds one field of each
@@ -27,6 +28,11 @@ inline constexpr const char* enabled = "Enabled";
 inline constexpr int max_tasks = 10000;
 // "task" + index, the key of a task's path under "Tasks".
 std::string task_key(int index);
+
+// The tasks of the task file at `path`, in list order: the list up to its
+// first empty task key, each task's enabled field as "Y" or "N". A missing or
+// unreadable file is an empty list.
+std::vector<task_entry> read_task_list(profile_store& profiles, const std::string& path);
 
 // Moves the task list between the task file and the in-memory records: the
 // rows of o_task_list and, for each path, the first record naming it.
@@ -46,7 +52,6 @@ private:
     // Failures change nothing and are not reported: an unreadable file reads
     // as an empty list, a failed write leaves the file as it was.
     void with_file(const std::function<void(ini_document&)>& edit);
-    std::vector<task_entry> read_tasks();
     void write_list(ini_document& file) const;
     std::string remove_task(ini_document& file, const std::string& selected, int count) const;
     void show_companion_menus(const std::string& application);
