@@ -44,7 +44,8 @@ void program_run::start() {
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    const std::string err = folder / "stderr.txt";
+    const std::string out = folder / "stdout.txt", err = folder / "stderr.txt";
+    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addchdir_np(&actions, folder.path().c_str());
     const int failed =

@@ -33,6 +33,7 @@ public:
     void write(const std::string& name, const std::string& bytes) const {
         write_file(folder / name, bytes);
     }
+    std::string output() const { return file("stdout.txt"); }
     std::string error_output() const { return file("stderr.txt"); }
     bool exists(const std::string& name) const;
 

@@ -1,0 +1,98 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "program_run.hpp"
+
+namespace tw {
+namespace {
+
+using testing::program_run;
+
+// The program's clock starts at `at` (local time) and runs on from there.
+std::vector<std::string> starting_at(const std::string& at) {
+    return {std::string("LD_PRELOAD=") + FAKETIME_LIBRARY, "FAKETIME=@" + at,
+            "DONT_FAKE_MONOTONIC=1", "ASAN_OPTIONS=verify_asan_link_order=0"};
+}
+
+std::string task_file(const std::vector<std::array<std::string, 5>>& tasks) {
+    std::string text = "[Tasks]\r\n";
+    for (std::size_t i = 0; i < tasks.size(); ++i)
+        text += "task" + std::to_string(i) + "=" + tasks[i][0] + "\r\n";
+    const char* sections[] = {"Parameters", "Start Time", "Stop Time", "Interval"};
+    for (std::size_t field = 1; field < 5; ++field) {
+        text += std::string("[") + sections[field - 1] + "]\r\n";
+        for (const auto& task : tasks) text += task[0] + "=" + task[field] + "\r\n";
+    }
+    text += "[Enabled]\r\n";
+    for (const auto& task : tasks) text += task[0] + "=Y\r\n";
+    return text;
+}
+
+// The "hh:mm:ss" of the last.log line with `text`, or "" when there is none.
+std::string time_of(const std::string& log, const std::string& text) {
+    const std::size_t at = log.find(text + "\r\n");
+    return at == std::string::npos || at < 8 ? "" : log.substr(at - 8, 8);
+}
+
+TEST(schedule_run, with_a_the_task_due_at_the_next_mark_runs_and_the_line_is_hung_up) {
+    program_run run({"/s", "MyISP", "/a"}, starting_at("2026-12-06 07:59:57"));
+    const std::string job = run.folder / "job.sh";
+    testing::write_file(job, "#!/bin/sh\necho \"$*\" >> \"" + (run.folder / "ran.txt") + "\"\n");
+    ::chmod(job.c_str(), 0755);
+    run.write("ras/rasphone.pbk", "[MyISP]\r\nSimulatedConnectSeconds=1\r\n");
+    run.write("task.ini", task_file({{job, "-q, \"news\"", "08:00", "08:00", "10 minutes"}}));
+    run.write("tw.ini", "[Current]\r\nSave Logs=Yes\r\n");
+    run.start();
+    ASSERT_TRUE(run.wait_until([&] {
+        return run.file("logs/tasks.csv").find(",schedule,") != std::string::npos;
+    })) << run.error_output();
+    // Long enough that a hang-up at the end would show a later second.
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    run.send(SIGTERM);
+    EXPECT_EQ(run.wait_for_exit(), 0);
+
+    // Switched on with the entry chosen, the schedule also runs the tasks at connect time.
+    EXPECT_EQ(run.file("ran.txt"), "-q, news\n-q, news\n");
+    const std::string ledger = run.file("logs/tasks.csv");
+    EXPECT_EQ(ledger.substr(0, ledger.find("\r\n")),
+              "start,end,seconds,how it ended,trigger,program,parameters");
+    const std::size_t schedule = ledger.find(",schedule,");
+    ASSERT_NE(schedule, std::string::npos) << ledger;
+    const std::string record = ledger.substr(ledger.rfind("\r\n", schedule) + 2);
+    EXPECT_EQ(record.substr(0, 17), "2026-12-06 08:00:") << "started at the mark";
+    EXPECT_EQ(record.substr(record.find(",exit 0")),
+              ",exit 0,schedule," + job + ",\"-q, \"\"news\"\"\"\r\n");
+    const std::string log = run.file("logs/last.log");
+    const std::string ended = record.substr(31, 8);
+    const std::string hung_up = time_of(log, " Disconnected from MyISP");
+    EXPECT_TRUE(hung_up == ended || hung_up == ended.substr(0, 7) + char(ended[7] + 1))
+        << "hung up after the task (" << ended << "), not at the end\n"
+        << log;
+}
+
+TEST(schedule_run, the_agenda_shows_the_surprises_of_the_schedule_and_writes_nothing) {
+    program_run run({"--agenda"}, starting_at("2026-12-06 16:05:00"));
+    run.write("task.ini", task_file({{"/bin/odd", "", "08:05", "17:00", "10 minutes"},
+                                     {"/bin/late", "-v", "17:00", "17:30", "20 minutes"},
+                                     {"/bin/night", "", "22:00", "02:00", "1 hour"},
+                                     {"/bin/daily", "", "06:00", "07:00", "Daily"}}));
+    run.start();
+    EXPECT_EQ(run.wait_for_exit(), 0) << run.error_output();
+    EXPECT_EQ(run.output(),
+              "Planned runs in the next 24 hours:\n12-06-2026\n17:00  /bin/late -v\n"
+              "17:20  /bin/late -v\n17:40  /bin/late -v\n12-07-2026\n06:00  /bin/daily\n\n"
+              "Never runs:\n/bin/odd  (the start time is not on a ten-minute mark)\n"
+              "/bin/night  (the window crosses midnight)\n");
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(run.folder.path()))
+        files.push_back(entry.path().filename().string());
+    EXPECT_THAT(
+        files, ::testing::UnorderedElementsAre("tarnwick", "task.ini", "stdout.txt", "stderr.txt"));
+}
+
+}  // namespace
+}  // namespace tw
