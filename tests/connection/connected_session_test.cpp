@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 
 #include "dialing_program.hpp"
@@ -106,6 +107,19 @@ TEST(connected_session, enabled_tasks_run_in_turn_then_the_line_is_hung_up_and_x
         }
         EXPECT_FALSE(p.dialer.is_connected());
         EXPECT_FALSE(p.main().l_disconnect1.visible());
+    }
+}
+
+TEST(connected_session, start_scheduler_at_connect_switches_the_schedule_on_only_when_it_is_off) {
+    for (const bool already_on : {false, true}) {
+        dialing_program p;
+        p.main().o_start_scheduler_at_connect.set_value(1);
+        if (already_on) p.click(p.main().b_run_schedule);
+        p.connect_and_wait();
+        EXPECT_EQ(p.main().b_run_schedule.caption(), "Cancel Task Scheduling");
+        EXPECT_TRUE(p.controls().t_check_for_work.enabled());
+        const auto log = p.log_texts();
+        EXPECT_EQ(std::count(log.begin(), log.end(), " Scheduler turned on"), 1) << already_on;
     }
 }
 
