@@ -4,12 +4,13 @@
 
 #include <sstream>
 
+#include "task_file_text.hpp"
 #include "temp_folder.hpp"
 
 namespace tw {
 namespace {
 
-// The task file the settings name; a disabled task; the hours asked for, or
+// The task file the settings name; the hours asked for, or
 // refused when they are no whole number from 1 to 8760; nothing written.
 TEST(agenda_command, lists_the_runs_of_the_named_task_file_over_the_hours_asked) {
     testing::temp_folder folder;
@@ -31,12 +32,8 @@ TEST(agenda_command, lists_the_runs_of_the_named_task_file_over_the_hours_asked)
 
     const std::string tasks = folder / "my tasks.ini";
     testing::write_file(folder / "tw.ini", "[Current]\r\nTask Ini File=" + tasks + "\r\n");
-    testing::write_file(tasks,
-                        "[Tasks]\r\ntask0=/bin/poll\r\ntask1=/bin/off\r\n[Parameters]\r\n"
-                        "/bin/poll=-v\r\n[Start Time]\r\n/bin/poll=00:00\r\n/bin/off=00:00\r\n"
-                        "[Stop Time]\r\n/bin/poll=23:00\r\n/bin/off=23:00\r\n[Interval]\r\n"
-                        "/bin/poll=20 minutes\r\n/bin/off=10 minutes\r\n[Enabled]\r\n"
-                        "/bin/poll=Yes\r\n/bin/off=No\r\n");
+    testing::write_file(
+        tasks, testing::task_file_text({{"/bin/poll", "-v", "00:00", "23:00", "20 minutes", "Y"}}));
     EXPECT_EQ(std::get<1>(run({"--agenda", "1"})),
               "Planned runs in the next hour:\n12-06-2026\n23:40  /bin/poll -v\n"
               "12-07-2026\n00:00  /bin/poll -v\n00:20  /bin/poll -v\n");

@@ -6,33 +6,18 @@
 #include <filesystem>
 
 #include "program_run.hpp"
+#include "task_file_text.hpp"
 
 namespace tw {
 namespace {
 
 using testing::program_run;
+using testing::task_file_text;
 
 // The program's clock starts at `at` (local time) and runs on from there.
 std::vector<std::string> starting_at(const std::string& at) {
     return {std::string("LD_PRELOAD=") + FAKETIME_LIBRARY, "FAKETIME=@" + at,
             "DONT_FAKE_MONOTONIC=1", "ASAN_OPTIONS=verify_asan_link_order=0"};
-}
-
-// A task file of enabled tasks, each {program, parameters, start, stop, interval}.
-std::string task_file(const std::vector<std::array<std::string, 5>>& tasks) {
-    std::string text;
-    const char* sections[] = {"Tasks",     "Parameters", "Start Time",
-                              "Stop Time", "Interval",   "Enabled"};
-    for (std::size_t field = 0; field < 6; ++field) {
-        text += std::string("[") + sections[field] + "]\r\n";
-        for (std::size_t i = 0; i < tasks.size(); ++i)
-            text += (field == 0 ? "task" + std::to_string(i) : tasks[i][0]) + "=" +
-                    (field == 0   ? tasks[i][0]
-                     : field == 5 ? "Y"
-                                  : tasks[i][field]) +
-                    "\r\n";
-    }
-    return text;
 }
 
 TEST(schedule_run, with_a_the_task_due_at_the_next_mark_runs_and_the_line_is_hung_up) {
@@ -41,7 +26,8 @@ TEST(schedule_run, with_a_the_task_due_at_the_next_mark_runs_and_the_line_is_hun
     testing::write_file(job, "#!/bin/sh\necho \"$*\" >> \"" + (run.folder / "ran.txt") + "\"\n");
     ::chmod(job.c_str(), 0755);
     run.write("ras/rasphone.pbk", "[MyISP]\r\nSimulatedConnectSeconds=1\r\n");
-    run.write("task.ini", task_file({{job, "-q, \"news\"", "08:00", "08:00", "10 minutes"}}));
+    run.write("task.ini",
+              task_file_text({{job, "-q, \"news\"", "08:00", "08:00", "10 minutes", "Y"}}));
     run.write("tw.ini", "[Current]\r\nSave Logs=Yes\r\n");
     run.start();
     const auto scheduled = [&] { return run.file("logs/tasks.csv").find(",schedule,"); };
@@ -68,10 +54,11 @@ TEST(schedule_run, with_a_the_task_due_at_the_next_mark_runs_and_the_line_is_hun
 
 TEST(schedule_run, the_agenda_shows_the_surprises_of_the_schedule_and_writes_nothing) {
     program_run run({"--agenda"}, starting_at("2026-12-06 16:05:00"));
-    run.write("task.ini", task_file({{"/bin/odd", "", "08:05", "17:00", "10 minutes"},
-                                     {"/bin/late", "-v", "17:00", "17:30", "20 minutes"},
-                                     {"/bin/night", "", "22:00", "02:00", "1 hour"},
-                                     {"/bin/daily", "", "06:00", "07:00", "Daily"}}));
+    run.write("task.ini", task_file_text({{"/bin/odd", "", "08:05", "17:00", "10 minutes", "Y"},
+                                          {"/bin/late", "-v", "17:00", "17:30", "20 minutes", "Y"},
+                                          {"/bin/night", "", "22:00", "02:00", "1 hour", "Y"},
+                                          {"/bin/off", "", "08:00", "17:00", "1 hour", "N"},
+                                          {"/bin/daily", "", "06:00", "07:00", "Daily", "Y"}}));
     run.start();
     EXPECT_EQ(run.wait_for_exit(), 0) << run.error_output();
     EXPECT_EQ(run.output(),

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "scheduler/task_entry.hpp"
+#include "task_file_text.hpp"
 #include "test_program.hpp"
 
 namespace tw::testing {
@@ -16,21 +16,12 @@ struct scheduling_program : test_program {
     scheduling_program(const std::vector<task_entry>& tasks, int hour, int minute, int second,
                        const std::string& command_line = "", const std::string& entry_keys = "")
         : test_program({.phone_book = "[MyISP]\r\n" + entry_keys, .command_line = command_line}) {
-        std::string file = "[Tasks]\r\n";
-        for (std::size_t i = 0; i < tasks.size(); ++i) {
-            file += "task" + std::to_string(i) + "=" + path(tasks[i].application) + "\r\n";
-            write(tasks[i].application, "");
+        std::vector<task_entry> stored = tasks;
+        for (task_entry& task : stored) {
+            write(task.application, "");
+            task.application = path(task.application);
         }
-        const auto section = [&](const char* name, std::string task_entry::*field) {
-            file += std::string("[") + name + "]\r\n";
-            for (const task_entry& t : tasks) file += path(t.application) + "=" + t.*field + "\r\n";
-        };
-        section("Parameters", &task_entry::parameters);
-        section("Start Time", &task_entry::start_time);
-        section("Stop Time", &task_entry::stop_time);
-        section("Interval", &task_entry::interval);
-        section("Enabled", &task_entry::enabled);
-        write("task.ini", file);
+        write("task.ini", task_file_text(stored));
         loop.set_now(make_wall_time(2026, 12, 6, hour, minute, second));
         start_up();
         main().o_timeout.set_text("10");
