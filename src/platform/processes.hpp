@@ -31,6 +31,12 @@ public:
     // nullptr when the program could not be started.
     virtual std::unique_ptr<process> start(const std::string& application,
                                            const std::string& command_line) = 0;
+    // Starts a program with its window minimized and given the focus, where
+    // the platform has a say over a program's first window; elsewhere as start().
+    virtual std::unique_ptr<process> start_minimized(const std::string& application,
+                                                     const std::string& command_line) {
+        return start(application, command_line);
+    }
 };
 
 }  // namespace tw

@@ -32,4 +32,11 @@ std::unique_ptr<process> fake_processes::start(const std::string& application,
                                           code == exit_codes_.end() ? 0 : code->second);
 }
 
+std::unique_ptr<process> fake_processes::start_minimized(const std::string& application,
+                                                         const std::string& command_line) {
+    auto started = start(application, command_line);
+    if (started) started_.back().minimized = true;
+    return started;
+}
+
 }  // namespace tw::testing

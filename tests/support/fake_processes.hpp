@@ -13,6 +13,7 @@ struct started_program {
     std::string application;
     std::string command_line;
     double started_at;
+    bool minimized = false;
 };
 
 // Programs that run for a set simulated time (1 s unless told) and record
@@ -35,6 +36,8 @@ public:
 
     std::unique_ptr<process> start(const std::string& application,
                                    const std::string& command_line) override;
+    std::unique_ptr<process> start_minimized(const std::string& application,
+                                             const std::string& command_line) override;
 
 private:
     event_loop& loop_;
