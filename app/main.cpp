@@ -7,15 +7,34 @@
 
 #include "connection/dialers/make_dialer.hpp"
 #include "core/agenda_command.hpp"
+#include "gui/about_view.hpp"
+#include "gui/apps_view.hpp"
+#include "gui/browser_selection_view.hpp"
 #include "gui/main_window_view.hpp"
 #include "gui/qt_application.hpp"
 #include "gui/qt_dialogs.hpp"
 #include "gui/qt_event_loop.hpp"
 #include "gui/termination_signals.hpp"
 #include "platform/local_time.hpp"
+#include "platform/browser_platform.hpp"
 #include "platform/make_processes.hpp"
 #include "platform/posix/posix_system_info.hpp"
 #include "program.hpp"
+
+namespace {
+
+// What each modal form shows on screen.
+void register_modal_views(tw::qt_dialogs& dialogs, tw::program& program) {
+    dialogs.register_view(program.apps.form,
+                          [&](QDialog& d) { tw::build_apps_view(program.apps, d); });
+    dialogs.register_view(program.browser_choice.form, [&](QDialog& d) {
+        tw::build_browser_selection_view(program.browser_choice, d);
+    });
+    dialogs.register_view(program.about.form,
+                          [&](QDialog& d) { tw::build_about_view(program.about, d); });
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     tw::posix_system_info system;
@@ -31,7 +50,10 @@ int main(int argc, char** argv) {
     const auto processes = tw::make_processes();
     const auto dialer = tw::make_dialer(std::getenv("TARNWICK_DIALER"), loop,
                                         tw::default_phonebook(system.system_directory()));
-    tw::program program({loop, dialogs, *dialer, *processes, system, app});
+    const auto registry = tw::make_registry();
+    const auto dde_client = tw::make_dde_client(*processes);
+    tw::program program({loop, dialogs, *dialer, *processes, system, app, *registry, *dde_client});
+    register_modal_views(dialogs, program);
 
     // Closing the window fires the form's unload, on which the program shuts
     // down; a termination signal takes the same way out, once.

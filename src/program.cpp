@@ -1,5 +1,7 @@
 #include "program.hpp"
 
+#include "platform/browser_platform.hpp"
+
 namespace tw {
 
 program::program(const services& s)
@@ -9,6 +11,9 @@ program::program(const services& s)
       programs(s.programs),
       system(s.system),
       app(s.app),
+      system_registry(s.registry),
+      dde(s.dde_client),
+      supported_browsers(native_browser_rules()),
       log(*this),
       settings(*this),
       window(*this),
@@ -22,7 +27,10 @@ program::program(const services& s)
       interval(*this),
       specific_time(*this),
       scheduler(*this),
-      life(*this) {
+      life(*this),
+      browsers(*this),
+      urls(*this),
+      help(*this) {
     add_timers();
 }
 

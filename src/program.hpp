@@ -11,8 +11,11 @@
 #include "core/session_log.hpp"
 #include "core/settings_file.hpp"
 #include "platform/application.hpp"
+#include "platform/browser_rules.hpp"
+#include "platform/dde_client.hpp"
 #include "platform/processes.hpp"
 #include "platform/profile_store.hpp"
+#include "platform/registry.hpp"
 #include "platform/system_info.hpp"
 #include "scheduler/interval_scheduler.hpp"
 #include "scheduler/run_ledger.hpp"
@@ -22,9 +25,15 @@
 #include "scheduler/task_launcher.hpp"
 #include "toolkit/dialogs.hpp"
 #include "toolkit/event_loop.hpp"
+#include "ui/frm_about.hpp"
 #include "ui/frm_controls.hpp"
 #include "ui/frm_main.hpp"
 #include "ui/main_window.hpp"
+#include "web/browser_selection.hpp"
+#include "web/frm_apps.hpp"
+#include "web/frm_browser_selection.hpp"
+#include "web/help_menu.hpp"
+#include "web/url_opener.hpp"
 
 namespace tw {
 
@@ -36,6 +45,8 @@ struct services {
     tw::processes& programs;
     system_info& system;
     application& app;
+    tw::registry& registry;
+    tw::dde_client& dde_client;
 };
 
 // The title of every message box but the start-up check of the dialer.
@@ -60,11 +71,18 @@ public:
     tw::processes& programs;  // starts the programs of tasks
     system_info& system;
     application& app;
+    registry& system_registry;
+    dde_client& dde;  // the link to the browser
     profile_store profiles;
+    // Which programs may be the browser; the platform's rule unless a test says otherwise.
+    browser_rules supported_browsers;
 
     // Forms.
     frm_main main;
     frm_controls controls;
+    frm_apps apps;
+    frm_browser_selection browser_choice;
+    frm_about about;
 
     // Paths, set at start-up and by the settings pass.
     std::string program_folder;  // no trailing separator
@@ -118,6 +136,9 @@ public:
     specific_time_scheduler specific_time;
     scheduler_control scheduler;
     lifecycle life;
+    browser_selection browsers;
+    url_opener urls;
+    help_menu help;
 
     // The text of the status bar.
     void set_status(std::string text) { main.o_statusbar.set_text(std::move(text)); }

@@ -10,6 +10,7 @@ namespace tw {
 namespace {
 
 constexpr const char* section = "Current";
+constexpr const char* browser_key = "Browser";
 
 const char* yes_no(bool flag) { return flag ? "Yes" : "No"; }
 
@@ -37,6 +38,10 @@ void settings_file::guarded(const std::function<void()>& step) {
         error_log_append(native_paths().join(p_.program_folder, "log.txt"), p_.loop.now(),
                          "mod1:errorreadwriteini", error.what());
     }
+}
+
+void settings_file::store_browser_path() {
+    p_.profiles.write(p_.settings_file_path, section, browser_key, p_.browser_path);
 }
 
 std::string settings_file::read(const char* key) {
@@ -102,7 +107,7 @@ void settings_file::read_pass() {
         if (!file_exists(p_.phonebook_path)) p_.phonebook_path.clear();
     });
     guarded([&] {
-        p_.browser_path = read("Browser");
+        p_.browser_path = read(browser_key);
         if (!file_exists(p_.browser_path)) p_.browser_path.clear();
     });
     read_done_ = true;
@@ -122,7 +127,7 @@ void settings_file::write_pass() {
             };
             put("Directory", std::nullopt);
             put("Help File", text(p_.help_file_path));
-            put("Browser", text(p_.browser_path));
+            put(browser_key, text(p_.browser_path));
             put("RAS Phonebook", text(p_.phonebook_path));
             put("Last Directory", text(p_.last_directory));
             put("Task Ini File", text(p_.task_file_path));

@@ -21,6 +21,9 @@ public:
     explicit settings_file(program& p);
 
     void settings_pass(const std::string& mode);
+    // Writes "Browser" at once, as a browser picked in the file dialog is;
+    // throws profile_error when the file cannot be written.
+    void store_browser_path();
 
 private:
     void read_pass();

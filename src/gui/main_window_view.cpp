@@ -16,21 +16,13 @@
 #include <initializer_list>
 
 #include "gui/adapters.hpp"
+#include "gui/bound_widget.hpp"
 #include "gui/item_list_adapter.hpp"
 #include "gui/window_adapter.hpp"
 
 namespace tw {
 
 namespace {
-
-// A widget of type Widget under `parent`, named `name` and tied to `control`.
-template <class Widget, class Control>
-Widget* bound(Control& control, const char* name, QWidget* parent) {
-    auto* widget = new Widget(parent);
-    widget->setObjectName(name);
-    adapt(control, widget);
-    return widget;
-}
 
 QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
     auto* layout = new QHBoxLayout;
@@ -218,13 +210,23 @@ struct named_item {
     const char* name;
 };
 
+void add_item(QMenu* menu, menu_item& item, const QString& name) {
+    QAction* action = menu->addAction(QString());
+    action->setObjectName(name);
+    adapt(item, action);
+}
+
 void add_menu(QMenuBar* bar, const QString& title, std::initializer_list<named_item> items) {
     QMenu* menu = bar->addMenu(title);
-    for (const named_item& entry : items) {
-        QAction* action = menu->addAction(QString());
-        action->setObjectName(entry.name);
-        adapt(entry.item, action);
-    }
+    for (const named_item& entry : items) add_item(menu, entry.item, entry.name);
+}
+
+// "&On-Line Web Pages" opens a submenu of the maker's pages, named by index.
+void add_web_pages(frm_main& f, QMenuBar* bar) {
+    auto* pages = new QMenu(bar);
+    for (menu_item& item : f.menuOnlineItem)
+        add_item(pages, item, QStringLiteral("menuOnlineItem_%1").arg(item.index()));
+    bar->findChild<QAction*>("menuHelpItem_online")->setMenu(pages);
 }
 
 void add_menus(frm_main& f, QMenuBar* bar) {
@@ -240,6 +242,7 @@ void add_menus(frm_main& f, QMenuBar* bar) {
               {f.menuHelpItem_online, "menuHelpItem_online"},
               {f.menuHelpItem_separator2, "menuHelpItem_separator2"},
               {f.menuHelpItem_about, "menuHelpItem_about"}});
+    add_web_pages(f, bar);
 }
 
 QTabWidget* tabs(frm_main& f, QWidget* parent) {

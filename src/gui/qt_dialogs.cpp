@@ -66,14 +66,26 @@ std::string qt_dialogs::open_file(const file_request& request) {
                                                 start, to_qt(qt_file_filter(request.filter))));
 }
 
-void qt_dialogs::show_modal(window& form) {
-    if (nobody_to_ask()) {
+void qt_dialogs::register_view(const window& form, view_builder build) {
+    views_[&form] = std::move(build);
+}
+
+void qt_dialogs::run_modal(window& form) {
+    const bool offscreen = nobody_to_ask();
+    if (offscreen && !offscreen_user_) {
         form.unload();
         return;
     }
     QDialog dialog(QApplication::activeWindow());
-    adapt(form, &dialog, window_sizing::resizable);
-    dialog.exec();
+    if (const auto view = views_.find(&form); view != views_.end()) view->second(dialog);
+    adapt(form, &dialog, window_sizing::fixed);
+    if (!offscreen) {
+        dialog.exec();
+        return;
+    }
+    dialog.show();
+    offscreen_user_(dialog);
+    if (dialog.isVisible()) dialog.close();
 }
 
 void qt_dialogs::beep() { QApplication::beep(); }

@@ -2,9 +2,9 @@
 
 #include <string>
 
-namespace tw {
+#include "toolkit/window.hpp"
 
-class window;
+namespace tw {
 
 // Message-box flags and answers, as the program's messages name them.
 namespace box {
@@ -43,11 +43,21 @@ public:
     virtual int message(const std::string& text, int flags, const std::string& title) = 0;
     // The chosen file's path, or "" when the user cancelled.
     virtual std::string open_file(const file_request& request) = 0;
-    // Shows `form` modally and returns when it is closed.
-    virtual void show_modal(window& form) = 0;
+    // Shows `form` modally: the form becomes visible, and the call returns
+    // once its own code hides it again or the user closes it (its unload
+    // fires then). The form is hidden afterwards either way.
+    void show_modal(window& form) {
+        form.set_visible(true);
+        run_modal(form);
+        form.set_visible(false);
+    }
     virtual void beep() = 0;
     // The screen's size, for centring forms.
     virtual size_twips screen_size() const { return {28800, 16200}; }
+
+protected:
+    // Shows the visible `form` until it is hidden or closed.
+    virtual void run_modal(window& form) = 0;
 };
 
 }  // namespace tw

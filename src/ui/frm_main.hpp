@@ -109,6 +109,14 @@ struct frm_main {
     menu_item menuHelpItem_online{40, "&On-Line Web Pages"};
     menu_item menuHelpItem_separator2{98, "-"};
     menu_item menuHelpItem_about{99, "About"};
+    // The submenu "&On-Line Web Pages": one page of the maker's web site each.
+    std::array<menu_item, 7> menuOnlineItem{{{3, "Customer Profile"},
+                                             {10, "Notify Me of Updates"},
+                                             {15, "Tarnwick Home Page"},
+                                             {20, "Download Tarnwick"},
+                                             {23, "Ferrocast Product Family"},
+                                             {25, "Lumarin Home Page"},
+                                             {30, "Lumarin Classifieds"}}};
 
     // The Applications menu entry with `index` (5, 10, 20 or 80).
     menu_item& menuAppsItem(int index);

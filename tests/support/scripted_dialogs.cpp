@@ -6,10 +6,27 @@ namespace tw::testing {
 
 scripted_dialogs::~scripted_dialogs() {
     for (const auto& e : expected_) ADD_FAILURE() << "expected message never shown: " << e.text;
+    for (const auto& f : expected_forms_)
+        ADD_FAILURE() << "expected form never shown: " << f.form->caption();
 }
 
 void scripted_dialogs::expect_message(std::string text, int answer) {
     expected_.push_back({std::move(text), answer});
+}
+
+void scripted_dialogs::expect_form(window& form, std::function<void()> use) {
+    expected_forms_.push_back({&form, std::move(use)});
+}
+
+void scripted_dialogs::run_modal(window& form) {
+    if (expected_forms_.empty() || expected_forms_.front().form != &form) {
+        ADD_FAILURE() << "unexpected form: " << form.caption();
+    } else {
+        const std::function<void()> use = std::move(expected_forms_.front().use);
+        expected_forms_.pop_front();
+        if (use) use();
+    }
+    if (form.visible()) form.unload();
 }
 
 void scripted_dialogs::answer_file_dialog(std::string path) {

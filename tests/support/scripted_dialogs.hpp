@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,14 +25,21 @@ public:
     void expect_message(std::string text, int answer = box::ok);
     // The next file dialog answers `path` ("" is a cancel).
     void answer_file_dialog(std::string path);
+    // The next form shown modally must be `form`; while it shows, `use` runs
+    // (fills it, clicks its buttons). A form `use` leaves visible is then
+    // closed as with its close box.
+    void expect_form(window& form, std::function<void()> use = {});
 
     const std::vector<shown_message>& messages() const { return messages_; }
     const std::vector<file_request>& file_requests() const { return file_requests_; }
+    int beeps() const { return beeps_; }
 
     int message(const std::string& text, int flags, const std::string& title) override;
     std::string open_file(const file_request& request) override;
-    void show_modal(window&) override {}
-    void beep() override {}
+    void beep() override { ++beeps_; }
+
+protected:
+    void run_modal(window& form) override;
 
 private:
     struct expected {
@@ -39,9 +47,15 @@ private:
         int answer;
     };
     std::deque<expected> expected_;
+    struct expected_form {
+        window* form;
+        std::function<void()> use;
+    };
+    std::deque<expected_form> expected_forms_;
     std::deque<std::string> file_answers_;
     std::vector<shown_message> messages_;
     std::vector<file_request> file_requests_;
+    int beeps_ = 0;
 };
 
 }  // namespace tw::testing

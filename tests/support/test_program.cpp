@@ -5,8 +5,8 @@ namespace tw::testing {
 namespace {
 
 services make_services(virtual_event_loop& loop, scripted_dialogs& dialogs, dialer& d, processes& p,
-                       system_info& s, application& a) {
-    return {loop, dialogs, d, p, s, a};
+                       system_info& s, application& a, registry& r, dde_client& b) {
+    return {loop, dialogs, d, p, s, a, r, b};
 }
 
 }  // namespace
@@ -19,7 +19,9 @@ test_program::test_program(test_options options)
       app(options.command_line),
       prog(make_services(loop, dialogs,
                          options.ras_available ? static_cast<tw::dialer&>(dialer) : absent_dialer,
-                         options.real_processes ? *options.real_processes : fakes, system, app)) {
+                         options.real_processes ? *options.real_processes : fakes, system, app,
+                         registry_keys, browser)) {
+    prog.supported_browsers = options.browsers;
     std::filesystem::create_directories(system_dir + "/ras");
     if (!options.phone_book.empty()) {
         write_file(default_phonebook(system_dir), options.phone_book);

@@ -7,7 +7,9 @@
 
 #include "connection/dialers/no_dialer.hpp"
 #include "connection/dialers/simulated_dialer.hpp"
+#include "fake_browser.hpp"
 #include "fake_processes.hpp"
+#include "in_memory_registry.hpp"
 #include "program.hpp"
 #include "scripted_dialogs.hpp"
 #include "temp_folder.hpp"
@@ -41,6 +43,8 @@ struct test_options {
     bool ras_available = true;
     // Real processes for launcher tests; fake ones when null.
     processes* real_processes = nullptr;
+    // The browsers Windows supports, so that the link shows its real topics.
+    browser_rules browsers = browser_rules::named_browsers;
 };
 
 // A whole program on the simulated clock in a temp program folder, with
@@ -59,6 +63,8 @@ public:
     no_dialer absent_dialer;
     fake_processes fakes;
     test_application app;
+    in_memory_registry registry_keys;
+    fake_browser browser;
     program prog;
 
     frm_main& main() { return prog.main; }

@@ -1,0 +1,17 @@
+#include "web/frm_browser_selection.hpp"
+
+namespace tw {
+
+frm_browser_selection::frm_browser_selection() {
+    form.set_visible(false);
+    form.set_caption("Browser Selection");
+    form.set_size(5400, 1800);
+    Label1.set_caption(
+        "References to Netscape's and Microsoft's browser were found on your system.  Please "
+        "pick the desired application.");
+    Command1.set_caption("Netscape");
+    Command2.set_caption("Microsoft");
+    Command3.set_caption("Cancel");
+}
+
+}  // namespace tw

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "toolkit/button.hpp"
+#include "toolkit/label.hpp"
+#include "toolkit/window.hpp"
+
+namespace tw {
+
+// Asks which of the two browsers found to use.
+struct frm_browser_selection {
+    frm_browser_selection();
+
+    window form;
+    label Label1;
+    button Command1;  // Netscape
+    button Command2;  // Microsoft
+    button Command3;  // Cancel
+};
+
+}  // namespace tw
