@@ -18,8 +18,7 @@ struct dde_request {
 // Every request made over an open link is recorded.
 class fake_browser : public dde_client {
 public:
-    explicit fake_browser(std::string service = "IEXPLORE") : service_(std::move(service)) {}
-
+    std::string service = "IEXPLORE";
     bool running = true;
     bool refusing = false;
 
@@ -29,7 +28,7 @@ public:
     void set_topic(const std::string& topic) override { topic_ = topic; }
     void set_item(const std::string& item) override { item_ = item; }
     bool set_link_mode(int mode) override {
-        linked_ = mode == manual_link && running && topic_.starts_with(service_ + "|");
+        linked_ = mode == manual_link && running && topic_.starts_with(service + "|");
         return mode != manual_link || linked_;
     }
     bool request() override {
@@ -39,7 +38,6 @@ public:
     }
 
 private:
-    std::string service_;
     std::string topic_;
     std::string item_;
     bool linked_ = false;
