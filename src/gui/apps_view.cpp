@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "gui/bound_widget.hpp"
+#include "gui/event_hook.hpp"
 
 namespace tw {
 
@@ -26,28 +27,32 @@ QGroupBox* path_frame(frame& f, const char* frame_name, text_box& path, const ch
 
 }  // namespace
 
+// The rows keep their natural heights in a page as wide as the window; the
+// Mailsieve frame lies just below the window's bottom edge.
 void build_apps_view(frm_apps& f, QDialog& dialog) {
-    auto* layout = new QVBoxLayout(&dialog);
+    auto* page = new QWidget(&dialog);
+    auto* mailsieve =
+        path_frame(f.f_mailsieve, "f_mailsieve", f.o_msv, "o_msv", f.Command2, "Command2", &dialog);
+    on_event(&dialog, QEvent::Resize, [page, mailsieve, &dialog](QEvent&) {
+        page->resize(dialog.width(), page->sizeHint().height());
+        mailsieve->setGeometry(0, dialog.height(), dialog.width(), mailsieve->sizeHint().height());
+    });
+    auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(6, 4, 6, 4);
     layout->setSpacing(4);
-    // Below its minimum the layout keeps each row's height, so the window's
-    // height cuts off the rows at the bottom.
-    layout->setSizeConstraint(QLayout::SetNoConstraint);
 
-    auto* bar = new QMenuBar(&dialog);
+    auto* bar = new QMenuBar(page);
     QAction* exit = bar->addMenu(QStringLiteral("&File"))->addAction(QString());
     exit->setObjectName("menuFileItem_exit");
     adapt(f.menuFileItem_exit, exit);
     layout->setMenuBar(bar);
 
     layout->addWidget(path_frame(f.f_browser, "f_browser", f.o_browser, "o_browser", f.Command1,
-                                 "Command1", &dialog));
+                                 "Command1", page));
     auto* exit_row = new QHBoxLayout;
     exit_row->addStretch();
-    exit_row->addWidget(bound<QPushButton>(f.Command3, "Command3", &dialog));
+    exit_row->addWidget(bound<QPushButton>(f.Command3, "Command3", page));
     layout->addLayout(exit_row);
-    layout->addWidget(path_frame(f.f_mailsieve, "f_mailsieve", f.o_msv, "o_msv", f.Command2,
-                                 "Command2", &dialog));
 }
 
 }  // namespace tw

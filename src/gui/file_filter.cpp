@@ -23,6 +23,8 @@ std::string qt_file_filter(const std::string& filter) {
     for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
         std::string patterns = parts[i + 1];
         std::replace(patterns.begin(), patterns.end(), ';', ' ');
+        // "*.*" means every file on Windows; to Qt elsewhere only names with a dot.
+        if (patterns == "*.*") patterns = "*";
         if (!result.empty()) result += ";;";
         result += parts[i] + " (" + patterns + ")";
     }
