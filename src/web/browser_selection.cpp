@@ -41,6 +41,14 @@ void browser_selection::show_apps_window() {
     p_.ui.show_modal(p_.apps.form);
 }
 
+bool browser_selection::ask_for_browser(const char* why) {
+    if (p_.browser_path.empty()) {
+        p_.ui.message(why, box::exclamation, message_title);
+        show_apps_window();
+    }
+    return !p_.browser_path.empty();
+}
+
 void browser_selection::Form_Load() {
     frm_apps& apps = p_.apps;
     apps.form.set_caption(message_title);

@@ -17,6 +17,9 @@ public:
     // Loads frm_apps and shows it modally, centred; returns when it closes.
     // The Applications menu's "Browser" and the web pages open it.
     void show_apps_window();
+    // Without a browser: shows `why` and then frm_apps. Whether a browser is
+    // chosen now.
+    bool ask_for_browser(const char* why);
 
     // Looks both browsers up in the registry; one found keeps its path in
     // netscape_path or iexplore_path (stored as a picked path is).

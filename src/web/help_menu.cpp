@@ -57,11 +57,7 @@ void help_menu::menuHelpItem_Click(int index) {
 }
 
 void help_menu::menuOnlineItem_Click(int index) {
-    if (p_.browser_path.empty()) {
-        p_.ui.message(no_browser_text, box::exclamation, message_title);
-        p_.browsers.show_apps_window();
-        if (p_.browser_path.empty()) return;
-    }
+    if (!p_.browsers.ask_for_browser(no_browser_text)) return;
     const char* address = web_page(index);
     if (!address || !file_exists(p_.browser_path)) return;
     std::string page = address;

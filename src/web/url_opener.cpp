@@ -28,11 +28,7 @@ std::string url_opener::link_topic(const char* topic) const {
 }
 
 void url_opener::open_url(std::string& address) {
-    if (p_.browser_path.empty()) {
-        p_.ui.message(no_browser_text, box::exclamation, message_title);
-        p_.browsers.show_apps_window();
-        if (p_.browser_path.empty()) return;
-    }
+    if (!p_.browsers.ask_for_browser(no_browser_text)) return;
     if (contains(address, " ") && !address.starts_with('"')) address = '"' + address + '"';
     send(address);
     bring_to_front(address);
