@@ -11,7 +11,6 @@ using testing::dde_request;
 using testing::test_program;
 
 constexpr const char* open_topic = "IEXPLORE|WWW_OpenURL";
-constexpr const char* activate_topic = "IEXPLORE|WWW_Activate";
 constexpr const char* activate_item = "0xFFFFFFFF,0x0";
 
 std::string open_item(const std::string& address) { return address + ",,0xFFFFFFFF,0x7"; }
@@ -70,26 +69,6 @@ TEST_F(url_opener_test, a_browser_that_does_not_answer_is_started_once_minimized
                             [](const dde_request& r) { return r.topic == open_topic; }),
               3);
     EXPECT_TRUE(p.dialogs.messages().empty());
-}
-
-TEST_F(url_opener_test, each_kind_of_page_named_brings_the_browser_to_the_front) {
-    struct row {
-        std::string address;
-        long activations;
-    };
-    const row rows[] = {{"http://x/a.gif?b.txt", 2},
-                        {"ftp://x/http://y", 2},
-                        {"HTTP://X/A.HTM", 0},
-                        {"mailto:me@x", 0}};
-    for (const row& r : rows) {
-        const std::size_t before = requests().size();
-        std::string address = r.address;
-        p.prog.urls.open_url(address);
-        EXPECT_EQ(std::count_if(requests().begin() + static_cast<long>(before), requests().end(),
-                                [](const dde_request& q) { return q.topic == activate_topic; }),
-                  r.activations)
-            << r.address;
-    }
 }
 
 TEST_F(url_opener_test, the_help_page_goes_to_the_browser_in_quotes_when_its_path_has_blanks) {

@@ -1,7 +1,10 @@
 #pragma once
 
-#include <ddeml.h>
+// ddeml.h needs the types of windows.h first.
+// clang-format off
 #include <windows.h>
+#include <ddeml.h>
+// clang-format on
 
 #include "platform/dde_client.hpp"
 
