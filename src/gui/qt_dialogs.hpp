@@ -24,9 +24,9 @@ namespace tw {
 // hang: a message goes to standard error as "title: text" and gets its
 // default answer (OK, or Yes of a Yes/No box), a file dialog is cancelled,
 // and a modal form closes at once. A GUI test that wants to use a form sets
-// an offscreen user: the form's dialog is then built and shown without
-// blocking, handed to the user, and closed afterwards unless the user's
-// clicks hid it.
+// an offscreen user: each form's dialog (a form opened from another one
+// too) is then built and shown without blocking, handed to the user, and
+// closed afterwards unless the user's clicks hid it.
 class qt_dialogs : public dialogs {
 public:
     using view_builder = std::function<void(QDialog&)>;
