@@ -32,12 +32,15 @@ void dial_controller::connect() {
     p_.set_status("");
     ignore_errors([&] { ras.set_entry_name(m.o_phonebook_list.text()); });
     ignore_errors([&] { ras.load_entry(); });
-    if (p_.os_platform == "winnt" && !hand_over_phonebook()) return;
+    if (p_.os_platform == "winnt" && ras.uses_phonebook_file() && !hand_over_phonebook()) return;
     disable_control(m.b_connect);
     disable_control(m.o_phonebook_list);
     disable_control(m.b_update_phonebook);
     enable_control(m.b_cancel);
     p_.loop.do_events();  // the watchdog's first tick usually runs here
+    // A timer may tick later than asked; the dial's line must still come
+    // first, even for a link that is up within milliseconds.
+    if (p_.redial_count == 0) t_redial_Timer();
     if (!m.o_simulated_connection.ticked()) {
         ignore_errors([&] { ras.dial_entry(); });
     } else {

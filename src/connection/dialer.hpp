@@ -44,6 +44,14 @@ public:
     virtual std::string entry_name_at(int index) = 0;
     virtual void refresh() = 0;
 
+    // A dialer that keeps its entries itself, not in a phone-book file the
+    // user picks, answers false: dialling then neither asks for nor hands over
+    // a file.
+    virtual bool uses_phonebook_file() const { return true; }
+    // The program that edits this dialer's entries, when it has one of its
+    // own; empty for the phone-book file's editor.
+    virtual std::string entries_editor() const { return {}; }
+
     event<> state_changed;
     event<long> event_10;
     event<long> state_notice;

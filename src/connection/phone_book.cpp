@@ -58,10 +58,15 @@ void phone_book::b_update_phonebook_Click() {
     fill_entry_list();
 }
 
-// Opens the chosen phone book in the platform's editor and waits until it is
-// closed. With none chosen the system's phone book is edited; once it exists it
-// becomes the chosen one, as the settings take it when nothing else is stored.
+// Opens the dialer's own editor when it has one, else the chosen phone book in
+// the platform's editor, and waits until it is closed. With none chosen the
+// system's phone book is edited; once it exists it becomes the chosen one, as
+// the settings take it when nothing else is stored.
 void phone_book::edit_phonebook() {
+    if (std::string own = p_.ctrl_RAS.entries_editor(); !own.empty()) {
+        p_.launcher.launch_app(own, "", "YES");
+        return;
+    }
     std::string file =
         p_.phonebook_path.empty() ? default_phonebook(p_.system_dir) : p_.phonebook_path;
     editor_command editor = phonebook_editor(file);

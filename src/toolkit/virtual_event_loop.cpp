@@ -57,6 +57,7 @@ double virtual_event_loop::next_due() const {
 }
 
 void virtual_event_loop::advance_to(double target) {
+    if (take_outside_) take_outside_();
     if (target > clock_) {
         if (real_time_) std::this_thread::sleep_for(std::chrono::duration<double>(target - clock_));
         clock_ = target;

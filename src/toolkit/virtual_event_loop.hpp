@@ -31,6 +31,9 @@ public:
     // Sets the wall clock; the monotonic clock goes on from where it is.
     void set_now(wall_time t);
     void pace_in_real_time(bool on) { real_time_ = on; }
+    // Events from outside the simulated clock (a service on a bus) are taken
+    // in by `take` before every advance; it may wait briefly in real time.
+    void take_outside_events(std::function<void()> take) { take_outside_ = std::move(take); }
 
     // Lets simulated time pass while events run.
     void run_for(double seconds);
@@ -50,6 +53,7 @@ private:
     double clock_ = 1000.0;  // a monotonic reading, unrelated to the wall clock
     wall_time wall_at_zero_;
     bool real_time_ = false;
+    std::function<void()> take_outside_;
     std::vector<armed_timer> timers_;
 };
 

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "platform/posix/posix_processes.hpp"
+#include "scoped_env.hpp"
 #include "test_program.hpp"
 
 namespace tw {
@@ -13,20 +14,9 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+using testing::scoped_env;
 using testing::test_options;
 using testing::test_program;
-
-// Sets (nullptr: unsets) an environment variable until the end of the scope.
-struct scoped_env {
-    const char* name;
-    std::optional<std::string> old;
-    scoped_env(const char* n, const char* value) : name(n) {
-        if (const char* was = std::getenv(n)) old = was;
-        set(value);
-    }
-    ~scoped_env() { set(old ? old->c_str() : nullptr); }
-    void set(const char* value) { value ? ::setenv(name, value, 1) : ::unsetenv(name); }
-};
 
 struct book_program : test_program {
     explicit book_program(test_options options = {.phone_book = "[Office]\r\n[Home]\r\n"})

@@ -17,8 +17,7 @@ test_program::test_program(test_options options)
       dialer(loop, default_phonebook(system_dir)),
       fakes(loop),
       app(options.command_line),
-      prog(make_services(loop, dialogs,
-                         options.ras_available ? static_cast<tw::dialer&>(dialer) : absent_dialer,
+      prog(make_services(loop, dialogs, chosen_dialer(options),
                          options.real_processes ? *options.real_processes : fakes, system, app,
                          registry_keys, browser)) {
     prog.supported_browsers = options.browsers;
@@ -27,6 +26,11 @@ test_program::test_program(test_options options)
         write_file(default_phonebook(system_dir), options.phone_book);
         dialer.refresh();
     }
+}
+
+tw::dialer& test_program::chosen_dialer(const test_options& options) {
+    if (!options.ras_available) return absent_dialer;
+    return options.other_dialer ? *options.other_dialer : dialer;
 }
 
 void test_program::drive(const std::function<void()>& step) {

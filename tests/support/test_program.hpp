@@ -45,6 +45,8 @@ struct test_options {
     processes* real_processes = nullptr;
     // The browsers Windows supports, so that the link shows its real topics.
     browser_rules browsers = browser_rules::named_browsers;
+    // A dialer of the test's own instead of the simulated one.
+    tw::dialer* other_dialer = nullptr;
 };
 
 // A whole program on the simulated clock in a temp program folder, with
@@ -97,6 +99,9 @@ public:
     void write(const std::string& name, const std::string& bytes) const {
         write_file(folder / name, bytes);
     }
+
+private:
+    tw::dialer& chosen_dialer(const test_options& options);
 };
 
 // "mm-dd-yyyy - hh:mm:ss"

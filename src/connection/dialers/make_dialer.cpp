@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "connection/dialers/make_networkmanager_dialer.hpp"
 #include "connection/dialers/no_dialer.hpp"
 #include "connection/dialers/simulated_dialer.hpp"
 
@@ -9,7 +10,9 @@ namespace tw {
 
 std::unique_ptr<dialer> make_dialer(const char* choice, event_loop& loop,
                                     const std::string& default_phonebook) {
-    if (choice && std::string_view(choice) == "none") return std::make_unique<no_dialer>();
+    const std::string_view name = choice ? choice : "";
+    if (name == "none") return std::make_unique<no_dialer>();
+    if (name == "networkmanager") return make_networkmanager_dialer();
     return std::make_unique<simulated_dialer>(loop, default_phonebook);
 }
 

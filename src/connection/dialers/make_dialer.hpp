@@ -9,8 +9,9 @@
 namespace tw {
 
 // The dialer backend named by `choice` (the TARNWICK_DIALER environment
-// variable): "none" for a machine without remote access, anything else
-// (or nothing) for the simulated dialer.
+// variable): "none" for a machine without remote access, "networkmanager"
+// for NetworkManager's profiles, anything else (or nothing) for the simulated
+// dialer.
 std::unique_ptr<dialer> make_dialer(const char* choice, event_loop& loop,
                                     const std::string& default_phonebook);
 

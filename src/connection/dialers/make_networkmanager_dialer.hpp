@@ -1,0 +1,13 @@
+#pragma once
+
+#include <memory>
+
+#include "connection/dialer.hpp"
+
+namespace tw {
+
+// The NetworkManager dialer where this build has one; elsewhere a dialer that
+// reports no dialing service, so the program says so and ends.
+std::unique_ptr<dialer> make_networkmanager_dialer();
+
+}  // namespace tw

@@ -1,0 +1,11 @@
+#include "connection/dialers/make_networkmanager_dialer.hpp"
+
+#include "connection/dialers/networkmanager/networkmanager_dialer.hpp"
+
+namespace tw {
+
+std::unique_ptr<dialer> make_networkmanager_dialer() {
+    return std::make_unique<networkmanager_dialer>();
+}
+
+}  // namespace tw

@@ -1,0 +1,136 @@
+#include "connection/dialers/networkmanager/networkmanager_dialer.hpp"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "mock_network_manager.hpp"
+#include "scoped_env.hpp"
+#include "test_program.hpp"
+
+namespace tw {
+namespace {
+
+using ::testing::ElementsAre;
+
+// Each test has NetworkManager's mock on a bus of its own. The mock answers
+// in real time, so the simulated clock takes in its news at every step.
+class networkmanager_dialer_test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!mock.unavailable().empty()) GTEST_SKIP() << mock.unavailable();
+    }
+
+    // A started program dialling through NetworkManager, "MyISP" chosen,
+    // with `line_drop` the "Reconnect After Line Drop" box.
+    void start_program(int line_drop = 0) {
+        mock.add_profile("MyISP", "gsm");
+        dialer.emplace();
+        p.emplace(testing::test_options{.other_dialer = &*dialer});
+        p->loop.take_outside_events(testing::take_bus_news);
+        p->start_up();
+        p->main().o_phonebook_list.set_text("MyISP");
+        p->main().o_timeout.set_text("30");
+        p->main().o_line_drop.set_value(line_drop);
+    }
+
+    // Lets up to 30 simulated seconds pass in small steps until `done` holds.
+    bool settle(const std::function<bool()>& done) {
+        p->drive([&] {
+            for (int step = 0; step < 3000 && !done(); ++step) p->loop.do_events();
+        });
+        return done();
+    }
+
+    long log_count(const std::string& text) const {
+        return std::ranges::count(p->log_texts(), text);
+    }
+
+    testing::mock_network_manager mock;
+    std::optional<networkmanager_dialer> dialer;
+    std::optional<testing::test_program> p;
+};
+
+TEST_F(networkmanager_dialer_test, lists_the_on_demand_profiles_by_name_and_reads_them_again) {
+    for (const auto& [name, type] : {std::pair{"Office", "vpn"},
+                                     {"Wired", "802-3-ethernet"},
+                                     {"MyISP", "gsm"},
+                                     {"DSL", "pppoe"}})
+        mock.add_profile(name, type);
+    networkmanager_dialer d;
+    EXPECT_TRUE(d.ras_available());
+    EXPECT_FALSE(d.uses_phonebook_file());
+    ASSERT_EQ(d.entry_count(), 3);
+    EXPECT_EQ(d.entry_name_at(0), "DSL");
+    EXPECT_EQ(d.entry_name_at(1), "MyISP");
+    EXPECT_EQ(d.entry_name_at(2), "Office");
+    EXPECT_THROW(d.entry_name_at(3), std::out_of_range);
+
+    mock.add_profile("Tunnel", "wireguard");
+    for (int i = 0; i < 500 && d.entry_count() == 3; ++i) {
+        testing::take_bus_news();
+        d.refresh();
+    }
+    EXPECT_EQ(d.entry_count(), 4);
+}
+
+TEST_F(networkmanager_dialer_test, a_dial_connects_and_a_disconnect_deactivates_the_profile) {
+    start_program();
+    p->click(p->main().b_connect);
+    ASSERT_TRUE(settle([&] { return dialer->is_connected(); }));
+    EXPECT_EQ(dialer->connection_state(), ras_connected);
+    EXPECT_THAT(p->log_texts(), ElementsAre(" Dialing MyISP (pass #1)", " Connected to MyISP"));
+    EXPECT_EQ(mock.active_connections().size(), 1u);
+
+    p->click(p->main().b_disconnect);
+    EXPECT_FALSE(dialer->is_connected()) << "down at once for the program";
+    EXPECT_EQ(log_count(" Disconnected from MyISP"), 1);
+    EXPECT_TRUE(settle([&] { return mock.active_connections().empty(); }));
+    EXPECT_EQ(dialer->connection_state(), ras_disconnected);
+}
+
+TEST_F(networkmanager_dialer_test, a_dropped_line_is_dialled_again_when_reconnect_is_ticked) {
+    start_program(1);
+    p->click(p->main().b_connect);
+    ASSERT_TRUE(settle([&] { return dialer->is_connected(); }));
+    mock.drop_lines();
+    ASSERT_TRUE(settle([&] { return log_count(" Connected to MyISP") == 2; }));
+    EXPECT_THAT(p->log_texts(), ElementsAre(" Dialing MyISP (pass #1)", " Connected to MyISP",
+                                            " Connection dropped from MyISP",
+                                            ::testing::StartsWith(" Connect time:"), "",
+                                            " Reconnecting to MyISP", "", " Connected to MyISP"));
+    EXPECT_EQ(mock.active_connections().size(), 1u);
+}
+
+TEST_F(networkmanager_dialer_test, the_update_button_opens_the_connection_editor_then_rereads) {
+    start_program();
+    const std::string editor = p->folder / "bin/nm-connection-editor";
+    testing::write_file(editor, "");
+    std::filesystem::permissions(editor, std::filesystem::perms::owner_exec,
+                                 std::filesystem::perm_options::add);
+    testing::scoped_env path("PATH", (p->folder / "bin").c_str());
+    mock.add_profile("Office", "vpn");
+    settle([&] {
+        dialer->refresh();
+        return dialer->entry_count() == 2;
+    });
+    p->click(p->main().b_update_phonebook);
+    ASSERT_EQ(p->fakes.started().size(), 1u);
+    EXPECT_EQ(p->fakes.started()[0].application, editor);
+    EXPECT_THAT(p->main().o_phonebook_list.items(), ElementsAre("MyISP", "Office"));
+}
+
+TEST(networkmanager_dialer, without_networkmanager_on_the_bus_the_program_says_so_and_ends) {
+    testing::mock_network_manager bus_only(false);
+    if (!bus_only.unavailable().empty()) GTEST_SKIP() << bus_only.unavailable();
+    networkmanager_dialer d;
+    testing::test_program p({.other_dialer = &d});
+    p.dialogs.expect_message(
+        "RAS Services are not available.  This program will not function without them.");
+    p.start_up();
+    EXPECT_EQ(p.exit_code, 1);
+}
+
+}  // namespace
+}  // namespace tw
