@@ -67,6 +67,9 @@ mock_network_manager::mock_network_manager(bool with_manager) {
 }
 
 mock_network_manager::~mock_network_manager() {
+    // Clients gone before the bus end their business with it first.
+    while (g_main_context_iteration(nullptr, FALSE)) {
+    }
     if (bus_) {
         g_dbus_connection_close_sync(bus_, nullptr, nullptr);
         g_object_unref(bus_);
