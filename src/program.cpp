@@ -21,6 +21,7 @@ program::program(const services& s)
       ledger(*this),
       launcher(*this),
       tasks(*this),
+      editor(*this),
       dialing(*this),
       session(*this),
       disconnecting(*this),

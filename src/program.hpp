@@ -29,6 +29,7 @@
 #include "ui/frm_controls.hpp"
 #include "ui/frm_main.hpp"
 #include "ui/main_window.hpp"
+#include "ui/task_editor.hpp"
 #include "web/browser_selection.hpp"
 #include "web/frm_apps.hpp"
 #include "web/frm_browser_selection.hpp"
@@ -129,6 +130,7 @@ public:
     run_ledger ledger;
     task_launcher launcher;
     task_file tasks;
+    task_editor editor;
     dial_controller dialing;
     connected_session session;
     disconnector disconnecting;

@@ -46,8 +46,8 @@ void session_log::b_save_log_Click() {
 
 void session_log::save_log_dialog() {
     if (p_.dialog_directory.empty()) p_.dialog_directory = p_.program_folder;
-    const std::string chosen = native_paths().stored(
-        p_.ui.open_file({file_dialog_title, log_dialog_filter, p_.dialog_directory, ""}));
+    const std::string chosen = native_paths().stored(p_.ui.open_file(
+        {file_dialog_title, log_dialog_filter, p_.dialog_directory, "", file_names::new_allowed}));
     if (chosen.empty()) return;
     if (auto folder = split_path(chosen).folder) p_.dialog_directory = *folder;
     // A save that fails must not end the program: tell the user instead.

@@ -204,8 +204,10 @@ public:
 
 protected:
     void mirror() override {
-        widget()->setSeparator(control().caption() == "-");
-        widget()->setText(to_qt(control().caption()));
+        // Some styles draw a separator's text as a heading, so a line keeps none.
+        const bool line = control().caption() == "-";
+        widget()->setSeparator(line);
+        widget()->setText(line ? QString() : to_qt(control().caption()));
     }
 };
 

@@ -32,10 +32,10 @@ public:
 
     // Brings the widget up to the control's state.
     void sync() {
-        const bool was_mirroring = std::exchange(mirroring_, true);
-        mirror_presence();
-        mirror();
-        mirroring_ = was_mirroring;
+        quietly([this] {
+            mirror_presence();
+            mirror();
+        });
     }
 
 protected:
@@ -43,6 +43,15 @@ protected:
     Widget* widget() const { return widget_; }
 
     virtual void mirror() = 0;
+
+    // Runs `update` on the widget; what the widget signals meanwhile is not
+    // taken as the user's input.
+    template <class F>
+    void quietly(F&& update) {
+        const bool was_mirroring = std::exchange(mirroring_, true);
+        update();
+        mirroring_ = was_mirroring;
+    }
     virtual void mirror_presence() {
         widget_->setEnabled(control_.enabled());
         show_or_hide(widget_, control_.visible());

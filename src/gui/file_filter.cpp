@@ -1,6 +1,5 @@
 #include "gui/file_filter.hpp"
 
-#include <algorithm>
 #include <sstream>
 #include <vector>
 
@@ -15,18 +14,25 @@ std::vector<std::string> split(const std::string& text, char separator) {
     return parts;
 }
 
+std::string join(const std::vector<std::string>& parts) {
+    std::string joined;
+    for (const std::string& part : parts) joined += (joined.empty() ? "" : " ") + part;
+    return joined;
+}
+
 }  // namespace
 
 std::string qt_file_filter(const std::string& filter) {
     const std::vector<std::string> parts = split(filter, '|');
     std::string result;
     for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
-        std::string patterns = parts[i + 1];
-        std::replace(patterns.begin(), patterns.end(), ';', ' ');
-        // "*.*" means every file on Windows; to Qt elsewhere only names with a dot.
-        if (patterns == "*.*") patterns = "*";
+        std::vector<std::string> patterns = split(parts[i + 1], ';');
+        std::string shown = parts[i];
+        if (shown.find('(') == std::string::npos) shown += " (" + join(patterns) + ")";
+        for (std::string& pattern : patterns)
+            if (pattern == "*.*") pattern = "*";
         if (!result.empty()) result += ";;";
-        result += parts[i] + " (" + patterns + ")";
+        result += shown + " (" + join(patterns) + ")";
     }
     return result;
 }

@@ -3,9 +3,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <algorithm>
+#include <QPointer>
+#include <QStringList>
 #include <string>
-#include <vector>
 
 #include "gui/control_adapter.hpp"
 #include "gui/qt_text.hpp"
@@ -14,46 +14,58 @@ namespace tw {
 
 namespace {
 
-void remove_rows_from(QListWidget* widget, int first) {
-    while (widget->count() > first) delete widget->takeItem(widget->count() - 1);
-}
-void remove_rows_from(QComboBox* widget, int first) {
-    while (widget->count() > first) widget->removeItem(widget->count() - 1);
-}
-
 void select_row(QListWidget* widget, int row) {
     if (row < 0) widget->clearSelection();
     widget->setCurrentRow(row);
 }
 void select_row(QComboBox* widget, int row) { widget->setCurrentIndex(row); }
 
+void set_row_text(QListWidget* widget, int row, const QString& text) {
+    widget->item(row)->setText(text);
+}
+void set_row_text(QComboBox* widget, int row, const QString& text) {
+    widget->setItemText(row, text);
+}
+
+void remove_row(QListWidget* widget, int row) { delete widget->takeItem(row); }
+void remove_row(QComboBox* widget, int row) { widget->removeItem(row); }
+
+// Follows each change of the items as it happens, so filling a list of n
+// items costs n steps, not n comparisons of whole lists.
 template <class Control, class Widget>
 class item_list_adapter : public control_adapter<Control, Widget> {
 public:
-    using control_adapter<Control, Widget>::control_adapter;
+    item_list_adapter(Control& control, Widget* widget)
+        : control_adapter<Control, Widget>(control, widget) {
+        QStringList items;
+        for (const std::string& item : control.items()) items << to_qt(item);
+        this->quietly([&] { widget->addItems(items); });
+        control.items_changed.connect([self = QPointer<item_list_adapter>(this)](item_change c) {
+            if (self) self->quietly([&] { self->follow(c); });
+        });
+    }
 
 protected:
-    void mirror() override {
-        mirror_items();
-        select_row(this->widget(), this->control().list_index());
-    }
+    void mirror() override { select_row(this->widget(), this->control().list_index()); }
 
 private:
-    // Lists like the log grow one line at a time: only the rows past the
-    // first difference are replaced, not the whole list.
-    void mirror_items() {
-        const std::vector<std::string>& items = this->control().items();
-        const auto kept = std::mismatch(shown_.begin(), shown_.end(), items.begin(), items.end());
-        const auto keep = kept.first - shown_.begin();
-        remove_rows_from(this->widget(), static_cast<int>(keep));
-        shown_.resize(static_cast<std::size_t>(keep));
-        for (auto item = kept.second; item != items.end(); ++item) {
-            this->widget()->addItem(to_qt(*item));
-            shown_.push_back(*item);
+    void follow(item_change change) {
+        Widget* widget = this->widget();
+        switch (change.kind) {
+            case item_change::appended:
+                widget->addItem(to_qt(this->control().item(change.index)));
+                break;
+            case item_change::removed:
+                remove_row(widget, change.index);
+                break;
+            case item_change::replaced:
+                set_row_text(widget, change.index, to_qt(this->control().item(change.index)));
+                break;
+            case item_change::cleared:
+                widget->clear();
+                break;
         }
     }
-
-    std::vector<std::string> shown_;
 };
 
 class list_box_adapter : public item_list_adapter<list_box, QListWidget> {

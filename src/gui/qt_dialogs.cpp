@@ -2,13 +2,12 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QScreen>
 #include <iostream>
 
-#include "gui/file_filter.hpp"
+#include "gui/file_dialog.hpp"
 #include "gui/qt_text.hpp"
 #include "gui/twips.hpp"
 #include "gui/window_adapter.hpp"
@@ -59,11 +58,9 @@ int qt_dialogs::message(const std::string& text, int flags, const std::string& t
 
 std::string qt_dialogs::open_file(const file_request& request) {
     if (nobody_to_ask()) return {};
-    const QDir folder(to_qt(request.initial_folder));
-    const QString start =
-        request.file_name.empty() ? folder.path() : folder.filePath(to_qt(request.file_name));
-    return from_qt(QFileDialog::getOpenFileName(QApplication::activeWindow(), to_qt(request.title),
-                                                start, to_qt(qt_file_filter(request.filter))));
+    const auto dialog = make_file_dialog(request, QApplication::activeWindow());
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
+    return from_qt(dialog->selectedFiles().constFirst());
 }
 
 void qt_dialogs::register_view(const window& form, view_builder build) {

@@ -20,6 +20,10 @@ constexpr int yes = 6;
 constexpr int no = 7;
 }  // namespace box
 
+// Whether the dialog takes only a file that is there, or also a name typed
+// in that does not exist yet (a log saved to a new file).
+enum class file_names { existing, new_allowed };
+
 // What the common file-open dialog is asked to show. The filter is the
 // "Description|*.ext|Description|*.ext" form.
 struct file_request {
@@ -27,6 +31,7 @@ struct file_request {
     std::string filter;
     std::string initial_folder;
     std::string file_name;
+    file_names names = file_names::existing;
 };
 
 struct size_twips {

@@ -7,6 +7,14 @@
 
 namespace tw {
 
+// One change to the items of a list, so that a view can follow it without
+// comparing whole lists: an item appended at `index`, removed from `index`,
+// its text replaced at `index`, or every item gone.
+struct item_change {
+    enum kind_t { appended, removed, replaced, cleared } kind;
+    int index;
+};
+
 // The items and selection shared by list boxes and combo boxes.
 // Click fires whenever the selected index is set, by the user's pick or by
 // code, also when it is set to the index it already has.
@@ -18,6 +26,7 @@ public:
 
     void add_item(std::string item);
     void remove_item(int index);  // the selection is lost when its item goes
+    void set_item(int index, std::string item);
     void clear();
 
     // -1 means no item is selected.
@@ -25,11 +34,16 @@ public:
     void set_list_index(int index);
 
     event<> click;
+    // Fired for views, before state_changed.
+    event<item_change> items_changed;
 
 protected:
     virtual void selection_moved() {}
 
 private:
+    void check_index(int index) const;
+    void changed(item_change change);
+
     std::vector<std::string> items_;
     int list_index_ = -1;
 };

@@ -92,6 +92,7 @@ struct frm_main {
     label l_task_interval;
     combo_box o_task_interval{true};
     check_box o_task_enabled;
+    label o_next_runs;  // the shown task's next run times, or why it never runs
     button b_add_task;
     button b_delete_task;
     button b_reload_task;

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QFileDialog>
+
+#include "gui/file_dialog.hpp"
 #include "gui/file_filter.hpp"
 #include "toolkit/window.hpp"
 
@@ -25,10 +29,21 @@ TEST(qt_dialogs_offscreen, no_dialog_waits_for_an_answer) {
     EXPECT_TRUE(unloaded);
 }
 
-TEST(qt_file_filter, pairs_become_qt_filters_and_semicolons_separate_patterns) {
-    EXPECT_EQ(qt_file_filter("Programs|*.exe;*.com|All Files|*.*"),
-              "Programs (*.exe *.com);;All Files (*)");
-    EXPECT_EQ(qt_file_filter("Phone Books|*.pbk|Dangling"), "Phone Books (*.pbk)");
+// The user sees each description once; Qt matches the hidden last group, where
+// "*.*" also takes names without a dot.
+TEST(qt_file_filter, each_description_shown_once_and_all_matches_every_name) {
+    EXPECT_EQ(qt_file_filter("Log (*.log)|*.log|Programs|*.exe;*.com|All (*.*)|*.*|Dangling"),
+              "Log (*.log) (*.log);;Programs (*.exe *.com) (*.exe *.com);;All (*.*) (*)");
+    for (const file_names names : {file_names::existing, file_names::new_allowed}) {
+        const auto dialog = make_file_dialog(
+            {"Save", "Log (*.log)|*.log|All (*.*)|*.*", "/tmp", "", names}, nullptr);
+        const auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+        ASSERT_NE(types, nullptr);
+        EXPECT_EQ(types->itemText(0), "Log (*.log)");
+        EXPECT_EQ(types->itemText(1), "All (*.*)");
+        EXPECT_EQ(dialog->fileMode(), names == file_names::new_allowed ? QFileDialog::AnyFile
+                                                                       : QFileDialog::ExistingFile);
+    }
 }
 
 }  // namespace

@@ -68,8 +68,9 @@ TEST(task_file, loading_replaces_the_records_up_to_the_first_empty_task_key) {
             "task5=/bin/e\r\n[Enabled]\r\n/bin/a=Maybe\r\n/bin/b=no\r\n/bin/c=\r\n/bin/e=Y\r\n"
             "[Parameters]\r\n/bin/a=\"c:\\my files\\a.txt\" -q\r\n[Start Time]\r\n/bin/a=08:00\r\n"
             "[Stop Time]\r\n/bin/a=18:00\r\n[Interval]\r\n/bin/a=Daily\r\n");
-    p.main().o_application.set_caption("/bin/shown");
+    // Text first: with a caption, the editor would store it and save.
     p.main().o_parameters.set_text("-shown");
+    p.main().o_application.set_caption("/bin/shown");
     p.load();
     EXPECT_EQ(p.main().o_application.caption(), "");
     EXPECT_EQ(p.main().o_parameters.text(), "");
@@ -129,8 +130,8 @@ TEST(task_file, deleting_removes_only_the_selected_program_from_every_section_an
     p.load();
     const auto edit_and_delete = [&](int row) {
         if (row >= 0) p.main().o_task_list.set_list_index(row);
-        p.main().o_application.set_caption("/bin/x");
         p.main().o_parameters.set_text("-x");
+        p.main().o_application.set_caption("/bin/x");
         p.main().o_parameters.set_back_colour(light_grey);
         EXPECT_EQ(p.writes_by(p.main().b_delete_task), row >= 0 ? 1 : 0);
         EXPECT_EQ(p.main().o_application.caption(), "");

@@ -1,0 +1,238 @@
+#include "ui/task_editor.hpp"
+
+#include <chrono>
+#include <optional>
+#include <utility>
+
+#include "core/file_helpers.hpp"
+#include "core/yes_text.hpp"
+#include "program.hpp"
+#include "scheduler/companion_files.hpp"
+#include "scheduler/task_file.hpp"
+#include "ui/next_runs.hpp"
+
+namespace tw {
+
+namespace {
+
+constexpr const char* add_dialog_title = "Select An Application";
+constexpr const char* add_dialog_filter = "Application (*.exe)|*.exe|All (*.*)|*.*";
+constexpr const char* mail_companion_setup = " /app=tarnlink";
+constexpr int task_list_tab = 3;
+
+constexpr const char* module_refused_message =
+    "This application was not added.  You must supply the 'Customer Profile ID' and select the "
+    "data source.  Please try your selection again.";
+constexpr const char* mail_account_message =
+    "You must enter the email account information before using Postwright to send email.\n\n"
+    "Use the menu option Application\\Postwright to update the account information.";
+// The task file numbers its tasks task0 to task9999; an add past that would
+// be written under a key the next load never reads.
+constexpr const char* task_list_full_message =
+    "This application was not added.  The task list already holds 10000 tasks, the most the "
+    "task file can keep.  Delete a task before you add another.";
+
+bool names_companion(const std::string& application) {
+    for (const char* name : {e_mail_companion_file, stock_module_file, web_monitor_file})
+        if (application.find(name) != std::string::npos) return true;
+    return false;
+}
+
+// Companion command lines keep their case where file names have case.
+std::string stored_command_line(const std::string& command_line) {
+    return native_paths().stored(trim(command_line));
+}
+
+time_of_day time_of(wall_time now) {
+    const auto since_midnight = now - std::chrono::floor<std::chrono::days>(now);
+    const std::chrono::hh_mm_ss clock(since_midnight);
+    return {static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count())};
+}
+
+}  // namespace
+
+task_editor::task_editor(program& p) : p_(p) { connect_handlers(); }
+
+void task_editor::connect_handlers() {
+    frm_main& m = p_.main;
+    m.SSTab1.click.connect([this] { SSTab1_Click(); });
+    m.o_task_list.click.connect([this] { o_task_list_Click(); });
+    m.o_parameters.change.connect([this] { o_parameters_Change(); });
+    m.o_task_enabled.click.connect([this] { o_task_enabled_Click(); });
+    const auto store_pick = [this](combo_box& box, std::string task_entry::*field) {
+        box.click.connect([this, &box, field] { store(field, box.text()); });
+    };
+    store_pick(m.o_task_start_time, &task_entry::start_time);
+    store_pick(m.o_task_stop_time, &task_entry::stop_time);
+    store_pick(m.o_task_interval, &task_entry::interval);
+    m.FlatScrollBar1.change.connect([this] { FlatScrollBar1_Change(); });
+    m.b_add_task.click.connect([this] { b_add_task_Click(); });
+    // After the task file's own handlers: the shown task may have gone.
+    m.b_delete_task.click.connect([this] { show_next_runs(); });
+    m.b_reload_task.click.connect([this] { show_next_runs(); });
+}
+
+void task_editor::SSTab1_Click() {
+    frm_main& m = p_.main;
+    if (m.SSTab1.tab() != task_list_tab) return;
+    p_.tasks.load_tasks();
+    if (m.o_task_list.list_count() > 0) m.o_task_list.set_list_index(-1);
+    m.FlatScrollBar1.set_min(0);
+    m.FlatScrollBar1.set_max(m.o_task_list.list_count() - 1);
+    show_next_runs();
+}
+
+// The fields come from the task file. Filling them runs their handlers when
+// the shown value changes, which stores the value back (an enabled "N" is
+// written as "No").
+void task_editor::o_task_list_Click() {
+    frm_main& m = p_.main;
+    const int row = m.o_task_list.list_index();
+    // With no row selected the fields keep what they showed.
+    if (row < 0) return;
+    const std::string application = m.o_task_list.item(row);
+    m.FlatScrollBar1.set_value(row);
+    m.o_application.set_caption(application);
+    show_parameters(application);
+    m.o_task_start_time.set_text(read_field(task_sections::start_time, application));
+    m.o_task_stop_time.set_text(read_field(task_sections::stop_time, application));
+    m.o_task_interval.set_text(read_field(task_sections::interval, application));
+    show_enabled(application);
+    show_next_runs();
+}
+
+std::string task_editor::read_field(const char* section, const std::string& application) const {
+    return p_.profiles.read(p_.task_file_path, section, application);
+}
+
+// Companion parameters are changed through the Applications menu only.
+void task_editor::show_parameters(const std::string& application) {
+    text_box& box = p_.main.o_parameters;
+    box.set_text(read_field(task_sections::parameters, application));
+    const bool companion = names_companion(application);
+    box.set_back_colour(companion ? light_grey : system_window_colour);
+    box.set_enabled(!companion);
+}
+
+void task_editor::show_enabled(const std::string& application) {
+    const std::string stored = read_field(task_sections::enabled, application);
+    p_.main.o_task_enabled.set_value(!stored.empty() && means_yes(stored) ? 1 : 0);
+}
+
+void task_editor::o_parameters_Change() {
+    if (p_.main.o_application.caption().empty()) return;
+    store(&task_entry::parameters, p_.main.o_parameters.text());
+}
+
+void task_editor::o_task_enabled_Click() {
+    store(&task_entry::enabled, p_.main.o_task_enabled.ticked() ? "Yes" : "No");
+}
+
+// Every record of the shown program, since tasks naming one program share
+// their entries in the task file.
+void task_editor::store(std::string task_entry::*field, const std::string& value) {
+    const std::string& shown = p_.main.o_application.caption();
+    for (task_entry& task : p_.controls.tasks)
+        if (task.application == shown) task.*field = value;
+    p_.tasks.b_save_task_Click();
+    show_next_runs();
+}
+
+void task_editor::show_next_runs() {
+    const std::string& shown = p_.main.o_application.caption();
+    std::string text;
+    if (!shown.empty())
+        for (const task_entry& task : p_.controls.tasks)
+            if (task.application == shown) {
+                text = next_runs_text(
+                    time_of(p_.loop.now()),
+                    {task.start_time, task.stop_time, task.interval, means_yes(task.enabled)});
+                break;
+            }
+    p_.main.o_next_runs.set_caption(std::move(text));
+}
+
+// Each arrow click moves the value by one; the selected task takes the row
+// the value names and the list is saved in its new order. The records stay
+// where they are: they are found by path.
+void task_editor::FlatScrollBar1_Change() {
+    list_box& list = p_.main.o_task_list;
+    if (list.text().empty()) return;
+    const int from = list.list_index();
+    const int to = p_.main.FlatScrollBar1.value();
+    if (to < 0 || to >= list.list_count()) return;
+    if (to != from) {
+        std::string moved = list.item(from);
+        list.set_item(from, list.item(to));
+        list.set_item(to, std::move(moved));
+        list.set_list_index(to);
+    }
+    p_.tasks.b_save_task_Click();
+}
+
+void task_editor::b_add_task_Click() {
+    std::string path;
+    add_application(path);
+    p_.main.FlatScrollBar1.set_max(p_.main.o_task_list.list_count() - 1);
+    p_.tasks.b_save_task_Click();
+}
+
+void task_editor::add_application(std::string& path) {
+    if (task_list_full()) return;
+    if (p_.dialog_directory.empty()) p_.dialog_directory = p_.program_folder;
+    if (path.empty()) path = pick_program();
+    if (path.empty()) return;
+    const split_result parts = split_path(path);
+    const std::string folder = parts.folder.value_or("");
+    // The kind of program is told by its file name alone, in lower case.
+    const std::string file_name = parts.folder ? lower(parts.file) : "";
+    p_.last_directory = folder;
+    p_.dialog_directory = folder;
+    const std::optional<std::string> parameters = parameters_for(path, folder, file_name);
+    if (!parameters) return;
+    p_.main.o_task_list.add_item(path);
+    p_.controls.tasks.push_back({path, *parameters, "", "", "", "N"});
+    for (const auto& [name, menu] : {std::pair{e_mail_companion_file, e_mail_companion_menu},
+                                     {stock_module_file, stock_module_menu},
+                                     {web_monitor_file, web_monitor_menu}})
+        if (file_name == name) p_.main.menuAppsItem(menu).set_visible(true);
+}
+
+bool task_editor::task_list_full() {
+    if (p_.main.o_task_list.list_count() < max_tasks) return false;
+    p_.ui.message(task_list_full_message, box::information, message_title);
+    return true;
+}
+
+std::string task_editor::pick_program() {
+    return native_paths().stored(p_.ui.open_file(
+        {add_dialog_title, add_dialog_filter, p_.dialog_directory, "", file_names::new_allowed}));
+}
+
+std::optional<std::string> task_editor::parameters_for(const std::string& path,
+                                                       const std::string& folder,
+                                                       const std::string& file_name) {
+    if (file_name == stock_module_file || file_name == web_monitor_file) {
+        std::string command_line = stored_command_line(module_parameters(file_name));
+        if (!command_line.empty()) return command_line;
+        p_.ui.message(module_refused_message, box::information, message_title);
+        return std::nullopt;
+    }
+    if (file_name != e_mail_companion_file) return "";
+    set_up_mail_companion(path, folder);
+    return e_mail_companion_parameters;
+}
+
+std::string task_editor::module_parameters(const std::string&) { return ""; }
+
+// The companion opens its own account setup; the add waits until it closes.
+// An incomplete account is told to the user, and the task is added all the same.
+void task_editor::set_up_mail_companion(std::string path, const std::string& folder) {
+    p_.launcher.launch_app(path, mail_companion_setup, "YES");
+    p_.mail_account_file_path = folder + mail_account_file;
+    if (std::string account = p_.mail_account_file_path;
+        file_exists(account) && !p_.launcher.check_mail_account())
+        p_.ui.message(mail_account_message, box::information, message_title);
+}
+
+}  // namespace tw

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "scheduler/task_entry.hpp"
+
+namespace tw {
+
+class program;
+
+// The "Task List" tab: showing a task from the task file, storing each field
+// at once into every record of the shown program and saving, adding
+// programs, and the order arrows.
+class task_editor {
+public:
+    explicit task_editor(program& p);
+
+    void SSTab1_Click();
+    void o_task_list_Click();
+    void o_parameters_Change();
+    void o_task_enabled_Click();
+    void FlatScrollBar1_Change();
+    void b_add_task_Click();
+    // Adds one program as a task; with an empty `path` the user picks it, and
+    // the pick is written back into `path`.
+    void add_application(std::string& path);
+
+    // The command line a stock quote or web page monitor module (by its file
+    // name) is added with; "" refuses the add. It comes from the module's
+    // settings form, shown modally and centred. Those forms arrive with the
+    // companion settings; until then no command line can be built, so both
+    // modules are refused with the message that asks for their settings.
+    std::string module_parameters(const std::string& file_name);
+
+private:
+    void connect_handlers();
+    void store(std::string task_entry::*field, const std::string& value);
+    std::string read_field(const char* section, const std::string& application) const;
+    void show_parameters(const std::string& application);
+    void show_enabled(const std::string& application);
+    void show_next_runs();
+    std::string pick_program();
+    bool task_list_full();
+    // The parameters a program is added with, "" for an ordinary one; none
+    // when the add is refused.
+    std::optional<std::string> parameters_for(const std::string& path, const std::string& folder,
+                                              const std::string& file_name);
+    void set_up_mail_companion(std::string path, const std::string& folder);
+
+    program& p_;
+};
+
+}  // namespace tw
