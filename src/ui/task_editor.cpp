@@ -170,9 +170,12 @@ void task_editor::FlatScrollBar1_Change() {
     p_.tasks.b_save_task_Click();
 }
 
+// A cancelled or refused add changes nothing, the task file included.
 void task_editor::b_add_task_Click() {
+    const int before = p_.main.o_task_list.list_count();
     std::string path;
     add_application(path);
+    if (p_.main.o_task_list.list_count() == before) return;
     p_.main.FlatScrollBar1.set_max(p_.main.o_task_list.list_count() - 1);
     p_.tasks.b_save_task_Click();
 }

@@ -1,0 +1,184 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "platform/ini_document.hpp"
+#include "test_program.hpp"
+#include "ui/next_runs.hpp"
+
+namespace tw {
+namespace {
+
+using ::testing::ElementsAre;
+using testing::test_program;
+
+// A program at 16:55 whose task file lists `rows`, with the Task List tab brought up.
+struct editor_program : test_program {
+    explicit editor_program(const std::string& task_ini) {
+        loop.set_now(make_wall_time(2026, 12, 6, 16, 55, 0));
+        write("task.ini", task_ini);
+        start_up();
+        main().SSTab1.set_tab(3);
+    }
+    std::string stored(const char* section, const std::string& key) const {
+        return ini_document(file("task.ini")).read(section, key);
+    }
+    void select(int row) { main().o_task_list.set_list_index(row); }
+    void pick(combo_box& box, const std::string& entry) {
+        const auto& items = box.items();
+        box.set_list_index(
+            static_cast<int>(std::find(items.begin(), items.end(), entry) - items.begin()));
+    }
+    void add(const std::string& picked) {
+        dialogs.answer_file_dialog(picked);
+        click(main().b_add_task);
+    }
+};
+
+constexpr const char* three_tasks =
+    "[Tasks]\r\ntask0=/bin/a\r\ntask1=/bin/b\r\ntask2=/bin/c\r\n"
+    "[Enabled]\r\n/bin/a=Yes\r\n/bin/b=N\r\n/bin/c=Yes\r\n";
+
+TEST(task_editor, only_picked_times_are_stored_into_every_row_of_the_program) {
+    editor_program p(
+        "[Tasks]\r\ntask0=/bin/a\r\ntask1=/bin/b\r\ntask2=/bin/a\r\n"
+        "[Enabled]\r\n/bin/a=Yes\r\n");
+    EXPECT_EQ(p.main().o_task_list.list_index(), -1);
+    EXPECT_EQ(p.main().FlatScrollBar1.max(), 2);
+    p.select(0);
+    p.main().o_task_start_time.set_text("07:15");  // typed
+    EXPECT_EQ(p.stored("Start Time", "/bin/a"), "");
+    EXPECT_EQ(p.main().o_next_runs.caption(), "Never runs: it has no start time");
+    p.pick(p.main().o_task_start_time, "07:10");
+    p.pick(p.main().o_task_stop_time, "17:00");
+    p.pick(p.main().o_task_interval, "2 hours");
+    p.main().o_parameters.set_text("-v");
+    EXPECT_EQ(p.stored("Start Time", "/bin/a"), "07:10");
+    EXPECT_EQ(p.stored("Parameters", "/bin/a"), "-v");
+    EXPECT_EQ(p.main().o_next_runs.caption(), "Next runs: 17:10, tomorrow 07:10, tomorrow 09:10");
+    EXPECT_EQ(p.controls().tasks[0], p.controls().tasks[2]) << "both rows name /bin/a";
+    EXPECT_EQ(p.controls().tasks[2].interval, "2 hours");
+}
+
+TEST(task_editor, showing_a_task_rewrites_its_enabled_flag_and_greys_companions) {
+    editor_program p(
+        "[Tasks]\r\ntask0=/bin/a\r\ntask1=/opt/pw.exe\r\n[Enabled]\r\n/bin/a=Y\r\n/opt/"
+        "pw.exe=N\r\n");
+    p.select(0);
+    EXPECT_EQ(p.main().o_task_enabled.value(), 1);
+    EXPECT_TRUE(p.main().o_parameters.enabled());
+    p.select(1);
+    EXPECT_EQ(p.main().o_task_enabled.value(), 0);
+    EXPECT_EQ(p.stored("Enabled", "/opt/pw.exe"), "No");
+    EXPECT_EQ(p.main().o_parameters.back_colour(), light_grey);
+    EXPECT_FALSE(p.main().o_parameters.enabled());
+    EXPECT_EQ(p.main().o_next_runs.caption(), "Never runs: the task is not active");
+    p.select(0);
+    EXPECT_EQ(p.main().o_parameters.back_colour(), system_window_colour);
+    EXPECT_TRUE(p.main().o_parameters.enabled());
+}
+
+TEST(task_editor, the_order_arrows_swap_rows_and_do_nothing_past_the_ends) {
+    struct move {
+        int selected;
+        int value;
+        std::vector<std::string> rows;
+    };
+    for (const move& m :
+         {move{1, 0, {"/bin/b", "/bin/a", "/bin/c"}}, move{1, 2, {"/bin/a", "/bin/c", "/bin/b"}},
+          move{0, 0, {"/bin/a", "/bin/b", "/bin/c"}}, move{2, 2, {"/bin/a", "/bin/b", "/bin/c"}},
+          move{-1, 1, {"/bin/a", "/bin/b", "/bin/c"}}}) {
+        editor_program p(three_tasks);
+        if (m.selected >= 0) p.select(m.selected);
+        const std::string before = p.file("task.ini");
+        p.main().FlatScrollBar1.set_value(m.value);
+        EXPECT_EQ(p.main().o_task_list.items(), m.rows) << m.selected << " to " << m.value;
+        for (int n = 0; n < 3; ++n) EXPECT_EQ(p.stored("Tasks", task_key(n)), m.rows[n]);
+        if (m.selected < 0)
+            EXPECT_EQ(p.file("task.ini"), before) << "nothing written";
+        else
+            EXPECT_EQ(p.main().o_application.caption(), p.main().o_task_list.text());
+    }
+}
+
+TEST(task_editor, adding_a_program_asks_for_it_and_appends_it_disabled) {
+    editor_program p(three_tasks);
+    p.select(0);
+    p.add("");  // cancelled
+    p.add(p.folder / "Tools/Fetch.exe");
+    EXPECT_THAT(p.main().o_task_list.items(),
+                ElementsAre("/bin/a", "/bin/b", "/bin/c", p.folder / "Tools/Fetch.exe"));
+    EXPECT_EQ(p.controls().tasks.back(),
+              (task_entry{p.folder / "Tools/Fetch.exe", "", "", "", "", "N"}));
+    EXPECT_EQ(p.stored("Tasks", "task3"), p.folder / "Tools/Fetch.exe");
+    EXPECT_EQ(p.main().o_application.caption(), "/bin/a") << "the shown task stays";
+    EXPECT_EQ(p.main().FlatScrollBar1.max(), 3);
+    const file_request& request = p.dialogs.file_requests().back();
+    EXPECT_EQ(request.title, "Select An Application");
+    EXPECT_EQ(request.filter, "Application (*.exe)|*.exe|All (*.*)|*.*");
+    EXPECT_EQ(request.names, file_names::new_allowed);
+    EXPECT_EQ(p.dialogs.file_requests().front().initial_folder, p.folder.path().string());
+    EXPECT_EQ(p.prog.dialog_directory, p.folder / "Tools/");
+    EXPECT_EQ(p.prog.last_directory, p.folder / "Tools/");
+}
+
+TEST(task_editor, companions_get_their_setup_parameters_and_menu_or_are_refused) {
+    editor_program p(three_tasks);
+    const std::string before = p.file("task.ini");
+    for (const char* module : {"/opt/fc/StockFC.EXE", "/opt/fc/wpmfc.exe"}) {
+        p.dialogs.expect_message(
+            "This application was not added.  You must supply the 'Customer Profile ID' and select "
+            "the data source.  Please try your selection again.");
+        p.add(module);
+    }
+    EXPECT_EQ(p.file("task.ini"), before);
+    EXPECT_FALSE(p.main().menuAppsItem(20).visible());
+
+    const std::string companion = p.folder / "pw.exe";
+    p.write("pw.exe", "");
+    p.write("pw.ini", "[SMTP]\r\nPOP Host=pop.example\r\n");
+    p.dialogs.expect_message(
+        "You must enter the email account information before using Postwright to send email.\n\n"
+        "Use the menu option Application\\Postwright to update the account information.");
+    p.add(companion);
+    ASSERT_EQ(p.fakes.started().size(), 1u);
+    EXPECT_EQ(p.fakes.started()[0].command_line, " /app=tarnlink");
+    EXPECT_EQ(p.controls().tasks.back().parameters, "/mode=auto /x");
+    EXPECT_EQ(p.stored("Tasks", "task3"), companion);
+    EXPECT_TRUE(p.main().menuAppsItem(10).visible());
+}
+
+TEST(task_editor, the_ten_thousand_and_first_task_is_refused_and_nothing_changes) {
+    std::string text = "[Tasks]\r\n";
+    for (int n = 0; n < max_tasks; ++n)
+        text += task_key(n) + "=/bin/t" + std::to_string(n) + "\r\n";
+    editor_program p(text);
+    const std::string before = p.file("task.ini");
+    p.dialogs.expect_message(
+        "This application was not added.  The task list already holds 10000 tasks, the most the "
+        "task file can keep.  Delete a task before you add another.");
+    p.click(p.main().b_add_task);
+    EXPECT_TRUE(p.dialogs.file_requests().empty());
+    EXPECT_EQ(p.main().o_task_list.list_count(), max_tasks);
+    EXPECT_EQ(p.file("task.ini"), before);
+}
+
+TEST(next_runs, counts_on_into_the_next_days_or_says_why_never) {
+    const time_of_day now{16, 55};
+    struct row {
+        task_schedule task;
+        const char* text;
+    };
+    for (const row& r : {
+             row{{"08:00", "17:00", "30 minutes", true}, "Next runs: 17:00, 17:30, tomorrow 08:00"},
+             row{{"09:00", "09:00", "Daily", true},
+                 "Next runs: tomorrow 09:00, in 2 days 09:00, in 3 days 09:00"},
+             row{{"22:00", "06:00", "1 hour", true}, "Never runs: the window crosses midnight"},
+             row{{"08:05", "17:00", "1 hour", true},
+                 "Never runs: the start time is not on a ten-minute mark"},
+             row{{"08:00", "17:00", "1 hour", false}, "Never runs: the task is not active"},
+         })
+        EXPECT_EQ(next_runs_text(now, r.task), r.text) << r.task.start_time;
+}
+
+}  // namespace
+}  // namespace tw
