@@ -63,7 +63,9 @@ int main(int argc, char** argv) {
         program.life.shutdown();
     });
 
-    view.show();
+    // The window appears only once start-up has run to its end, never behind
+    // a start-up message.
     program.life.start_up();
+    view.show();
     return qt.exec();
 }

@@ -160,26 +160,37 @@ QWidget* status_log_page(frm_main& f) {
     return page;
 }
 
+QLabel* next_runs_line(frm_main& f, QWidget* group) {
+    auto* line = bound<QLabel>(f.o_next_runs, "o_next_runs", group);
+    line->setWordWrap(true);
+    return line;
+}
+
+// The shown task below the list: its path, its parameters, then the times
+// two to a row, as the window is wider than high.
 QGridLayout* task_fields(frm_main& f, QWidget* group) {
     auto* grid = new QGridLayout;
-    const auto add = [grid](QLabel* caption, QWidget* field) {
-        const int at = grid->rowCount();
-        grid->addWidget(caption, at, 0);
-        grid->addWidget(field, at, 1);
+    grid->setVerticalSpacing(3);
+    const auto add = [grid, group](label& caption, const char* name, QWidget* field, int row,
+                                   int column, int span = 1) {
+        grid->addWidget(bound<QLabel>(caption, name, group), row, column);
+        grid->addWidget(field, row, column + 1, 1, span);
     };
-    add(bound<QLabel>(f.l_application, "l_application", group),
-        bound<QLabel>(f.o_application, "o_application", group));
-    add(bound<QLabel>(f.l_parameters, "l_parameters", group),
-        bound<QLineEdit>(f.o_parameters, "o_parameters", group));
-    add(bound<QLabel>(f.l_task_start_time, "l_task_start_time", group),
-        bound<QComboBox>(f.o_task_start_time, "o_task_start_time", group));
-    add(bound<QLabel>(f.l_task_stop_time, "l_task_stop_time", group),
-        bound<QComboBox>(f.o_task_stop_time, "o_task_stop_time", group));
-    add(bound<QLabel>(f.l_task_interval, "l_task_interval", group),
-        bound<QComboBox>(f.o_task_interval, "o_task_interval", group));
-    grid->addWidget(bound<QCheckBox>(f.o_task_enabled, "o_task_enabled", group), grid->rowCount(),
-                    0, 1, 2);
-    grid->setRowStretch(grid->rowCount(), 1);
+    auto* application = bound<QLabel>(f.o_application, "o_application", group);
+    application->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    add(f.l_application, "l_application", application, 0, 0, 3);
+    add(f.l_parameters, "l_parameters", bound<QLineEdit>(f.o_parameters, "o_parameters", group), 1,
+        0, 3);
+    add(f.l_task_start_time, "l_task_start_time",
+        bound<QComboBox>(f.o_task_start_time, "o_task_start_time", group), 2, 0);
+    add(f.l_task_stop_time, "l_task_stop_time",
+        bound<QComboBox>(f.o_task_stop_time, "o_task_stop_time", group), 2, 2);
+    add(f.l_task_interval, "l_task_interval",
+        bound<QComboBox>(f.o_task_interval, "o_task_interval", group), 3, 0);
+    grid->addWidget(bound<QCheckBox>(f.o_task_enabled, "o_task_enabled", group), 3, 2, 1, 2);
+    grid->addWidget(next_runs_line(f, group), 4, 0, 1, 4);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
     return grid;
 }
 
@@ -193,10 +204,10 @@ QWidget* task_list_page(frm_main& f) {
     order->addWidget(bound<QLabel>(f.Label1, "Label1", group));
     order->addWidget(bound<QScrollBar>(f.FlatScrollBar1, "FlatScrollBar1", group), 1);
     auto* top = new QHBoxLayout;
-    top->addWidget(bound<QListWidget>(f.o_task_list, "o_task_list", group), 2);
+    top->addWidget(bound<QListWidget>(f.o_task_list, "o_task_list", group), 1);
     top->addLayout(order);
-    top->addLayout(task_fields(f, group), 3);
     layout->addLayout(top, 1);
+    layout->addLayout(task_fields(f, group));
     layout->addLayout(row({bound<QPushButton>(f.b_add_task, "b_add_task", group),
                            bound<QPushButton>(f.b_delete_task, "b_delete_task", group),
                            bound<QPushButton>(f.b_reload_task, "b_reload_task", group),
@@ -263,7 +274,9 @@ main_window_view::main_window_view(frm_main& form)
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint) {
     setObjectName("frm_main");
-    // The form was laid out for 8-point text; larger text does not fit its fixed size.
+    // The fixed size holds every caption in the platform's default font family
+    // at 8 points, the size the form was laid out for; the default 9 or 10
+    // points would cut the Options tab's captions.
     QFont design_font = font();
     design_font.setPointSize(8);
     setFont(design_font);
