@@ -87,6 +87,8 @@ TEST_F(adapters, lists_show_the_items_and_only_the_users_pick_is_a_click) {
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(1)->text(), "three");
     EXPECT_EQ(list->currentRow(), -1);
+    control.set_item(0, "two, moved");
+    EXPECT_EQ(list->item(0)->text(), "two, moved");
     EXPECT_EQ(control.list_index(), -1);
     EXPECT_EQ(*clicks, 2);
     control.clear();
