@@ -162,6 +162,11 @@ void task_file::write_list(ini_document& file) const {
     file.write(s::tasks, task_key(count), std::nullopt);
 }
 
+void task_file::save_field(const char* section, const std::string& application,
+                           const std::string& value) {
+    with_file([&](ini_document& file) { store(file, section, application, value); });
+}
+
 void task_file::b_delete_task_Click() {
     frm_main& m = p_.main;
     if (const std::string selected = m.o_task_list.text(); !selected.empty()) {

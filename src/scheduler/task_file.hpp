@@ -46,6 +46,10 @@ public:
     void b_delete_task_Click();
     void b_reload_task_Click();
     void seed_companion_tasks();
+    // Saves one field of every task naming `application`: the list and the
+    // other tasks are on disk already, as each change to them was saved when
+    // it was made, so the file ends as a whole save would leave it.
+    void save_field(const char* section, const std::string& application, const std::string& value);
 
 private:
     // Runs `edit` on the task file and writes the file once if it changed.

@@ -59,12 +59,13 @@ void task_editor::connect_handlers() {
     m.o_task_list.click.connect([this] { o_task_list_Click(); });
     m.o_parameters.change.connect([this] { o_parameters_Change(); });
     m.o_task_enabled.click.connect([this] { o_task_enabled_Click(); });
-    const auto store_pick = [this](combo_box& box, std::string task_entry::*field) {
-        box.click.connect([this, &box, field] { store(field, box.text()); });
+    const auto store_pick = [this](combo_box& box, std::string task_entry::*field,
+                                   const char* section) {
+        box.click.connect([this, &box, field, section] { store(field, section, box.text()); });
     };
-    store_pick(m.o_task_start_time, &task_entry::start_time);
-    store_pick(m.o_task_stop_time, &task_entry::stop_time);
-    store_pick(m.o_task_interval, &task_entry::interval);
+    store_pick(m.o_task_start_time, &task_entry::start_time, task_sections::start_time);
+    store_pick(m.o_task_stop_time, &task_entry::stop_time, task_sections::stop_time);
+    store_pick(m.o_task_interval, &task_entry::interval, task_sections::interval);
     m.FlatScrollBar1.change.connect([this] { FlatScrollBar1_Change(); });
     m.b_add_task.click.connect([this] { b_add_task_Click(); });
     // After the task file's own handlers: the shown task may have gone.
@@ -121,20 +122,27 @@ void task_editor::show_enabled(const std::string& application) {
 
 void task_editor::o_parameters_Change() {
     if (p_.main.o_application.caption().empty()) return;
-    store(&task_entry::parameters, p_.main.o_parameters.text());
+    store(&task_entry::parameters, task_sections::parameters, p_.main.o_parameters.text());
 }
 
 void task_editor::o_task_enabled_Click() {
-    store(&task_entry::enabled, p_.main.o_task_enabled.ticked() ? "Yes" : "No");
+    store(&task_entry::enabled, task_sections::enabled,
+          p_.main.o_task_enabled.ticked() ? "Yes" : "No");
 }
 
 // Every record of the shown program, since tasks naming one program share
-// their entries in the task file.
-void task_editor::store(std::string task_entry::*field, const std::string& value) {
+// their entries in the task file. Only that entry is written: a keystroke
+// must not cost a rewrite of every task of a long list.
+void task_editor::store(std::string task_entry::*field, const char* section,
+                        const std::string& value) {
     const std::string& shown = p_.main.o_application.caption();
+    bool stored = false;
     for (task_entry& task : p_.controls.tasks)
-        if (task.application == shown) task.*field = value;
-    p_.tasks.b_save_task_Click();
+        if (task.application == shown) {
+            task.*field = value;
+            stored = true;
+        }
+    if (stored) p_.tasks.save_field(section, shown, value);
     show_next_runs();
 }
 

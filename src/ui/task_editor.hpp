@@ -35,7 +35,7 @@ public:
 
 private:
     void connect_handlers();
-    void store(std::string task_entry::*field, const std::string& value);
+    void store(std::string task_entry::*field, const char* section, const std::string& value);
     std::string read_field(const char* section, const std::string& application) const;
     void show_parameters(const std::string& application);
     void show_enabled(const std::string& application);
