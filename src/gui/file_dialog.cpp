@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QSplitter>
 
 #include "gui/file_filter.hpp"
 #include "gui/qt_text.hpp"
@@ -18,6 +19,10 @@ std::unique_ptr<QFileDialog> make_file_dialog(const file_request& request, QWidg
     dialog->setFileMode(request.names == file_names::new_allowed ? QFileDialog::AnyFile
                                                                  : QFileDialog::ExistingFile);
     if (!request.file_name.empty()) dialog->selectFile(to_qt(request.file_name));
+    // Qt's first layout cuts the places beside the files ("Com..." for Computer).
+    if (auto* places = dialog->findChild<QSplitter*>("splitter"))
+        places->setSizes({places->fontMetrics().horizontalAdvance(QStringLiteral("Computer")) + 48,
+                          dialog->sizeHint().width()});
     return dialog;
 }
 
