@@ -162,19 +162,18 @@ void task_editor::show_next_runs() {
 
 // Each arrow click moves the value by one; the selected task takes the row
 // the value names and the list is saved in its new order. The records stay
-// where they are: they are found by path.
+// where they are: they are found by path. A value that names the selected
+// row (selecting a task sets it so) moves nothing and has nothing to save.
 void task_editor::FlatScrollBar1_Change() {
     list_box& list = p_.main.o_task_list;
     if (list.text().empty()) return;
     const int from = list.list_index();
     const int to = p_.main.FlatScrollBar1.value();
-    if (to < 0 || to >= list.list_count()) return;
-    if (to != from) {
-        std::string moved = list.item(from);
-        list.set_item(from, list.item(to));
-        list.set_item(to, std::move(moved));
-        list.set_list_index(to);
-    }
+    if (to == from || to < 0 || to >= list.list_count()) return;
+    std::string moved = list.item(from);
+    list.set_item(from, list.item(to));
+    list.set_item(to, std::move(moved));
+    list.set_list_index(to);
     p_.tasks.b_save_task_Click();
 }
 
