@@ -10,6 +10,7 @@
 #include <string>
 
 #include "connection/dialers/no_dialer.hpp"
+#include "platform/browser_platform.hpp"
 #include "program.hpp"
 #include "toolkit/virtual_event_loop.hpp"
 
@@ -22,7 +23,7 @@ constexpr int task_count = 10'000;
 struct quiet_dialogs : tw::dialogs {
     int message(const std::string&, int, const std::string&) override { return tw::box::ok; }
     std::string open_file(const tw::file_request&) override { return {}; }
-    void show_modal(tw::window&) override {}
+    void run_modal(tw::window&) override {}
     void beep() override {}
 };
 
@@ -53,7 +54,9 @@ public:
     bench_program()
         : folder_(fs::temp_directory_path() / ("tw-task-bench-" + std::to_string(::getpid()))),
           system_(folder_.string()),
-          prog_({loop_, dialogs_, dialer_, processes_, system_, app_}) {
+          registry_(tw::make_registry()),
+          dde_client_(tw::make_dde_client(processes_)),
+          prog_({loop_, dialogs_, dialer_, processes_, system_, app_, *registry_, *dde_client_}) {
         fs::create_directories(folder_);
         prog_.program_folder = folder_.string();
         prog_.task_file_path = (folder_ / "task.ini").string();
@@ -91,6 +94,8 @@ private:
     no_processes processes_;
     folder_system system_;
     bench_application app_;
+    std::unique_ptr<tw::registry> registry_;
+    std::unique_ptr<tw::dde_client> dde_client_;
     tw::program prog_;
 };
 
