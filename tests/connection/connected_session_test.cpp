@@ -31,26 +31,8 @@ TEST(connected_session, a_session_minimizes_and_shows_a_hundred_hours_as_100_00_
     EXPECT_EQ(m.l_connection_time.caption(), "100:00:02");
 }
 
-constexpr const char* drops_after_10_5 = "SimulatedDropSeconds=10.5\r\n";
-
-TEST(connected_session, a_dropped_line_is_logged_and_leaves_the_idle_controls_without_redial) {
-    dialing_program p(drops_after_10_5);
-    p.main().o_disconnect_in_minutes.set_text("30");
-    p.connect_and_wait();
-    p.run_for(120);
-    const frm_main& m = p.main();
-    EXPECT_THAT(p.log_texts(),
-                ElementsAre(" Dialing Office (pass #1)", " Connected to Office",
-                            " Connection dropped from Office", " Connect time:  00:00:10", ""));
-    EXPECT_EQ(p.time_of_line(2), "09:00:14") << "seen by the next connect-time tick";
-    EXPECT_TRUE(m.b_connect.enabled() && m.o_phonebook_list.enabled() &&
-                m.b_update_phonebook.enabled());
-    EXPECT_FALSE(m.b_disconnect.enabled() || p.controls().t_connection_time.enabled());
-    EXPECT_TRUE(m.l_disconnect1.visible()) << "the countdown controls stay";
-}
-
 TEST(connected_session, with_reconnect_set_a_dropped_line_is_dialled_again_after_six_seconds) {
-    dialing_program p(drops_after_10_5);
+    dialing_program p("SimulatedDropSeconds=10.5\r\n");
     p.main().o_line_drop.set_value(1);
     p.connect_and_wait();
     p.run_for(22.5);

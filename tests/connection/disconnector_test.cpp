@@ -7,6 +7,7 @@ namespace tw {
 namespace {
 
 using testing::dialing_program;
+using ::testing::ElementsAre;
 using ::testing::StartsWith;
 
 // The three lines a hang-up adds after `before` lines, and the idle controls.
@@ -76,16 +77,24 @@ TEST(disconnector, zero_negative_or_mistyped_minutes_empty_the_box_and_a_new_num
     EXPECT_FALSE(p.dialer.is_connected());
 }
 
-TEST(disconnector, the_disconnect_button_logs_the_end_even_after_a_drop_and_stops_the_countdown) {
-    dialing_program p("SimulatedDropSeconds=5.5\r\n");
+// The countdown controls stay after a drop; the button still ends the session.
+TEST(disconnector, a_dropped_line_leaves_idle_controls_and_the_button_logs_the_end_and_stops_it) {
+    dialing_program p("SimulatedDropSeconds=10.5\r\n");
     p.connect_and_wait();
     p.main().o_disconnect_in_minutes.set_text("5");
-    p.run_for(12.5);
+    p.run_for(120);
+    const frm_main& m = p.main();
+    EXPECT_THAT(p.log_texts(),
+                ElementsAre(" Dialing Office (pass #1)", " Connected to Office",
+                            " Connection dropped from Office", " Connect time:  00:00:10", ""));
+    EXPECT_EQ(p.time_of_line(2), "09:00:14") << "seen by the next connect-time tick";
+    EXPECT_TRUE(m.b_connect.enabled() && m.o_phonebook_list.enabled() &&
+                m.b_update_phonebook.enabled() && m.l_disconnect1.visible());
+    EXPECT_FALSE(m.b_disconnect.enabled() || p.controls().t_connection_time.enabled());
     p.click(p.main().b_disconnect);
-    expect_hung_up(p, 5, "00:00:05");
+    expect_hung_up(p, 5, "00:00:10");
     p.run_for(400);
     EXPECT_EQ(p.log_texts().size(), 8u) << "no countdown left to run out";
-    EXPECT_TRUE(p.main().o_phonebook_list.enabled());
 }
 
 TEST(disconnector, a_scheduler_call_without_the_option_only_hides_the_countdown) {

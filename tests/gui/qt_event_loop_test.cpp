@@ -15,43 +15,36 @@ bool run_until(qt_event_loop& loop, Done done) {
     return done();
 }
 
-TEST(qt_event_loop, a_tick_that_waits_is_never_reentered) {
+// The waiting tick pauses over several periods of its own timer; the other
+// timers stop or remove themselves from their first tick.
+TEST(qt_event_loop, a_tick_is_never_reentered_and_a_timer_stopped_in_its_tick_ticks_no_more) {
     qt_event_loop loop;
-    timer t;
-    loop.add_timer(t);
-    int ticks = 0, depth = 0, deepest = 0;
-    t.tick.connect([&] {
+    timer waiting, stopped, removed;
+    int ticks = 0, depth = 0, deepest = 0, stopped_ticks = 0, removed_ticks = 0;
+    waiting.tick.connect([&] {
         ++ticks;
         deepest = std::max(deepest, ++depth);
-        if (ticks == 1) loop.pause(0.1);  // several periods pass inside the first tick
+        if (ticks == 1) loop.pause(0.1);
         --depth;
     });
-    t.start(1);
-    EXPECT_TRUE(run_until(loop, [&] { return ticks >= 3; }));
-    EXPECT_EQ(deepest, 1);
-    loop.remove_timer(t);
-}
-
-TEST(qt_event_loop, a_timer_stopped_or_removed_in_its_own_tick_ticks_no_more) {
-    qt_event_loop loop;
-    timer stopped, removed;
-    loop.add_timer(stopped);
-    loop.add_timer(removed);
-    int stopped_ticks = 0, removed_ticks = 0;
     stopped.tick.connect([&] {
         ++stopped_ticks;
         stopped.stop();
     });
     removed.tick.connect([&] {
         ++removed_ticks;
-        loop.remove_timer(removed);  // from its own tick
+        loop.remove_timer(removed);
     });
-    stopped.start(10);
-    removed.start(10);
-    EXPECT_TRUE(run_until(loop, [&] { return stopped_ticks + removed_ticks == 2; }));
+    for (timer* t : {&waiting, &stopped, &removed}) {
+        loop.add_timer(*t);
+        t->start(t == &waiting ? 1 : 10);
+    }
+    EXPECT_TRUE(run_until(loop, [&] { return ticks >= 3; }));
     loop.pause(0.1);
+    EXPECT_EQ(deepest, 1);
     EXPECT_EQ(stopped_ticks, 1);
     EXPECT_EQ(removed_ticks, 1);
+    loop.remove_timer(waiting);
     loop.remove_timer(stopped);
 }
 

@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "scheduler/run_ledger.hpp"
 #include "test_program.hpp"
 
 namespace tw {
@@ -74,8 +75,11 @@ TEST(task_launcher, waits_for_the_program_while_timers_tick_and_an_end_meanwhile
     l.loop.remove_timer(ticker);
 }
 
+// The run ledger cannot be written here, which must not stop any task.
 TEST(task_launcher, a_scheduled_run_logs_the_task_and_what_kept_it_from_starting_without_a_box) {
     launcher_program l;
+    l.prog.program_folder = l.folder.path().string();
+    l.prog.log_directory = l.folder / "no/such/folder";
     const std::string missing = l.folder / "gone.exe", companion = l.folder / "pw.exe";
     const std::string mail = companion + " /mode=auto /x";
     l.write("pw.exe", "");
@@ -108,6 +112,13 @@ TEST(task_launcher, a_scheduled_run_logs_the_task_and_what_kept_it_from_starting
     l.write("PW.EXE", "");
     l.run_scheduled(l.folder / "PW.EXE", "");  // another spelling is an ordinary program
     EXPECT_EQ(l.fakes.started().size(), 3u);
+    EXPECT_NE(l.file("log.txt").find("cannot append to " + (l.folder / "no/such/folder/tasks.csv")),
+              std::string::npos);
+}
+
+TEST(run_ledger, quotes_only_fields_that_need_it_as_csv_does) {
+    EXPECT_EQ(csv_record({"plain", "a,b", "say \"hi\"", "two\nlines", "cr\r", ""}),
+              "plain,\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",\"cr\r\",\r\n");
 }
 
 }  // namespace

@@ -8,15 +8,13 @@ namespace {
 
 class fake_process : public process {
 public:
-    fake_process(event_loop& loop, double ends_at, int exit_code)
-        : loop_(loop), ends_at_(ends_at), exit_code_(exit_code) {}
+    fake_process(event_loop& loop, double ends_at) : loop_(loop), ends_at_(ends_at) {}
     bool has_ended() override { return loop_.clock() >= ends_at_; }
-    process_end end() const override { return {process_end::kind::exited, exit_code_}; }
+    process_end end() const override { return {process_end::kind::exited, 0}; }
 
 private:
     event_loop& loop_;
     double ends_at_;
-    int exit_code_;
 };
 
 }  // namespace
@@ -27,9 +25,7 @@ std::unique_ptr<process> fake_processes::start(const std::string& application,
     started_.push_back({application, command_line, loop_.clock()});
     const auto found = run_seconds_.find(application);
     const double seconds = found == run_seconds_.end() ? 1.0 : found->second;
-    const auto code = exit_codes_.find(application);
-    return std::make_unique<fake_process>(loop_, loop_.clock() + seconds,
-                                          code == exit_codes_.end() ? 0 : code->second);
+    return std::make_unique<fake_process>(loop_, loop_.clock() + seconds);
 }
 
 std::unique_ptr<process> fake_processes::start_minimized(const std::string& application,

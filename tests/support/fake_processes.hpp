@@ -16,18 +16,14 @@ struct started_program {
     bool minimized = false;
 };
 
-// Programs that run for a set simulated time (1 s unless told) and record
-// how they were started.
+// Programs that run for a set simulated time (1 s unless told), exit with 0
+// and record how they were started.
 class fake_processes : public processes {
 public:
     explicit fake_processes(event_loop& loop) : loop_(loop) {}
 
     void set_run_seconds(const std::string& application, double seconds) {
         run_seconds_[application] = seconds;
-    }
-    // `application` ends with this exit code (0 unless told).
-    void set_exit_code(const std::string& application, int code) {
-        exit_codes_[application] = code;
     }
     // Starting `application` fails, as a file that is no program does.
     void refuse(const std::string& application) { refused_.push_back(application); }
@@ -42,7 +38,6 @@ public:
 private:
     event_loop& loop_;
     std::map<std::string, double> run_seconds_;
-    std::map<std::string, int> exit_codes_;
     std::vector<std::string> refused_;
     std::vector<started_program> started_;
 };

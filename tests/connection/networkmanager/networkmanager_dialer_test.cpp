@@ -75,25 +75,11 @@ TEST_F(networkmanager_dialer_test, lists_the_on_demand_profiles_by_name_and_read
     EXPECT_EQ(d.entry_count(), 4);
 }
 
-TEST_F(networkmanager_dialer_test, a_dial_connects_and_a_disconnect_deactivates_the_profile) {
-    start_program();
-    p->click(p->main().b_connect);
-    ASSERT_TRUE(settle([&] { return dialer->is_connected(); }));
-    EXPECT_EQ(dialer->connection_state(), ras_connected);
-    EXPECT_THAT(p->log_texts(), ElementsAre(" Dialing MyISP (pass #1)", " Connected to MyISP"));
-    EXPECT_EQ(mock.active_connections().size(), 1u);
-
-    p->click(p->main().b_disconnect);
-    EXPECT_FALSE(dialer->is_connected()) << "down at once for the program";
-    EXPECT_EQ(log_count(" Disconnected from MyISP"), 1);
-    EXPECT_TRUE(settle([&] { return mock.active_connections().empty(); }));
-    EXPECT_EQ(dialer->connection_state(), ras_disconnected);
-}
-
-TEST_F(networkmanager_dialer_test, a_dropped_line_is_dialled_again_when_reconnect_is_ticked) {
+TEST_F(networkmanager_dialer_test, a_dial_connects_a_drop_redials_and_a_disconnect_deactivates) {
     start_program(1);
     p->click(p->main().b_connect);
     ASSERT_TRUE(settle([&] { return dialer->is_connected(); }));
+    EXPECT_EQ(dialer->connection_state(), ras_connected);
     mock.drop_lines();
     ASSERT_TRUE(settle([&] { return log_count(" Connected to MyISP") == 2; }));
     EXPECT_THAT(p->log_texts(), ElementsAre(" Dialing MyISP (pass #1)", " Connected to MyISP",
@@ -101,6 +87,12 @@ TEST_F(networkmanager_dialer_test, a_dropped_line_is_dialled_again_when_reconnec
                                             ::testing::StartsWith(" Connect time:"), "",
                                             " Reconnecting to MyISP", "", " Connected to MyISP"));
     EXPECT_EQ(mock.active_connections().size(), 1u);
+
+    p->click(p->main().b_disconnect);
+    EXPECT_FALSE(dialer->is_connected()) << "down at once for the program";
+    EXPECT_EQ(log_count(" Disconnected from MyISP"), 1);
+    EXPECT_TRUE(settle([&] { return mock.active_connections().empty(); }));
+    EXPECT_EQ(dialer->connection_state(), ras_disconnected);
 }
 
 TEST_F(networkmanager_dialer_test, the_update_button_opens_the_connection_editor_then_rereads) {
