@@ -1,18 +1,11 @@
 #include "mock_network_manager.hpp"
 
-#include <fcntl.h>
 #include <gio/gio.h>
 #include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <stdexcept>
-#include <vector>
-
-extern char** environ;
 
 namespace tw::testing {
 
@@ -23,40 +16,27 @@ constexpr const char* mock_interface = "org.freedesktop.DBus.Mock";
 constexpr const char* manager_object = "/org/freedesktop/NetworkManager";
 constexpr const char* manager_name = "org.freedesktop.NetworkManager";
 constexpr const char* device = "/org/freedesktop/NetworkManager/Devices/eth0";
-// Debian's python3-dbusmock installs for the system's Python, whatever
-// `python3` on PATH is.
-constexpr const char* system_python = "/usr/bin/python3";
 
-// Standard output goes to `out_fd`, or with standard error to `log_file`.
-pid_t spawn(std::vector<std::string> argv, int out_fd, const std::string& log_file) {
-    std::vector<char*> args;
-    for (auto& a : argv) args.push_back(a.data());
-    args.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 2, log_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    if (out_fd >= 0)
-        posix_spawn_file_actions_adddup2(&actions, out_fd, 1);
+// Standard error, and standard output unless `flags` pipe it, go to `log_file`.
+GSubprocess* spawn(GSubprocessFlags flags, const std::string& log_file,
+                   std::initializer_list<const char*> argv) {
+    GSubprocessLauncher* launcher = g_subprocess_launcher_new(flags);
+    if (!(flags & G_SUBPROCESS_FLAGS_STDOUT_PIPE))
+        g_subprocess_launcher_set_stdout_file_path(launcher, log_file.c_str());
     else
-        posix_spawn_file_actions_adddup2(&actions, 2, 1);
-    pid_t pid = -1;
-    const int failed = ::posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    return failed ? -1 : pid;
+        g_subprocess_launcher_set_stderr_file_path(launcher, log_file.c_str());
+    std::vector<const char*> args(argv);
+    args.push_back(nullptr);
+    GSubprocess* process = g_subprocess_launcher_spawnv(launcher, args.data(), nullptr);
+    g_object_unref(launcher);
+    return process;
 }
 
-void stop(pid_t pid) {
-    if (pid <= 0) return;
-    ::kill(pid, SIGTERM);
-    ::waitpid(pid, nullptr, 0);
-}
-
-std::string first_line(int fd) {
-    std::string line;
-    char c = 0;
-    while (::read(fd, &c, 1) == 1 && c != '\n') line += c;
-    return line;
+void stop(GSubprocess* process) {
+    if (!process) return;
+    g_subprocess_send_signal(process, SIGTERM);
+    g_subprocess_wait(process, nullptr, nullptr);
+    g_object_unref(process);
 }
 
 }  // namespace
@@ -74,36 +54,41 @@ mock_network_manager::~mock_network_manager() {
         g_dbus_connection_close_sync(bus_, nullptr, nullptr);
         g_object_unref(bus_);
     }
-    stop(manager_pid_);
-    stop(bus_pid_);
+    stop(manager_);
+    stop(bus_process_);
     ::unsetenv("DBUS_SYSTEM_BUS_ADDRESS");
 }
 
 void mock_network_manager::start_bus() {
-    int pipe_fds[2];
-    if (::pipe(pipe_fds) != 0) throw std::runtime_error("no pipe");
-    bus_pid_ = spawn({"dbus-daemon", "--session", "--nofork", "--print-address",
-                      "--address=unix:path=" + (folder_ / "bus")},
-                     pipe_fds[1], folder_ / "bus.err");
-    ::close(pipe_fds[1]);
-    const std::string address = bus_pid_ > 0 ? first_line(pipe_fds[0]) : "";
-    ::close(pipe_fds[0]);
-    if (address.empty()) {
+    const std::string listen = "--address=unix:path=" + (folder_ / "bus");
+    bus_process_ =
+        spawn(G_SUBPROCESS_FLAGS_STDOUT_PIPE, folder_ / "bus.err",
+              {"dbus-daemon", "--session", "--nofork", "--print-address", listen.c_str()});
+    char* address = nullptr;
+    if (bus_process_) {
+        GDataInputStream* out = g_data_input_stream_new(g_subprocess_get_stdout_pipe(bus_process_));
+        address = g_data_input_stream_read_line(out, nullptr, nullptr, nullptr);
+        g_object_unref(out);
+    }
+    if (!address) {
         unavailable_ = "dbus-daemon (Debian package dbus) does not run here";
         return;
     }
-    ::setenv("DBUS_SYSTEM_BUS_ADDRESS", address.c_str(), 1);
+    ::setenv("DBUS_SYSTEM_BUS_ADDRESS", address, 1);
     bus_ = g_dbus_connection_new_for_address_sync(
-        address.c_str(),
+        address,
         GDBusConnectionFlags(G_DBUS_CONNECTION_FLAGS_AUTHENTICATION_CLIENT |
                              G_DBUS_CONNECTION_FLAGS_MESSAGE_BUS_CONNECTION),
         nullptr, nullptr, nullptr);
+    g_free(address);
     if (!bus_) throw std::runtime_error("the private bus does not answer");
 }
 
+// Debian's python3-dbusmock installs for the system's Python, whatever
+// `python3` on PATH is.
 void mock_network_manager::start_manager() {
-    manager_pid_ = spawn({system_python, "-m", "dbusmock", "--template", "networkmanager"}, -1,
-                         folder_ / "mock.err");
+    manager_ = spawn(G_SUBPROCESS_FLAGS_STDERR_MERGE, folder_ / "mock.err",
+                     {"/usr/bin/python3", "-m", "dbusmock", "--template", "networkmanager"});
     if (!wait_for_manager()) {
         unavailable_ = "python3-dbusmock (Debian package) does not run here: " +
                        read_file(folder_ / "mock.err");
@@ -116,7 +101,8 @@ void mock_network_manager::start_manager() {
 // The mock needs a moment to take its name; a mock that ended lacks a piece.
 bool mock_network_manager::wait_for_manager() {
     const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (std::chrono::steady_clock::now() < limit) {
+    while (manager_ && g_subprocess_get_identifier(manager_) &&
+           std::chrono::steady_clock::now() < limit) {
         GVariant* owned = g_dbus_connection_call_sync(
             bus_, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
             "NameHasOwner", g_variant_new("(s)", manager_name), G_VARIANT_TYPE("(b)"),
@@ -127,10 +113,6 @@ bool mock_network_manager::wait_for_manager() {
             g_variant_unref(owned);
         }
         if (has_owner) return true;
-        if (manager_pid_ <= 0 || ::waitpid(manager_pid_, nullptr, WNOHANG) == manager_pid_) {
-            manager_pid_ = -1;
-            return false;
-        }
         g_usleep(20000);
     }
     return false;

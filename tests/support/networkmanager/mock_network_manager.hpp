@@ -1,7 +1,5 @@
 #pragma once
 
-#include <sys/types.h>
-
 #include <string>
 #include <vector>
 
@@ -9,6 +7,7 @@
 
 typedef struct _GDBusConnection GDBusConnection;
 typedef struct _GVariant GVariant;
+typedef struct _GSubprocess GSubprocess;
 
 namespace tw::testing {
 
@@ -39,8 +38,8 @@ private:
     void call(const char* path, const char* interface, const char* method, GVariant* args);
 
     temp_folder folder_;
-    pid_t bus_pid_ = -1;
-    pid_t manager_pid_ = -1;
+    GSubprocess* bus_process_ = nullptr;
+    GSubprocess* manager_ = nullptr;
     GDBusConnection* bus_ = nullptr;
     std::string unavailable_;
 };
