@@ -14,9 +14,6 @@ namespace tw::testing {
 class in_memory_registry : public registry {
 public:
     void set(const std::string& path, const std::string& name, registry_value value);
-    void set_string(const std::string& path, const std::string& text) {
-        set(path, "", {reg::string_type, text});
-    }
 
     const std::vector<std::uint32_t>& access_asked() const { return access_asked_; }
     int keys_open() const { return keys_open_; }
