@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <sstream>
+#include <algorithm>
 
 #include "task_file_text.hpp"
 
@@ -27,10 +27,13 @@ void prepare_unattended_run(program_run& run) {
 
 void expect_one_unattended_session(const program_run& run) {
     EXPECT_EQ(run.file("ran.txt"), "fetch.sh -q news\nreport.sh daily summary\n");
-    std::vector<std::string> texts;  // without stamps and line ends
-    std::istringstream log(run.file("logs/last.log"));
-    for (std::string line; std::getline(log, line);)
-        texts.push_back(line.size() > 21 ? line.substr(21, line.size() - 22) : "");
+    const std::string log = run.file("logs/last.log");
+    std::vector<std::string> texts;  // the CR LF lines without their stamps
+    for (std::size_t at = 0, end = 0; at < log.size(); at = end + 2) {
+        end = std::min(log.find("\r\n", at), log.size());
+        texts.push_back(end - at > 21 ? log.substr(at + 21, end - at - 21)
+                                      : log.substr(at, end - at));
+    }
     EXPECT_EQ(texts, std::vector<std::string>(
                          {" Dialing MyISP (pass #1)", " Connected to MyISP",
                           " Running: " + (run.folder / "fetch.sh") + " -q news",

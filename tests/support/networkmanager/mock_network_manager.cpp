@@ -144,14 +144,13 @@ std::vector<std::string> mock_network_manager::active_connections() {
         bus_, manager_name, manager_object, "org.freedesktop.DBus.Properties", "Get",
         g_variant_new("(ss)", manager_name, "ActiveConnections"), G_VARIANT_TYPE("(v)"),
         G_DBUS_CALL_FLAGS_NONE, -1, nullptr, nullptr);
-    std::vector<std::string> paths;
-    if (!reply) return paths;
+    if (!reply) return {};
     GVariant* list = nullptr;
     g_variant_get(reply, "(v)", &list);
-    GVariantIter iter;
-    g_variant_iter_init(&iter, list);
-    const gchar* path = nullptr;
-    while (g_variant_iter_next(&iter, "&o", &path)) paths.emplace_back(path);
+    gsize count = 0;
+    const gchar** objects = g_variant_get_objv(list, &count);
+    std::vector<std::string> paths(objects, objects + count);
+    g_free(objects);
     g_variant_unref(list);
     g_variant_unref(reply);
     return paths;
