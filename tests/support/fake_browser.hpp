@@ -10,7 +10,6 @@ namespace tw::testing {
 struct dde_request {
     std::string topic;
     std::string item;
-    bool answered;
 };
 
 // The browser at the far end of the DDE link. A running browser opens a link
@@ -33,7 +32,7 @@ public:
     }
     bool request() override {
         if (!linked_) return false;
-        requests_.push_back({topic_, item_, !refusing});
+        requests_.push_back({topic_, item_});
         return !refusing;
     }
 
