@@ -8,7 +8,6 @@ namespace tw {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 
 constexpr const char* complete_account =
     "[SMTP]\r\nPOP User Password=secret\r\nPOP User ID=me\r\nPOP Host=pop.example\r\n"
@@ -24,9 +23,8 @@ struct launcher_program : testing::test_program {
         main().o_statusbar.state_changed.connect(
             [this] { statuses.push_back(main().o_statusbar.text()); });
     }
-    void launch(std::string& application, const std::string& parameters,
-                const std::string& wait = "YES") {
-        drive([&] { prog.launcher.launch_app(application, parameters, wait); });
+    void launch(std::string& application, const std::string& parameters) {
+        drive([&] { prog.launcher.launch_app(application, parameters, "YES"); });
     }
     void run_scheduled(const std::string& application, const std::string& parameters) {
         drive([&] {

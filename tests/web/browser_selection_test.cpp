@@ -69,19 +69,15 @@ TEST_F(browser_selection_test, without_a_usable_registered_browser_the_file_dial
     const std::string upper = p.folder / "any/NETSCAPE.EXE";
     p.write("any/NETSCAPE.EXE", "");
     p.write("mybrowser.exe", "");
-    struct row {
-        std::string before;
-        std::string picked;  // "" cancels
-        std::string folder;
-        std::string after;
+    const struct {
+        std::string before, picked, folder, after;  // picked "" cancels
         bool refused = false;
-    };
-    const row rows[] = {
+    } rows[] = {
         {"", "", p.folder.path().string(), ""},
         {old, upper, p.folder / "old/", upper},
         {"", p.folder / "mybrowser.exe", p.folder.path().string(), "", true},
     };
-    for (const row& r : rows) {
+    for (const auto& r : rows) {
         SCOPED_TRACE(r.picked);
         p.prog.browser_path = r.before;
         p.dialogs.answer_file_dialog(r.picked);
