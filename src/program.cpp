@@ -31,7 +31,8 @@ program::program(const services& s)
       life(*this),
       browsers(*this),
       urls(*this),
-      help(*this) {
+      help(*this),
+      modules(*this) {
     add_timers();
 }
 

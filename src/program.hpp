@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "companions/companion_modules.hpp"
 #include "connection/connected_session.hpp"
 #include "connection/dial_controller.hpp"
 #include "connection/dialer.hpp"
@@ -141,6 +142,7 @@ public:
     browser_selection browsers;
     url_opener urls;
     help_menu help;
+    companion_modules modules;
 
     // The text of the status bar.
     void set_status(std::string text) { main.o_statusbar.set_text(std::move(text)); }

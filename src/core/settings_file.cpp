@@ -1,5 +1,6 @@
 #include "core/settings_file.hpp"
 
+#include "companions/companion_settings.hpp"
 #include "core/error_log.hpp"
 #include "core/file_helpers.hpp"
 #include "core/yes_text.hpp"
@@ -59,11 +60,12 @@ void settings_file::read_pass() {
         m.o_specific_disconnect.set_text(read("Specific Disconnect Time"));
     });
     guarded([&] {
-        const char* outbox_key = "Email Outbox Directory";
-        if (!p_.profiles.read(p_.companion_settings_file_path, section, outbox_key).empty()) return;
+        namespace keys = companion_settings;
+        if (!p_.profiles.read(p_.companion_settings_file_path, keys::current, keys::outbox).empty())
+            return;
         const std::string outbox = path_in_program_folder("outbox");
         make_directory(outbox);
-        p_.profiles.write(p_.companion_settings_file_path, section, outbox_key, outbox);
+        p_.profiles.write(p_.companion_settings_file_path, keys::current, keys::outbox, outbox);
     });
     guarded([&] {
         const std::string timeout = read("Timeout");

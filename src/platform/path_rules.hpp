@@ -17,6 +17,12 @@ struct path_rules {
     std::string stored(std::string path) const;
     // folder + separator + name
     std::string join(std::string_view folder, std::string_view name) const;
+    // The drive a full path lies on: its first two characters ("c:") on
+    // Windows, the one root "/" on POSIX; "" when the path names no drive.
+    std::string drive_of(std::string_view path) const;
+    // A companion's command line as its task stores it: trimmed, and in lower
+    // case only where file names ignore case, since it carries a folder.
+    std::string stored_parameters(std::string_view command_line) const;
 
     static path_rules windows() { return {'\\', false}; }
     static path_rules posix() { return {'/', true}; }

@@ -1,0 +1,92 @@
+#include "companions/companion_modules.hpp"
+
+#include <algorithm>
+
+#include "platform/path_rules.hpp"
+#include "program.hpp"
+#include "scheduler/companion_files.hpp"
+
+namespace tw {
+
+namespace {
+
+constexpr const char* postwright_setup = " /app=tarnlink";
+constexpr const char* postwright_not_shown =
+    "You can only use this option if you have selected 'Postwright' application.";
+
+// Both module entries name the stock quote module.
+std::string module_not_shown() {
+    return std::string(
+               "You can only use this option if you have selected the 'Lumarin - Stock "
+               "Quote Module' (") +
+           stock_module_file + ") application.";
+}
+
+}  // namespace
+
+companion_modules::companion_modules(program& p) : p_(p) {
+    frm_main& m = p_.main;
+    for (menu_item* item :
+         {&m.menuAppsItem_postwright, &m.menuAppsItem_stock, &m.menuAppsItem_web_monitor})
+        item->click.connect([this](int index) { menuAppsItem_Click(index); });
+}
+
+std::string companion_modules::settings_command_line(companion_module which,
+                                                     command_line_purpose purpose) {
+    loaded_ = std::make_unique<module_settings>(p_, which);
+    p_.window.center_form(loaded_->form().form);
+    p_.ui.show_modal(loaded_->form().form);
+    // Closed by its close box, the form is gone: reading it loads it afresh
+    // from what is stored.
+    if (loaded_->closed()) loaded_ = std::make_unique<module_settings>(p_, which);
+    const std::string command_line = loaded_->module_command_line(purpose);
+    loaded_.reset();
+    return native_paths().stored_parameters(command_line);
+}
+
+void companion_modules::menuAppsItem_Click(int index) {
+    switch (index) {
+        case e_mail_companion_menu:
+            return run_postwright_setup();
+        case stock_module_menu:
+            return update_module_task(companion_module::stock_quote);
+        case web_monitor_menu:
+            return update_module_task(companion_module::web_page_monitor);
+        default:
+            return;
+    }
+}
+
+// The companion sets up its own account; this waits until it is closed.
+void companion_modules::run_postwright_setup() {
+    std::string application = p_.main.o_application.caption();
+    if (application.find(e_mail_companion_file) == std::string::npos) {
+        p_.ui.message(postwright_not_shown, box::information, message_title);
+        return;
+    }
+    p_.launcher.launch_app(application, postwright_setup, "YES");
+}
+
+void companion_modules::update_module_task(companion_module which) {
+    const char* file =
+        which == companion_module::stock_quote ? stock_module_file : web_monitor_file;
+    if (p_.main.o_application.caption().find(file) == std::string::npos) {
+        p_.ui.message(module_not_shown(), box::information, message_title);
+        return;
+    }
+    const std::string parameters = settings_command_line(which, command_line_purpose::menu);
+    if (!parameters.empty()) store_shown_parameters(parameters);
+}
+
+// Every record of the shown program, then the parameters box, whose handler
+// saves the task file when its text changes.
+void companion_modules::store_shown_parameters(const std::string& parameters) {
+    const std::string& shown = p_.main.o_application.caption();
+    const std::vector<std::string>& rows = p_.main.o_task_list.items();
+    if (std::find(rows.begin(), rows.end(), shown) != rows.end())
+        for (task_entry& task : p_.controls.tasks)
+            if (task.application == shown) task.parameters = parameters;
+    p_.main.o_parameters.set_text(parameters);
+}
+
+}  // namespace tw

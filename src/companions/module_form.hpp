@@ -1,0 +1,48 @@
+#pragma once
+
+#include "toolkit/button.hpp"
+#include "toolkit/combo_box.hpp"
+#include "toolkit/frame.hpp"
+#include "toolkit/label.hpp"
+#include "toolkit/path_list.hpp"
+#include "toolkit/text_box.hpp"
+#include "toolkit/window.hpp"
+
+namespace tw {
+
+// The controls both module settings forms hold, with their design-time state.
+struct module_form {
+    virtual ~module_form() = default;
+
+    window form;
+    label Label1;
+    label l_cpid;
+    text_box o_cpid;
+    label Label3;  // clicked, opens the customer-profile page
+    label l_override_email;
+    text_box o_override_email;
+    frame Frame1;
+    drive_list o_email_drive;
+    folder_list o_email_dir;
+    label l_email_dir;
+    label l_email_directory;  // what OK stores as the outbox folder
+    button Command1;
+
+protected:
+    module_form(const char* caption, const char* instruction);
+};
+
+// The stock quote module's settings; it alone has a data source.
+struct frm_stockmodule : module_form {
+    frm_stockmodule();
+
+    label l_data_source;
+    combo_box o_data_source{true};
+};
+
+// The web page monitor module's settings.
+struct frm_wpmmodule : module_form {
+    frm_wpmmodule();
+};
+
+}  // namespace tw

@@ -1,0 +1,90 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "companions/companion_modules.hpp"
+#include "test_program.hpp"
+
+namespace tw {
+namespace {
+
+using ::testing::ElementsAre;
+using testing::test_program;
+
+const std::string module_message =
+    "You can only use this option if you have selected the 'Lumarin - Stock Quote Module' "
+    "(stockfc.exe) application.";
+
+// A started program whose task list holds `paths`, showing `shown` in the editor.
+struct menu_program : test_program {
+    menu_program(const std::vector<std::string>& paths, const std::string& shown) {
+        std::string tasks = "[Tasks]\r\n";
+        for (std::size_t i = 0; i < paths.size(); ++i)
+            tasks += "task" + std::to_string(i) + "=" + paths[i] + "\r\n";
+        write("task.ini", tasks);
+        write("fcd.ini", "[Current]\r\nCPID=12345\r\n");
+        start_up();
+        main().o_application.set_caption(shown);
+    }
+    void choose(int index) {
+        drive([&] { main().menuAppsItem(index).click(index); });
+    }
+    std::vector<std::string> parameters() const {
+        std::vector<std::string> all;
+        for (const task_entry& task : prog.controls.tasks) all.push_back(task.parameters);
+        return all;
+    }
+};
+
+TEST(applications_menu, an_entry_for_another_kind_of_task_only_says_so) {
+    const struct {
+        int index;
+        std::string shown, message;
+    } rows[] = {{10, "/opt/stockfc.exe",
+                 "You can only use this option if you have selected "
+                 "'Postwright' application."},
+                {10, "/opt/PW.EXE",
+                 "You can only use this option if you have selected "
+                 "'Postwright' application."},
+                {20, "/opt/wpmfc.exe", module_message},
+                {80, "/opt/stockfc.exe", module_message},
+                {80, "", module_message}};
+    for (const auto& r : rows) {
+        menu_program p({"/opt/stockfc.exe"}, r.shown);
+        p.dialogs.expect_message(r.message);
+        p.choose(r.index);
+        EXPECT_TRUE(p.fakes.started().empty());
+    }
+}
+
+TEST(applications_menu, postwright_entry_runs_its_setup_and_waits_for_it) {
+    menu_program p({}, "");
+    const std::string postwright = p.folder / "pw.exe";
+    p.write("pw.exe", "");
+    p.main().o_application.set_caption(postwright);
+    p.fakes.set_run_seconds(postwright, 30);
+    const double before = p.loop.clock();
+    p.choose(10);
+    ASSERT_EQ(p.fakes.started().size(), 1u);
+    EXPECT_EQ(p.fakes.started()[0].command_line, " /app=tarnlink");
+    EXPECT_GE(p.loop.clock() - before, 30);
+}
+
+TEST(applications_menu, module_entry_sets_every_record_of_the_shown_program_or_nothing) {
+    const std::string module = "/opt/stockfc.exe";
+    menu_program p({module, "/opt/other", module}, module);
+    const std::string line = "/auto /id=12345 /s=Yahoo /o=" + (p.folder / "outbox") + " /e=12345";
+    p.dialogs.on_modal([&](window&) { p.prog.modules.loaded()->form().Command1.click(); });
+    p.choose(20);
+    EXPECT_THAT(p.parameters(), ElementsAre(line, "", line));
+    EXPECT_EQ(p.main().o_parameters.text(), line);
+
+    p.dialogs.on_modal([&](window&) {
+        p.prog.modules.loaded()->data_source()->set_text("");
+        p.prog.modules.loaded()->form().Command1.click();
+    });
+    p.choose(20);
+    EXPECT_THAT(p.parameters(), ElementsAre(line, "", line)) << "no data source changes nothing";
+}
+
+}  // namespace
+}  // namespace tw

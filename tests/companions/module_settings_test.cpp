@@ -1,0 +1,144 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "companions/companion_modules.hpp"
+#include "platform/ini_document.hpp"
+#include "test_program.hpp"
+
+namespace tw {
+namespace {
+
+using testing::test_program;
+using user = std::function<void(module_settings&)>;
+constexpr auto stock = companion_module::stock_quote;
+constexpr auto web_monitor = companion_module::web_page_monitor;
+constexpr auto adding = command_line_purpose::adding;
+constexpr auto from_menu = command_line_purpose::menu;
+
+// A started program whose companion settings hold `fcd_ini` (the start-up adds
+// the default outbox folder when it holds none).
+struct module_program : test_program {
+    explicit module_program(const std::string& fcd_ini = "") {
+        if (!fcd_ini.empty()) write("fcd.ini", fcd_ini);
+        start_up();
+    }
+    // The next settings form shown is handled by `u`, as a user would.
+    void next_form(const user& u) {
+        dialogs.on_modal([this, u](window&) { u(*prog.modules.loaded()); });
+    }
+    std::string command_line(companion_module which, command_line_purpose purpose, const user& u) {
+        next_form(u);
+        std::string line;
+        drive([&] { line = prog.modules.settings_command_line(which, purpose); });
+        return line;
+    }
+    std::string fcd(const char* section, const char* key) const {
+        return ini_document(file("fcd.ini")).read(section, key);
+    }
+};
+
+void press_ok(module_settings& s) { s.form().Command1.click(); }
+
+TEST(module_settings, loading_shows_the_stored_id_data_source_and_own_address) {
+    struct row {
+        std::string stored_id, stored_source, shown_id, shown_source;
+    } rows[] = {{"Demo7", "", "demo", "Yahoo"},
+                {"", "yahoo", "demo", "Yahoo"},
+                {"12345", "Google", "12345", ""}};
+    for (const row& r : rows) {
+        module_program p("[Current]\r\nCPID=" + r.stored_id + "\r\n[Stock Quote Module]\r\n" +
+                         "Stock Data Source=" + r.stored_source +
+                         "\r\nOverride Email Address=s@x\r\n[Web Page Monitor Module]\r\n" +
+                         "Override Email Address=w@x\r\n");
+        p.command_line(stock, adding, [&](module_settings& s) {
+            EXPECT_EQ(s.form().o_cpid.text(), r.shown_id);
+            EXPECT_EQ(s.data_source()->text(), r.shown_source) << r.stored_source;
+            EXPECT_EQ(s.form().o_override_email.text(), "s@x");
+            EXPECT_EQ(s.form().l_email_directory.caption(), p.folder / "outbox");
+        });
+        p.command_line(web_monitor, adding, [](module_settings& s) {
+            EXPECT_EQ(s.data_source(), nullptr);
+            EXPECT_EQ(s.form().o_override_email.text(), "w@x");
+        });
+    }
+}
+
+TEST(module_settings, ok_asks_an_address_for_the_demo_id_only_then_stores_every_key) {
+    module_program p;
+    p.next_form([&](module_settings& s) {
+        s.form().o_cpid.set_text("");
+        EXPECT_EQ(s.form().o_cpid.text(), "demo") << "an emptied ID";
+        p.dialogs.expect_message(
+            "When using 'DEMO' as the ID, you must enter the email address you want to receive "
+            "the stock quote information.");
+        press_ok(s);
+        EXPECT_TRUE(s.form().form.visible());
+        EXPECT_EQ(p.fcd("Current", "CPID"), "") << "nothing stored";
+        s.form().o_cpid.set_text("DEMO");
+        press_ok(s);
+        EXPECT_FALSE(s.form().form.visible());
+    });
+    p.drive([&] { p.prog.modules.settings_command_line(stock, adding); });
+    EXPECT_EQ(p.file("fcd.ini"),
+              "[Current]\r\nEmail Outbox Directory=" + (p.folder / "outbox") +
+                  "\r\nCPID=DEMO\r\n[Stock Quote Module]\r\nStock Data Source=Yahoo\r\n"
+                  "Override Email Address=\r\n");
+}
+
+TEST(module_settings, command_lines_keep_values_as_typed_and_mail_the_profile_from_the_menu) {
+    module_program p;
+    const std::string outbox = p.folder / "My Tools/Outbox";
+    std::filesystem::create_directories(outbox);
+    const auto fill = [&](std::string source, std::string address) {
+        return [=](module_settings& s) {
+            s.form().o_cpid.set_text("12345");
+            if (s.data_source()) s.data_source()->set_text(source);
+            s.form().o_override_email.set_text(address);
+            s.form().o_email_dir.set_path(outbox);
+            press_ok(s);
+        };
+    };
+    const std::string stock_line = "/auto /id=12345 /s=Yahoo /o=" + outbox;
+    EXPECT_EQ(p.command_line(stock, adding, fill("Yahoo", "")), stock_line);
+    EXPECT_EQ(p.command_line(stock, from_menu, fill("Yahoo", "")), stock_line + " /e=12345");
+    EXPECT_EQ(p.command_line(stock, from_menu, fill("Yahoo", "a@x")), stock_line + " /e=a@x");
+    EXPECT_EQ(p.command_line(web_monitor, adding, fill("", " ")), "/auto /id=12345 /o=" + outbox);
+    EXPECT_EQ(p.command_line(stock, adding, fill(" ", "")), "") << "an emptied data source";
+    EXPECT_EQ(p.fcd("Current", "Email Outbox Directory"), outbox);
+}
+
+TEST(module_settings, the_close_box_stores_nothing_and_the_line_comes_from_the_stored_values) {
+    module_program p(
+        "[Current]\r\nCPID=777\r\n[Stock Quote Module]\r\nStock Data Source=Yahoo\r\n");
+    const std::string line = p.command_line(stock, adding, [](module_settings& s) {
+        s.form().o_cpid.set_text("12345");
+        s.form().form.unload();
+    });
+    EXPECT_EQ(line, "/auto /id=777 /s=Yahoo /o=" + (p.folder / "outbox"));
+    EXPECT_EQ(p.fcd("Current", "CPID"), "777");
+}
+
+// The lists show the nearest folder there is; the label, and so OK, keep the
+// stored one until the user picks another.
+TEST(module_settings, a_stored_outbox_that_is_gone_keeps_its_text_while_the_lists_stay_usable) {
+    module_program p;
+    const std::string gone = p.folder / "gone/outbox/";
+    p.write("fcd.ini", "[Current]\r\nEmail Outbox Directory=" + gone + "\r\nCPID=1\r\n");
+    p.command_line(web_monitor, adding, [&](module_settings& s) {
+        EXPECT_EQ(s.form().o_email_drive.path(), "/");
+        EXPECT_EQ(s.form().o_email_dir.path(), p.folder.path().string());
+        EXPECT_EQ(s.form().l_email_directory.caption(), gone);
+        press_ok(s);
+    });
+    EXPECT_EQ(p.fcd("Current", "Email Outbox Directory"), gone);
+    p.command_line(web_monitor, adding, [&](module_settings& s) {
+        s.form().o_email_dir.set_path(p.system_dir);
+        press_ok(s);
+    });
+    EXPECT_EQ(p.fcd("Current", "Email Outbox Directory"), p.system_dir);
+}
+
+}  // namespace
+}  // namespace tw
