@@ -1,6 +1,7 @@
 #include "companions/companion_modules.hpp"
 
 #include <algorithm>
+#include <memory>
 
 #include "platform/path_rules.hpp"
 #include "program.hpp"
@@ -22,6 +23,13 @@ std::string module_not_shown() {
            stock_module_file + ") application.";
 }
 
+// Unloading drops everything the form held, its handlers too.
+template <class Form>
+void discard_state(Form& form) {
+    std::destroy_at(&form);
+    std::construct_at(&form);
+}
+
 }  // namespace
 
 companion_modules::companion_modules(program& p) : p_(p) {
@@ -33,15 +41,33 @@ companion_modules::companion_modules(program& p) : p_(p) {
 
 std::string companion_modules::settings_command_line(companion_module which,
                                                      command_line_purpose purpose) {
-    loaded_ = std::make_unique<module_settings>(p_, which);
+    load(which);
     p_.window.center_form(loaded_->form().form);
     p_.ui.show_modal(loaded_->form().form);
     // Closed by its close box, the form is gone: reading it loads it afresh
     // from what is stored.
-    if (loaded_->closed()) loaded_ = std::make_unique<module_settings>(p_, which);
+    if (loaded_->closed()) {
+        unload(which);
+        load(which);
+    }
     const std::string command_line = loaded_->module_command_line(purpose);
-    loaded_.reset();
+    unload(which);
     return native_paths().stored_parameters(command_line);
+}
+
+void companion_modules::load(companion_module which) {
+    if (which == companion_module::stock_quote)
+        loaded_ = std::make_unique<module_settings>(p_, stock_form);
+    else
+        loaded_ = std::make_unique<module_settings>(p_, web_monitor_form);
+}
+
+void companion_modules::unload(companion_module which) {
+    loaded_.reset();
+    if (which == companion_module::stock_quote)
+        discard_state(stock_form);
+    else
+        discard_state(web_monitor_form);
 }
 
 void companion_modules::menuAppsItem_Click(int index) {

@@ -15,6 +15,12 @@ class companion_modules {
 public:
     explicit companion_modules(program& p);
 
+    // The two settings forms. Each keeps its place for the program's life, so
+    // a view registered for it finds it at every use; unloading one returns it
+    // to its design-time state.
+    frm_stockmodule stock_form;
+    frm_wpmmodule web_monitor_form;
+
     // Loads the module's settings form, centres it, shows it modally, builds
     // the command line for `purpose` from what the form then holds, and
     // unloads it. The result is as a task stores it, "" when the settings do
@@ -23,10 +29,12 @@ public:
 
     void menuAppsItem_Click(int index);
 
-    // The settings form in use, null between uses; a view shows its controls.
+    // The handlers of the settings form in use; null between uses.
     module_settings* loaded() { return loaded_.get(); }
 
 private:
+    void load(companion_module which);
+    void unload(companion_module which);
     void run_postwright_setup();
     void update_module_task(companion_module which);
     void store_shown_parameters(const std::string& parameters);

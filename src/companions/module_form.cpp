@@ -6,6 +6,7 @@ namespace tw {
 
 module_form::module_form(const char* caption, const char* instruction) {
     form.set_caption(caption);
+    form.set_visible(false);
     form.set_size(5400, 5655);
     Label1.set_caption(instruction);
     l_cpid.set_caption("Customer Profile ID:");

@@ -12,8 +12,6 @@ namespace tw {
 
 // The controls both module settings forms hold, with their design-time state.
 struct module_form {
-    virtual ~module_form() = default;
-
     window form;
     label Label1;
     label l_cpid;

@@ -18,22 +18,19 @@ constexpr const char* demo_needs_address =
     "When using 'DEMO' as the ID, you must enter the email address you want to receive the stock "
     "quote information.";
 
-std::unique_ptr<module_form> make_form(companion_module which) {
-    if (which == companion_module::stock_quote) return std::make_unique<frm_stockmodule>();
-    return std::make_unique<frm_wpmmodule>();
-}
-
 bool blank(const std::string& text) { return trim(text).empty(); }
 
 }  // namespace
 
-module_settings::module_settings(program& p, companion_module which)
-    : p_(p),
-      section_(which == companion_module::stock_quote ? keys::stock_section
-                                                      : keys::web_monitor_section),
-      form_(make_form(which)) {
-    if (auto* stock = dynamic_cast<frm_stockmodule*>(form_.get()))
-        data_source_ = &stock->o_data_source;
+module_settings::module_settings(program& p, frm_stockmodule& form)
+    : module_settings(p, form, keys::stock_section, &form.o_data_source) {}
+
+module_settings::module_settings(program& p, frm_wpmmodule& form)
+    : module_settings(p, form, keys::web_monitor_section, nullptr) {}
+
+module_settings::module_settings(program& p, module_form& form, const char* section,
+                                 combo_box* data_source)
+    : p_(p), form_(form), section_(section), data_source_(data_source) {
     show_working_folder();
     connect_handlers();
     Form_Load();
@@ -41,7 +38,7 @@ module_settings::module_settings(program& p, companion_module which)
 
 // The lists start where a folder list starts: the working folder and its drive.
 void module_settings::show_working_folder() {
-    module_form& f = *form_;
+    module_form& f = form_;
     f.o_email_drive.set_drives(drives());
     if (const auto here = readable_folder(".")) {
         f.o_email_drive.set_path(native_paths().drive_of(*here));
@@ -50,7 +47,7 @@ void module_settings::show_working_folder() {
 }
 
 void module_settings::connect_handlers() {
-    module_form& f = *form_;
+    module_form& f = form_;
     f.o_cpid.change.connect([this] { o_cpid_Change(); });
     f.o_email_drive.change.connect([this] { o_email_drive_Change(); });
     f.o_email_dir.change.connect([this] { o_email_dir_Change(); });
@@ -63,7 +60,7 @@ std::string module_settings::read(const char* section, const char* key) const {
 }
 
 void module_settings::Form_Load() {
-    module_form& f = *form_;
+    module_form& f = form_;
     if (data_source_) data_source_->add_item(data_source_choice);
     // Any ID naming the demonstration profile, in any case, shows as the one demo ID.
     const std::string id = read(keys::current, keys::cpid);
@@ -81,7 +78,7 @@ void module_settings::Form_Load() {
 // label, so OK stores what the user chose, while the lists show the nearest
 // folder that can be read.
 void module_settings::show_outbox(const std::string& stored) {
-    module_form& f = *form_;
+    module_form& f = form_;
     if (const std::string drive = native_paths().drive_of(stored); !drive.empty())
         f.o_email_drive.set_path(drive);
     if (const auto shown = readable_folder(stored)) f.o_email_dir.set_path(*shown);
@@ -98,22 +95,22 @@ void module_settings::select_data_source(const std::string& stored) {
 }
 
 void module_settings::o_cpid_Change() {
-    if (form_->o_cpid.text().empty()) form_->o_cpid.set_text(demo_id);
+    if (form_.o_cpid.text().empty()) form_.o_cpid.set_text(demo_id);
 }
 
 // A drive that is not ready leaves the folder list where it was.
 void module_settings::o_email_drive_Change() {
-    const std::string& drive = form_->o_email_drive.path();
+    const std::string& drive = form_.o_email_drive.path();
     if (drive.empty()) return;
-    if (const auto folder = readable_folder(drive)) form_->o_email_dir.set_path(*folder);
+    if (const auto folder = readable_folder(drive)) form_.o_email_dir.set_path(*folder);
 }
 
 void module_settings::o_email_dir_Change() {
-    form_->l_email_directory.set_caption(form_->o_email_dir.path());
+    form_.l_email_directory.set_caption(form_.o_email_dir.path());
 }
 
 void module_settings::Command1_Click() {
-    module_form& f = *form_;
+    module_form& f = form_;
     if (f.o_cpid.text().empty()) return f.o_cpid.set_text(demo_id);
     // Only the lower-case demo ID asks for an address; "DEMO" is taken as a real ID.
     if (f.o_cpid.text() == demo_id && f.o_override_email.text().empty()) {
@@ -128,7 +125,7 @@ void module_settings::Command1_Click() {
 // cannot hold (a line break) is skipped; a file that cannot be written stays
 // as it was, as the companions' own settings writes do.
 void module_settings::store_settings() {
-    const module_form& f = *form_;
+    const module_form& f = form_;
     const auto store = [](ini_document& file, const char* section, const char* key,
                           const std::string& value) {
         try {
@@ -149,7 +146,7 @@ void module_settings::store_settings() {
 }
 
 std::string module_settings::module_command_line(command_line_purpose purpose) const {
-    const module_form& f = *form_;
+    const module_form& f = form_;
     if (blank(f.o_cpid.text())) return "";
     std::string command_line = " /auto /id=" + f.o_cpid.text();
     if (data_source_) {

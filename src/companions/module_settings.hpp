@@ -1,6 +1,5 @@
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "companions/module_form.hpp"
@@ -15,13 +14,15 @@ enum class companion_module { stock_quote, web_page_monitor };
 // Applications menu for the task shown; only the e-mail part differs.
 enum class command_line_purpose { adding, menu };
 
-// One loaded settings form of a module with its handlers. Constructing it
-// loads the form from the companion settings file; destroying it unloads it.
+// The handlers of a module's settings form while it is loaded. Constructing
+// this loads the form, in its design-time state, from the companion settings
+// file.
 class module_settings {
 public:
-    module_settings(program& p, companion_module which);
+    module_settings(program& p, frm_stockmodule& form);
+    module_settings(program& p, frm_wpmmodule& form);
 
-    module_form& form() { return *form_; }
+    module_form& form() { return form_; }
     // The stock form's data source; null on the web page monitor form.
     combo_box* data_source() { return data_source_; }
     // The user closed the form by its close box: nothing was stored.
@@ -35,6 +36,7 @@ public:
     std::string module_command_line(command_line_purpose purpose) const;
 
 private:
+    module_settings(program& p, module_form& form, const char* section, combo_box* data_source);
     void show_working_folder();
     void connect_handlers();
     void Form_Load();
@@ -47,9 +49,9 @@ private:
     std::string read(const char* section, const char* key) const;
 
     program& p_;
+    module_form& form_;
     const char* section_;  // the module's own section
-    std::unique_ptr<module_form> form_;
-    combo_box* data_source_ = nullptr;
+    combo_box* data_source_;
     bool closed_ = false;
 };
 

@@ -73,14 +73,15 @@ TEST(applications_menu, module_entry_sets_every_record_of_the_shown_program_or_n
     const std::string module = "/opt/stockfc.exe";
     menu_program p({module, "/opt/other", module}, module);
     const std::string line = "/auto /id=12345 /s=Yahoo /o=" + (p.folder / "outbox") + " /e=12345";
-    p.dialogs.on_modal([&](window&) { p.prog.modules.loaded()->form().Command1.click(); });
+    frm_stockmodule& form = p.prog.modules.stock_form;
+    p.dialogs.expect_form(form.form, [&] { form.Command1.click(); });
     p.choose(20);
     EXPECT_THAT(p.parameters(), ElementsAre(line, "", line));
     EXPECT_EQ(p.main().o_parameters.text(), line);
 
-    p.dialogs.on_modal([&](window&) {
-        p.prog.modules.loaded()->data_source()->set_text("");
-        p.prog.modules.loaded()->form().Command1.click();
+    p.dialogs.expect_form(form.form, [&] {
+        form.o_data_source.set_text("");
+        form.Command1.click();
     });
     p.choose(20);
     EXPECT_THAT(p.parameters(), ElementsAre(line, "", line)) << "no data source changes nothing";

@@ -24,12 +24,14 @@ struct module_program : test_program {
         if (!fcd_ini.empty()) write("fcd.ini", fcd_ini);
         start_up();
     }
-    // The next settings form shown is handled by `u`, as a user would.
-    void next_form(const user& u) {
-        dialogs.on_modal([this, u](window&) { u(*prog.modules.loaded()); });
+    // The next settings form shown is `which`, handled by `u` as a user would.
+    void next_form(companion_module which, const user& u) {
+        module_form& form = which == stock ? static_cast<module_form&>(prog.modules.stock_form)
+                                           : prog.modules.web_monitor_form;
+        dialogs.expect_form(form.form, [this, u] { u(*prog.modules.loaded()); });
     }
     std::string command_line(companion_module which, command_line_purpose purpose, const user& u) {
-        next_form(u);
+        next_form(which, u);
         std::string line;
         drive([&] { line = prog.modules.settings_command_line(which, purpose); });
         return line;
@@ -67,7 +69,7 @@ TEST(module_settings, loading_shows_the_stored_id_data_source_and_own_address) {
 
 TEST(module_settings, ok_asks_an_address_for_the_demo_id_only_then_stores_every_key) {
     module_program p;
-    p.next_form([&](module_settings& s) {
+    p.next_form(stock, [&](module_settings& s) {
         s.form().o_cpid.set_text("");
         EXPECT_EQ(s.form().o_cpid.text(), "demo") << "an emptied ID";
         p.dialogs.expect_message(
