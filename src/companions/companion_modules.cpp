@@ -11,7 +11,6 @@ namespace tw {
 
 namespace {
 
-constexpr const char* postwright_setup = " /app=tarnlink";
 constexpr const char* postwright_not_shown =
     "You can only use this option if you have selected 'Postwright' application.";
 
@@ -34,8 +33,8 @@ void discard_state(Form& form) {
 
 companion_modules::companion_modules(program& p) : p_(p) {
     frm_main& m = p_.main;
-    for (menu_item* item :
-         {&m.menuAppsItem_postwright, &m.menuAppsItem_stock, &m.menuAppsItem_web_monitor})
+    for (menu_item* item : {&m.menuAppsItem_browser, &m.menuAppsItem_postwright,
+                            &m.menuAppsItem_stock, &m.menuAppsItem_web_monitor})
         item->click.connect([this](int index) { menuAppsItem_Click(index); });
 }
 
@@ -50,9 +49,9 @@ std::string companion_modules::settings_command_line(companion_module which,
         unload(which);
         load(which);
     }
-    const std::string command_line = loaded_->module_command_line(purpose);
+    std::string command_line = loaded_->module_command_line(purpose);
     unload(which);
-    return native_paths().stored_parameters(command_line);
+    return command_line;
 }
 
 void companion_modules::load(companion_module which) {
@@ -72,6 +71,8 @@ void companion_modules::unload(companion_module which) {
 
 void companion_modules::menuAppsItem_Click(int index) {
     switch (index) {
+        case browser_menu:
+            return p_.browsers.show_apps_window();
         case e_mail_companion_menu:
             return run_postwright_setup();
         case stock_module_menu:
@@ -90,7 +91,7 @@ void companion_modules::run_postwright_setup() {
         p_.ui.message(postwright_not_shown, box::information, message_title);
         return;
     }
-    p_.launcher.launch_app(application, postwright_setup, "YES");
+    p_.launcher.launch_app(application, e_mail_companion_setup, "YES");
 }
 
 void companion_modules::update_module_task(companion_module which) {
@@ -100,7 +101,8 @@ void companion_modules::update_module_task(companion_module which) {
         p_.ui.message(module_not_shown(), box::information, message_title);
         return;
     }
-    const std::string parameters = settings_command_line(which, command_line_purpose::menu);
+    const std::string parameters =
+        native_paths().stored_parameters(settings_command_line(which, command_line_purpose::menu));
     if (!parameters.empty()) store_shown_parameters(parameters);
 }
 

@@ -23,8 +23,8 @@ public:
 
     // Loads the module's settings form, centres it, shows it modally, builds
     // the command line for `purpose` from what the form then holds, and
-    // unloads it. The result is as a task stores it, "" when the settings do
-    // not make a command line.
+    // unloads it. "" when the settings do not make a command line; a task
+    // stores it as the platform's path rules store companion parameters.
     std::string settings_command_line(companion_module which, command_line_purpose purpose);
 
     void menuAppsItem_Click(int index);

@@ -1,6 +1,6 @@
 #include "companions/module_form.hpp"
 
-#include "companions/customer_profile.hpp"
+#include "web/web_addresses.hpp"
 
 namespace tw {
 

@@ -5,6 +5,7 @@
 #include "companions/companion_settings.hpp"
 #include "platform/folders.hpp"
 #include "program.hpp"
+#include "web/web_addresses.hpp"
 
 namespace tw {
 
@@ -52,6 +53,7 @@ void module_settings::connect_handlers() {
     f.o_email_drive.change.connect([this] { o_email_drive_Change(); });
     f.o_email_dir.change.connect([this] { o_email_dir_Change(); });
     f.Command1.click.connect([this] { Command1_Click(); });
+    f.Label3.click.connect([this] { Label3_Click(); });
     f.form.unload.connect([this] { closed_ = true; });
 }
 
@@ -143,6 +145,11 @@ void module_settings::store_settings() {
         });
     } catch (const profile_error&) {
     }
+}
+
+void module_settings::Label3_Click() {
+    std::string address = web_address::customer_profile;
+    p_.urls.open_url(address);
 }
 
 std::string module_settings::module_command_line(command_line_purpose purpose) const {

@@ -29,6 +29,7 @@ public:
     bool closed() const { return closed_; }
 
     void Command1_Click();
+    void Label3_Click();
 
     // The module's command line from the form's controls and the stored
     // outbox folder, before it is trimmed for storing; "" when the ID, the

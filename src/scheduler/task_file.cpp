@@ -14,8 +14,10 @@ namespace tw {
 
 namespace {
 
-// The companions a first run finds beside the program. Only "pw.exe" is the
-// file name of a companion; the other two are added as ordinary programs.
+// The companions a first run finds beside the program, added as the editor
+// adds a program. Only "pw.exe" is the file name of a companion (its setup
+// runs, its task gets its parameters and its menu entry); the other two are
+// added as ordinary programs.
 constexpr std::array<const char*, 3> seeded_files = {"stock_fc.exe", "wpm_fc.exe",
                                                      e_mail_companion_file};
 
@@ -225,19 +227,9 @@ void task_file::b_reload_task_Click() {
 void task_file::seed_companion_tasks() {
     for (const char* name : seeded_files) {
         std::string path = native_paths().join(p_.program_folder, name);
-        if (file_exists(path)) append_seeded_task(path);
+        if (file_exists(path)) p_.editor.add_application(path);
     }
     b_save_task_Click();
-}
-
-// Adds a program found by the seeding as the editor adds one by path: a row and a
-// record with empty times and interval, not enabled. The e-mail companion gets its
-// parameters; starting its setup arrives with the companion settings work.
-void task_file::append_seeded_task(const std::string& path) {
-    const bool e_mail_companion = split_path(path).file == e_mail_companion_file;
-    p_.main.o_task_list.add_item(path);
-    p_.controls.tasks.push_back(
-        {path, e_mail_companion ? e_mail_companion_parameters : "", "", "", "", "N"});
 }
 
 }  // namespace tw

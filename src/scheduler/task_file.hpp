@@ -60,7 +60,6 @@ private:
     std::string remove_task(ini_document& file, const std::string& selected, int count) const;
     void show_companion_menus(const std::string& application);
     void hide_companion_menus(const std::string& application);
-    void append_seeded_task(const std::string& path);
 
     program& p_;
 };

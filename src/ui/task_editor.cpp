@@ -17,7 +17,6 @@ namespace {
 
 constexpr const char* add_dialog_title = "Select An Application";
 constexpr const char* add_dialog_filter = "Application (*.exe)|*.exe|All (*.*)|*.*";
-constexpr const char* mail_companion_setup = " /app=tarnlink";
 constexpr int task_list_tab = 3;
 
 constexpr const char* module_refused_message =
@@ -36,11 +35,6 @@ bool names_companion(const std::string& application) {
     for (const char* name : {e_mail_companion_file, stock_module_file, web_monitor_file})
         if (application.find(name) != std::string::npos) return true;
     return false;
-}
-
-// Companion command lines keep their case where file names have case.
-std::string stored_command_line(const std::string& command_line) {
-    return native_paths().stored(trim(command_line));
 }
 
 time_of_day time_of(wall_time now) {
@@ -223,7 +217,7 @@ std::optional<std::string> task_editor::parameters_for(const std::string& path,
                                                        const std::string& folder,
                                                        const std::string& file_name) {
     if (file_name == stock_module_file || file_name == web_monitor_file) {
-        std::string command_line = stored_command_line(module_parameters(file_name));
+        std::string command_line = native_paths().stored_parameters(module_parameters(file_name));
         if (!command_line.empty()) return command_line;
         p_.ui.message(module_refused_message, box::information, message_title);
         return std::nullopt;
@@ -233,12 +227,17 @@ std::optional<std::string> task_editor::parameters_for(const std::string& path,
     return e_mail_companion_parameters;
 }
 
-std::string task_editor::module_parameters(const std::string&) { return ""; }
+std::string task_editor::module_parameters(const std::string& file_name) {
+    return p_.modules.settings_command_line(file_name == stock_module_file
+                                                ? companion_module::stock_quote
+                                                : companion_module::web_page_monitor,
+                                            command_line_purpose::adding);
+}
 
 // The companion opens its own account setup; the add waits until it closes.
 // An incomplete account is told to the user, and the task is added all the same.
 void task_editor::set_up_mail_companion(std::string path, const std::string& folder) {
-    p_.launcher.launch_app(path, mail_companion_setup, "YES");
+    p_.launcher.launch_app(path, e_mail_companion_setup, "YES");
     p_.mail_account_file_path = folder + mail_account_file;
     if (std::string account = p_.mail_account_file_path;
         file_exists(account) && !p_.launcher.check_mail_account())

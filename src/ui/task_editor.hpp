@@ -28,9 +28,7 @@ public:
 
     // The command line a stock quote or web page monitor module (by its file
     // name) is added with; "" refuses the add. It comes from the module's
-    // settings form, shown modally and centred. Those forms arrive with the
-    // companion settings; until then no command line can be built, so both
-    // modules are refused with the message that asks for their settings.
+    // settings form, shown modally and centred.
     std::string module_parameters(const std::string& file_name);
 
 private:

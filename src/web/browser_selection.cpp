@@ -22,7 +22,6 @@ browser_selection::browser_selection(program& p) : p_(p) { connect_handlers(); }
 
 void browser_selection::connect_handlers() {
     frm_apps& apps = p_.apps;
-    p_.main.menuAppsItem_browser.click.connect([this](int) { show_apps_window(); });
     apps.Command1.click.connect([this] { Command1_Click(); });
     apps.Command3.click.connect([this] { Command3_Click(); });
     apps.menuFileItem_exit.click.connect([this](int) { Command3_Click(); });

@@ -14,4 +14,8 @@ inline constexpr const char* maker_home = "http://www.lumarin.example/";
 inline constexpr const char* classifieds = "http://classifieds.lumarin.example/";
 }  // namespace web_address
 
+// The note of the module settings forms that opens the customer-profile page.
+inline constexpr const char* customer_profile_note =
+    "(Visit the Ferrocast pages of our web site to get your Customer Profile ID: click here.)";
+
 }  // namespace tw

@@ -6,6 +6,7 @@
 #include "companions/companion_modules.hpp"
 #include "platform/ini_document.hpp"
 #include "test_program.hpp"
+#include "web/web_addresses.hpp"
 
 namespace tw {
 namespace {
@@ -102,11 +103,11 @@ TEST(module_settings, command_lines_keep_values_as_typed_and_mail_the_profile_fr
             press_ok(s);
         };
     };
-    const std::string stock_line = "/auto /id=12345 /s=Yahoo /o=" + outbox;
+    const std::string stock_line = " /auto /id=12345 /s=Yahoo /o=" + outbox;
     EXPECT_EQ(p.command_line(stock, adding, fill("Yahoo", "")), stock_line);
     EXPECT_EQ(p.command_line(stock, from_menu, fill("Yahoo", "")), stock_line + " /e=12345");
     EXPECT_EQ(p.command_line(stock, from_menu, fill("Yahoo", "a@x")), stock_line + " /e=a@x");
-    EXPECT_EQ(p.command_line(web_monitor, adding, fill("", " ")), "/auto /id=12345 /o=" + outbox);
+    EXPECT_EQ(p.command_line(web_monitor, adding, fill("", " ")), " /auto /id=12345 /o=" + outbox);
     EXPECT_EQ(p.command_line(stock, adding, fill(" ", "")), "") << "an emptied data source";
     EXPECT_EQ(p.fcd("Current", "Email Outbox Directory"), outbox);
 }
@@ -118,8 +119,17 @@ TEST(module_settings, the_close_box_stores_nothing_and_the_line_comes_from_the_s
         s.form().o_cpid.set_text("12345");
         s.form().form.unload();
     });
-    EXPECT_EQ(line, "/auto /id=777 /s=Yahoo /o=" + (p.folder / "outbox"));
+    EXPECT_EQ(line, " /auto /id=777 /s=Yahoo /o=" + (p.folder / "outbox"));
     EXPECT_EQ(p.fcd("Current", "CPID"), "777");
+}
+
+TEST(module_settings, the_note_opens_the_customer_profile_page_in_the_browser) {
+    module_program p;
+    p.write("iexplore.exe", "");
+    p.prog.browser_path = p.folder / "iexplore.exe";
+    p.command_line(web_monitor, adding, [](module_settings& s) { s.form().Label3.click(); });
+    ASSERT_FALSE(p.browser.requests().empty());
+    EXPECT_TRUE(p.browser.requests()[0].item.starts_with(web_address::customer_profile));
 }
 
 // The lists show the nearest folder there is; the label, and so OK, keep the

@@ -168,16 +168,27 @@ TEST(task_file, a_first_run_adds_the_companions_found_beside_the_program_and_els
     test_program p;
     p.write("stock_fc.exe", "");
     p.write("pw.exe", "");
+    p.write("pw.ini",
+            "[SMTP]\r\nPOP User Password=x\r\nPOP User ID=me\r\nPOP Host=pop.example\r\n"
+            "User Name=Me\r\nUser Address=me@example\r\nDomain=example\r\nOutbox=outbox\r\n");
     p.start_up();
     const std::string stock = p.folder / "stock_fc.exe", mail = p.folder / "pw.exe";
     EXPECT_THAT(p.controls().tasks,
                 ElementsAre(task_entry{stock, "", "", "", "", "N"},
                             task_entry{mail, "/mode=auto /x", "", "", "", "N"}));
     EXPECT_FALSE(p.main().menuAppsItem(20).visible()) << "stock_fc.exe is no module";
+    EXPECT_TRUE(p.main().menuAppsItem(10).visible());
     const ini_document file(p.file("task.ini"));
     EXPECT_EQ(file.read("Tasks", "task1"), mail);
     EXPECT_EQ(file.read("Parameters", mail), "/mode=auto /x");
     EXPECT_EQ(file.read("Enabled", stock), "N");
+    // The companion's account is known at once, so its task runs without a reload.
+    p.main().o_simulated_connection.set_value(1);
+    p.main().o_task_list.set_list_index(1);
+    p.click(p.main().b_run_task_now);
+    ASSERT_EQ(p.fakes.started().size(), 2u);
+    EXPECT_EQ(p.fakes.started()[0].command_line, " /app=tarnlink") << "its setup, at seeding";
+    EXPECT_EQ(p.fakes.started()[1].command_line, " /mode=auto /x");
 }
 
 }  // namespace

@@ -115,14 +115,28 @@ TEST(task_editor, adding_a_program_asks_for_it_and_appends_it_disabled) {
 TEST(task_editor, companions_get_their_setup_parameters_and_menu_or_are_refused) {
     editor_program p(three_tasks);
     const std::string before = p.file("task.ini");
-    for (const char* module : {"/opt/fc/StockFC.EXE", "/opt/fc/wpmfc.exe"}) {
-        p.dialogs.expect_message(
-            "This application was not added.  You must supply the 'Customer Profile ID' and select "
-            "the data source.  Please try your selection again.");
-        p.add(module);
-    }
+    frm_stockmodule& stock = p.prog.modules.stock_form;
+    p.dialogs.expect_form(stock.form, [&] {
+        stock.o_cpid.set_text("12345");
+        stock.o_data_source.set_text("");
+        stock.Command1.click();
+    });
+    p.dialogs.expect_message(
+        "This application was not added.  You must supply the 'Customer Profile ID' and select "
+        "the data source.  Please try your selection again.");
+    p.add("/opt/fc/StockFC.EXE");
     EXPECT_EQ(p.file("task.ini"), before);
     EXPECT_FALSE(p.main().menuAppsItem(20).visible());
+
+    frm_wpmmodule& monitor = p.prog.modules.web_monitor_form;
+    p.dialogs.expect_form(monitor.form, [&] {
+        monitor.o_cpid.set_text("12345");
+        monitor.Command1.click();
+    });
+    p.add("/opt/fc/wpmfc.exe");
+    EXPECT_EQ(p.controls().tasks.back().parameters, "/auto /id=12345 /o=" + (p.folder / "outbox"))
+        << "no e-mail part when adding";
+    EXPECT_TRUE(p.main().menuAppsItem(80).visible());
 
     const std::string companion = p.folder / "pw.exe";
     p.write("pw.exe", "");
