@@ -11,6 +11,7 @@
 #include "gui/apps_view.hpp"
 #include "gui/browser_selection_view.hpp"
 #include "gui/main_window_view.hpp"
+#include "gui/module_settings_view.hpp"
 #include "gui/qt_application.hpp"
 #include "gui/qt_dialogs.hpp"
 #include "gui/qt_event_loop.hpp"
@@ -32,6 +33,7 @@ void register_modal_views(tw::qt_dialogs& dialogs, tw::program& program) {
     });
     dialogs.register_view(program.about.form,
                           [&](QDialog& d) { tw::build_about_view(program.about, d); });
+    tw::register_module_settings_views(dialogs, program.modules);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@ namespace tw {
 module_form::module_form(const char* caption, const char* instruction) {
     form.set_caption(caption);
     form.set_visible(false);
-    form.set_size(5400, 5655);
+    form.set_size(5400, 6300);
     Label1.set_caption(instruction);
     l_cpid.set_caption("Customer Profile ID:");
     Label3.set_caption(customer_profile_note);

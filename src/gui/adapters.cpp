@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileSystemModel>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -237,6 +238,33 @@ private:
     QFileSystemModel* folders_;
 };
 
+class drive_list_adapter : public control_adapter<drive_list, QComboBox> {
+public:
+    drive_list_adapter(drive_list& control, QComboBox* widget) : control_adapter(control, widget) {
+        connect(widget, &QComboBox::activated, this, [this](int row) {
+            from_user([&] { this->control().set_path(this->control().drives().at(row)); });
+        });
+    }
+
+protected:
+    void mirror() override {
+        QStringList drives;
+        for (const std::string& drive : control().drives()) drives << to_qt(drive);
+        if (current_items() != drives) {
+            widget()->clear();
+            widget()->addItems(drives);
+        }
+        widget()->setCurrentIndex(widget()->findText(to_qt(control().path())));
+    }
+
+private:
+    QStringList current_items() const {
+        QStringList items;
+        for (int row = 0; row < widget()->count(); ++row) items << widget()->itemText(row);
+        return items;
+    }
+};
+
 }  // namespace
 
 void adapt(button& control, QPushButton* widget) { attach<button_adapter>(control, widget); }
@@ -257,6 +285,7 @@ void adapt(scroll_bar& control, QScrollBar* widget) { attach<scroll_bar_adapter>
 void adapt(tab_control& control, QTabWidget* widget) { attach<tab_adapter>(control, widget); }
 void adapt(menu_item& control, QAction* widget) { attach<menu_adapter>(control, widget); }
 void adapt(path_list& control, QTreeView* widget) { attach<path_list_adapter>(control, widget); }
+void adapt(drive_list& control, QComboBox* widget) { attach<drive_list_adapter>(control, widget); }
 
 void adapt(std::span<option_button> group, std::span<QRadioButton* const> widgets) {
     assert(group.size() == widgets.size());

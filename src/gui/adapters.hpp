@@ -16,6 +16,7 @@
 
 class QAction;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -40,8 +41,10 @@ void adapt(text_box& control, QLineEdit* widget);
 void adapt(scroll_bar& control, QScrollBar* widget);
 void adapt(tab_control& control, QTabWidget* widget);
 void adapt(menu_item& control, QAction* widget);
-// A drive or folder chooser, shown as a tree of folders.
+// A folder chooser, shown as the tree of folders around its folder.
 void adapt(path_list& control, QTreeView* widget);
+// A drive chooser, shown as a drop-down list of its drives.
+void adapt(drive_list& control, QComboBox* widget);
 // A group of option buttons; choosing one clears the others.
 void adapt(std::span<option_button> group, std::span<QRadioButton* const> widgets);
 

@@ -47,6 +47,8 @@ struct test_options {
     browser_rules browsers = browser_rules::named_browsers;
     // A dialer of the test's own instead of the simulated one.
     tw::dialer* other_dialer = nullptr;
+    // Dialogs of the test's own (the Qt ones) instead of the scripted ones.
+    tw::dialogs* other_dialogs = nullptr;
 };
 
 // A whole program on the simulated clock in a temp program folder, with

@@ -1,0 +1,75 @@
+#include "gui/module_settings_view.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QtWidgets>
+#include <filesystem>
+
+#include "gui/qt_dialogs.hpp"
+#include "platform/ini_document.hpp"
+#include "test_program.hpp"
+
+namespace tw {
+namespace {
+
+void retype(QLineEdit* edit, const QString& text) {
+    edit->selectAll();
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, ch);
+        QApplication::sendEvent(edit, &press);
+    }
+}
+
+// The program on the simulated clock whose settings forms show as Qt dialogs.
+struct module_views : ::testing::Test {
+    module_views() {
+        register_module_settings_views(dialogs, p.prog.modules);
+        p.write("task.ini", "[Tasks]\r\ntask0=" + monitor + "\r\n");
+        p.start_up();
+    }
+    std::string fcd(const char* section, const char* key) const {
+        return ini_document(p.file("fcd.ini")).read(section, key);
+    }
+
+    qt_dialogs dialogs;
+    testing::test_program p{{.other_dialogs = &dialogs}};
+    const std::string monitor = p.folder / "wpmfc.exe";
+    const std::string outbox = p.folder / "outbox";
+};
+
+TEST_F(module_views, each_form_is_filled_through_its_widgets_and_ok_stores_it) {
+    dialogs.set_offscreen_user([](QDialog& d) {
+        EXPECT_EQ(d.findChild<QComboBox*>("o_data_source")->currentText(), "Yahoo");
+        EXPECT_EQ(d.findChild<QComboBox*>("o_email_drive")->currentText(), "/");
+        retype(d.findChild<QLineEdit*>("o_cpid"), "12345");
+        retype(d.findChild<QLineEdit*>("o_override_email"), "ann@example.org");
+        d.findChild<QPushButton*>("Command1")->click();
+    });
+    std::string stock = p.folder / "stockfc.exe";
+    p.drive([&] { p.prog.editor.add_application(stock); });
+    EXPECT_EQ(fcd("Current", "CPID"), "12345");
+    EXPECT_EQ(fcd("Stock Quote Module", "Override Email Address"), "ann@example.org");
+    EXPECT_EQ(p.controls().tasks.back().parameters,
+              "/auto /id=12345 /s=Yahoo /o=" + outbox + " /e=ann@example.org");
+
+    const std::string mail = p.folder / "mail";
+    std::filesystem::create_directory(mail);
+    dialogs.set_offscreen_user([&](QDialog& d) {
+        EXPECT_EQ(d.findChild<QComboBox*>("o_data_source"), nullptr);
+        EXPECT_EQ(d.findChild<QLineEdit*>("o_cpid")->text(), "12345");
+        auto* folders = d.findChild<QTreeView*>("o_email_dir");
+        auto* model = static_cast<QFileSystemModel*>(folders->model());
+        emit folders->clicked(model->index(QString::fromStdString(mail)));
+        EXPECT_EQ(d.findChild<QLabel*>("l_email_directory")->text().toStdString(), mail);
+        d.findChild<QPushButton*>("Command1")->click();
+    });
+    p.main().o_application.set_caption(monitor);
+    p.drive([&] { p.main().menuAppsItem_web_monitor.click(80); });
+    EXPECT_EQ(fcd("Current", "Email Outbox Directory"), mail);
+    const std::string line = "/auto /id=12345 /o=" + mail + " /e=12345";
+    EXPECT_EQ(p.main().o_parameters.text(), line);
+    EXPECT_EQ(ini_document(p.file("task.ini")).read("Parameters", monitor), line);
+}
+
+}  // namespace
+}  // namespace tw
