@@ -45,6 +45,8 @@ std::optional<key_line> split_key_line(std::string_view text) {
 }
 
 // Cuts at max_value_length bytes, backing up so a UTF-8 character is not split.
+// Blanks the cut leaves at the end go too: a write would trim them, and what a
+// read returns must read back the same once written.
 std::string_view cut_value(std::string_view value) {
     if (value.size() <= ini_document::max_value_length) return value;
     auto end = ini_document::max_value_length;
@@ -52,7 +54,7 @@ std::string_view cut_value(std::string_view value) {
         return (static_cast<unsigned char>(value[end]) & 0xC0) == 0x80;
     };
     for (int backed = 0; backed < 3 && is_continuation(); ++backed) --end;
-    return value.substr(0, end);
+    return trim_blanks(value.substr(0, end));
 }
 
 void check_storable(std::string_view section, std::string_view key,
@@ -98,15 +100,18 @@ ini_document::ini_document(std::string bytes) : bytes_(std::move(bytes)) {
         rest.remove_prefix(utf8_bom.size());
     }
     section* current = nullptr;
+    // CR, LF and CR LF all end a line, as files from any system may use any of them.
     while (!rest.empty()) {
-        const auto lf = rest.find('\n');
-        auto text = rest.substr(0, lf);
+        const auto at = rest.find_first_of("\r\n");
+        const auto text = rest.substr(0, at);
         auto end = line_end::none;
-        if (lf != std::string_view::npos) {
-            end = text.ends_with('\r') ? line_end::crlf : line_end::lf;
-            if (end == line_end::crlf) text.remove_suffix(1);
+        std::size_t end_size = 0;
+        if (at != std::string_view::npos) {
+            const bool crlf = rest.substr(at).starts_with("\r\n");
+            end = crlf ? line_end::crlf : rest[at] == '\r' ? line_end::cr : line_end::lf;
+            end_size = crlf ? 2 : 1;
         }
-        rest.remove_prefix(lf == std::string_view::npos ? rest.size() : lf + 1);
+        rest.remove_prefix(at == std::string_view::npos ? rest.size() : at + end_size);
         current = index_line(lines_.insert(lines_.end(), line{std::string(text), end}), current);
     }
 }
@@ -120,7 +125,7 @@ ini_document& ini_document::operator=(const ini_document& other) {
 
 const std::string& ini_document::bytes() const {
     if (bytes_stale_) {
-        constexpr std::string_view endings[] = {"", "\n", "\r\n"};  // by line_end
+        constexpr std::string_view endings[] = {"", "\n", "\r\n", "\r"};  // by line_end
         bytes_.clear();
         if (has_bom_) bytes_ += utf8_bom;
         for (const auto& each : lines_) {

@@ -19,8 +19,8 @@ namespace tw {
 //  - of duplicate sections or keys the first is read and the first updated;
 //  - a new key goes after the last key of its section, a new section at the
 //    end of the file; deleting a key removes its line, the header stays;
-//  - untouched lines keep their bytes; new lines end in CR LF; LF-only files,
-//    a missing final newline and a UTF-8 byte-order mark are handled;
+//  - untouched lines keep their bytes; new lines end in CR LF; lines ending in
+//    LF or a bare CR, a missing final newline and a UTF-8 byte-order mark are handled;
 //  - values are never unquoted: a value reads back exactly as written.
 class ini_document {
 public:
@@ -50,7 +50,7 @@ public:
                const std::optional<std::string>& value);
 
 private:
-    enum class line_end : std::uint8_t { none, lf, crlf };
+    enum class line_end : std::uint8_t { none, lf, crlf, cr };
     struct line {
         std::string text;  // without its line end
         line_end end;

@@ -30,6 +30,8 @@ TEST(ini_document, reads_values_and_keeps_the_bytes) {
         {"no final newline", "[s]\nk=1", "s", "k", "1"},
         {"keys before any section", "k=1\n[s]\n", "s", "k", ""},
         {"'[' without ']' is no header", "[s]\n[t\nk=1\n", "s", "k", "1"},
+        {"bare CR ends a line", "[s]\rk=1\r[t]\rk=2\r", "t", "k", "2"},
+        {"mixed line ends", "[s]\r\na=1\rk=2\n", "s", "k", "2"},
     };
     for (const auto& [name, bytes, section, key, expected] : cases) {
         const ini_document document(bytes);
@@ -41,6 +43,11 @@ TEST(ini_document, reads_values_and_keeps_the_bytes) {
               std::string(254, 'v'));
     EXPECT_EQ(ini_document("[s]\nk=" + std::string(253, 'a') + "\xC3\xA9").read("s", "k"),
               std::string(253, 'a'));
+    // A cut that ends in blanks reads as a write of the value would store it.
+    ini_document blanks_at_cut("[s]\nk=" + std::string(250, 'a') + std::string(10, ' ') + "z");
+    const std::string cut = blanks_at_cut.read("s", "k");
+    blanks_at_cut.write("s", "k", cut);
+    EXPECT_EQ(blanks_at_cut.read("s", "k"), cut);
 }
 
 TEST(ini_document, writes_only_the_lines_it_must) {
@@ -64,6 +71,8 @@ TEST(ini_document, writes_only_the_lines_it_must) {
         {"blanks around names and value", "[s]\nk=1\n", " S\t", " K ", " 2 ", "[s]\nk=2\r\n"},
         {"delete keeps the header", "[s]\r\nk=1\r\n", "s", "k", std::nullopt, "[s]\r\n"},
         {"delete in a missing section", "[s]\nk=1\n", "t", "k", std::nullopt, "[s]\nk=1\n"},
+        {"key after the right section of a CR file", "[s]\rk=1\r[t]\r", "s", "n", "2",
+         "[s]\rk=1\rn=2\r\n[t]\r"},
         {"damaged lines", "[s]\n" + junk + "k=1\n", "s", "k", "2", "[s]\n" + junk + "k=2\r\n"},
     };
     for (const auto& [name, before, section, key, value, after] : cases) {
