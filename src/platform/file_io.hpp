@@ -18,12 +18,15 @@ public:
 };
 
 // What tells one version of a file from another: another writer's atomic
-// replace shows as a new file identity even within one time-stamp tick.
+// replace shows as a new file identity even within one time-stamp tick, and
+// an edit in place whose time stamp was set back (cp -p, rsync, unzip) as a
+// new change time, which no tool can set.
 struct file_stamp {
     std::uint64_t device = 0;
     std::uint64_t identity = 0;
     std::int64_t size = 0;
     std::int64_t modified_ns = 0;
+    std::int64_t changed_ns = 0;
 
     bool operator==(const file_stamp&) const = default;
 };

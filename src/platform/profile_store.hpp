@@ -21,8 +21,9 @@ using profile_error = file_error;
 // Reads and writes INI files on disk through ini_document.
 // Every write replaces the file atomically (a temp file beside it, flushed,
 // then renamed over it), so a crash or a full disk never leaves half a file.
-// Reads are served from a cache while the file's size and time stamp are
-// unchanged. A missing or unreadable file reads as empty.
+// Reads are served from a cache while the file's stamp (identity, size,
+// modification and change time) is unchanged. A missing or unreadable file
+// reads as empty.
 class profile_store {
 public:
     std::string read(const std::filesystem::path& file, std::string_view section,

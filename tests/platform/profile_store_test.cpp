@@ -62,6 +62,10 @@ TEST_F(profile_store_test, another_writers_change_is_seen_even_within_the_same_s
     fs::last_write_time(file_, second + std::chrono::nanoseconds(1));
     EXPECT_EQ(store_.read(file_, "s", "k"), "2");
 
+    write_file(file_, "[s]\nk=4\n");  // same size, the time stamp set back as cp -p does
+    fs::last_write_time(file_, second + std::chrono::nanoseconds(1));
+    EXPECT_EQ(store_.read(file_, "s", "k"), "4");
+
     const std::string other = folder_ / "other.ini";  // an atomic replace, same size and time
     write_file(other, "[s]\nk=3\n");
     fs::last_write_time(other, second + std::chrono::nanoseconds(1));

@@ -37,10 +37,14 @@ file_error failure(std::string_view doing, const std::filesystem::path& file, in
                           .append(std::system_category().message(error)));
 }
 
+std::int64_t nanoseconds(const struct timespec& time) {
+    return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+}
+
 file_stamp stamp_from(const struct stat& info) {
     return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
-            static_cast<std::int64_t>(info.st_size),
-            static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
+            static_cast<std::int64_t>(info.st_size), nanoseconds(info.st_mtim),
+            nanoseconds(info.st_ctim)};
 }
 
 }  // namespace
