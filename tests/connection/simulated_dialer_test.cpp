@@ -57,8 +57,9 @@ TEST(simulated_dialer, connects_after_the_set_seconds_then_drops_when_told) {
 TEST(simulated_dialer, no_answer_unknown_entries_and_bad_numbers) {
     dialer_fixture f(
         "[Office]\r\nSimulatedResult=no-answer\r\n"
-        "[MyISP]\r\nSimulatedConnectSeconds=soon\r\nSimulatedDropSeconds=-4\r\n");
-    for (const char* entry : {"Office", "Nowhere"}) {
+        "[MyISP]\r\nSimulatedConnectSeconds=soon\r\nSimulatedDropSeconds=-4\r\n"
+        "[Far]\r\nSimulatedConnectSeconds=1e300\r\n[Endless]\r\nSimulatedConnectSeconds=inf\r\n");
+    for (const char* entry : {"Office", "Nowhere", "Far"}) {
         f.d.set_entry_name(entry);
         f.d.dial_entry();
         f.loop.run_for(600);
@@ -70,6 +71,11 @@ TEST(simulated_dialer, no_answer_unknown_entries_and_bad_numbers) {
     EXPECT_TRUE(f.d.is_connected()) << "a bad number of seconds means the default 3";
     f.loop.run_for(3600);
     EXPECT_TRUE(f.d.is_connected()) << "and a bad drop time never drops";
+    f.d.hang_up();
+    f.d.set_entry_name("Endless");
+    f.d.dial_entry();
+    f.loop.run_for(3.1);
+    EXPECT_TRUE(f.d.is_connected()) << "an endless number is no number";
 }
 
 TEST(simulated_dialer, hanging_up_reports_the_line_down_and_is_harmless_without_a_line) {

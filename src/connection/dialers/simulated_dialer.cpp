@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <stdexcept>
 
@@ -25,11 +27,16 @@ std::string file_text(const std::string& path) {
 double seconds_or(const std::string& text, double fallback) {
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() && value >= 0 ? value
-                                                                                  : fallback;
+    const bool read = error == std::errc() && end == text.data() + text.size();
+    return read && std::isfinite(value) && value >= 0 ? value : fallback;
 }
 
-int milliseconds(double seconds) { return std::max(1, static_cast<int>(seconds * 1000 + 0.5)); }
+// Clamped to the longest timer period: a huge number of seconds means "never"
+// for any run, and must not overflow into a short one.
+int milliseconds(double seconds) {
+    constexpr double longest = std::numeric_limits<int>::max();
+    return std::max(1, static_cast<int>(std::min(seconds * 1000 + 0.5, longest)));
+}
 
 }  // namespace
 
