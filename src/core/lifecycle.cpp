@@ -61,7 +61,7 @@ void lifecycle::initialise() {
     m.FlatScrollBar1.set_max(m.o_task_list.list_count() - 1);
     p_.window.fill_choice_lists();
     select_default_entry();
-    make_directory("outbox");
+    make_directory(native_paths().join(p_.program_folder, "outbox"));
     m.o_task_interval.add_item("Daily");
     m.o_log.clear();
 }

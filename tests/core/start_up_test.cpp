@@ -23,8 +23,11 @@ TEST(start_up, without_remote_access_it_says_so_and_ends_before_writing_anything
 
 TEST(start_up, fills_the_window_and_ends_with_the_normal_pointer) {
     test_program p;
+    p.write("fcd.ini", "[Current]\r\nEmail Outbox Directory=/elsewhere\r\n");
     p.main().o_log.add_item("left over");
     p.start_up();
+    EXPECT_TRUE(std::filesystem::is_directory(p.folder / "outbox"));
+    EXPECT_FALSE(std::filesystem::exists("outbox")) << "not in the current folder";
     const frm_main& m = p.main();
     EXPECT_EQ(m.form.caption(), "Tarnwick v1.20");
     EXPECT_EQ(p.prog.os_platform, "winnt");
