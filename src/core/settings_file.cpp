@@ -55,10 +55,9 @@ std::string settings_file::path_in_program_folder(const char* name) const {
 
 void settings_file::read_pass() {
     frm_main& m = p_.main;
-    guarded([&] {
-        m.o_specific_connect.set_text(read("Specific Connect Time"));
-        m.o_specific_disconnect.set_text(read("Specific Disconnect Time"));
-    });
+    // Each key on its own: a failing key costs only that key.
+    guarded([&] { m.o_specific_connect.set_text(read("Specific Connect Time")); });
+    guarded([&] { m.o_specific_disconnect.set_text(read("Specific Disconnect Time")); });
     guarded([&] {
         namespace keys = companion_settings;
         if (!p_.profiles.read(p_.companion_settings_file_path, keys::current, keys::outbox).empty())
@@ -71,11 +70,13 @@ void settings_file::read_pass() {
         const std::string timeout = read("Timeout");
         p_.timeout_text = timeout.empty() ? "120" : timeout;
         m.o_timeout.set_text(p_.timeout_text);
+    });
+    guarded([&] {
         const std::string retries = read("Retry Count");
         p_.retry_count_text = retries.empty() ? "3" : retries;
         m.o_retry_count.set_text(p_.retry_count_text);
     });
-    guarded([&] {
+    {
         const std::pair<const char*, check_box*> flags[] = {
             {"Save Logs", &m.o_save_logs},
             {"Run Tasks At Connect", &m.o_run_tasks_at_connect},
@@ -83,8 +84,9 @@ void settings_file::read_pass() {
             {"Simulated Connection", &m.o_simulated_connection},
             {"Start Scheduler At Connect", &m.o_start_scheduler_at_connect},
             {"Disconnect After Last Task", &m.o_disconnect_after_last_task}};
-        for (const auto& [key, box] : flags) box->set_value(means_yes(read(key)) ? 1 : 0);
-    });
+        for (const auto& [key, box] : flags)
+            guarded([&] { box->set_value(means_yes(read(key)) ? 1 : 0); });
+    }
     guarded([&] {
         p_.default_isp = read("Default ISP");
         m.l_default_isp.set_caption(p_.default_isp);
@@ -117,12 +119,13 @@ void settings_file::read_pass() {
 
 // All keys go to the file in one write. Before the first READ no text value
 // has been set, so their keys are removed instead of written: a new file then
-// holds only the Yes/No keys.
+// holds only the Yes/No keys. A value the file cannot hold (a line break)
+// costs only its own key.
 void settings_file::write_pass() {
     guarded([&] {
         p_.profiles.batch(p_.settings_file_path, [&](ini_document& file) {
             const auto put = [&](const char* key, const std::optional<std::string>& value) {
-                file.write(section, key, value);
+                guarded([&] { file.write(section, key, value); });
             };
             const auto text = [&](const std::string& value) {
                 return read_done_ ? std::optional<std::string>(value) : std::nullopt;

@@ -137,6 +137,16 @@ TEST(settings_file, failed_writes_go_to_the_error_log_and_the_program_ends_anywa
     EXPECT_EQ(log.substr(10, 3), " - ");
 }
 
+TEST(settings_file, a_value_the_file_cannot_hold_costs_only_its_own_key) {
+    test_program p;
+    p.start_up();
+    p.main().o_line_drop.set_value(1);
+    p.prog.default_isp = "My\nISP";
+    p.shutdown();
+    EXPECT_NE(p.file("tw.ini").find("Reconnect After Line Drop=Yes\r\n"), std::string::npos);
+    EXPECT_NE(p.file("log.txt").find("a line break cannot be stored"), std::string::npos);
+}
+
 TEST(settings_file, settings_survive_a_restart) {
     std::string saved;
     {
