@@ -155,6 +155,19 @@ bool ini_document::write(std::string_view section_name, std::string_view key,
     return changed;
 }
 
+bool ini_document::clear_section(std::string_view section_name) {
+    const auto found = sections_.find(trim_blanks(section_name));
+    if (found == sections_.end() || found->second.keys.empty()) return false;
+    section& cleared = found->second;
+    for (auto at = std::next(cleared.header); at != lines_.end() && !header_name(at->text);) {
+        at = split_key_line(at->text) ? lines_.erase(at) : std::next(at);
+    }
+    cleared.keys.clear();
+    cleared.last_key = cleared.header;
+    bytes_stale_ = true;
+    return true;
+}
+
 // Indexes a line just placed at `at`, which belongs to `current` (nullptr: to no
 // indexed section); returns the section the following lines belong to.
 ini_document::section* ini_document::index_line(line_iter at, section* current) {

@@ -49,6 +49,10 @@ public:
     bool write(std::string_view section, std::string_view key,
                const std::optional<std::string>& value);
 
+    // Removes every key line of `section`, duplicates included; its header,
+    // comments and other lines stay. Returns false when there was none.
+    bool clear_section(std::string_view section);
+
 private:
     enum class line_end : std::uint8_t { none, lf, crlf, cr };
     struct line {

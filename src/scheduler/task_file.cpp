@@ -126,23 +126,21 @@ void task_file::hide_companion_menus(const std::string& application) {
         m.menuAppsItem(web_monitor_menu).set_visible(false);
 }
 
+// An empty list saves nothing, so a file whose list merely starts with an
+// empty key keeps the keys its user may still mend.
 void task_file::b_save_task_Click() {
+    if (p_.main.o_task_list.list_count() == 0) return;
     with_file([this](ini_document& file) { write_list(file); });
 }
 
 // The rows renumbered from task0, each with the fields of the first record
-// naming its path. An empty list writes nothing. Entries of programs no longer
-// listed stay; only a delete removes them.
+// naming its path. The task keys are replaced as a whole, duplicates and keys
+// past a gap included, so none of them comes back on the next load. Entries
+// of programs no longer listed stay; only a delete removes them.
 void task_file::write_list(ini_document& file) const {
     namespace s = task_sections;
     const std::vector<std::string>& rows = p_.main.o_task_list.items();
-    if (rows.empty()) return;
-    // The old numbering: every key up to and including the first empty one.
-    for (int n = 0; n < max_tasks; ++n) {
-        const bool last = file.read(s::tasks, task_key(n)).empty();
-        file.write(s::tasks, task_key(n), std::nullopt);
-        if (last) break;
-    }
+    file.clear_section(s::tasks);
     std::unordered_map<std::string_view, const task_entry*> first_record;
     for (const task_entry& task : p_.controls.tasks)
         first_record.try_emplace(task.application, &task);
@@ -161,7 +159,6 @@ void task_file::write_list(ini_document& file) const {
                                              {s::enabled, &task.enabled}})
             store(file, section, application, *value);
     }
-    file.write(s::tasks, task_key(count), std::nullopt);
 }
 
 void task_file::save_field(const char* section, const std::string& application,
@@ -187,8 +184,9 @@ void task_file::b_delete_task_Click() {
     m.o_parameters.set_back_colour(system_window_colour);
 }
 
-// Removes the first of the first `count` task keys naming `selected`, and all
-// entries of its path; returns that path, or "" when none names it. The path
+// Finds the first of the first `count` task keys naming `selected` and removes
+// the entries of its path; returns that path, or "" when none names it. The
+// task keys are left to write_list. The path
 // must be the same file by this platform's rules: a path that merely contains
 // the selected one ("/bin/app2" for "/bin/app") is another program.
 std::string task_file::remove_task(ini_document& file, const std::string& selected,
@@ -197,7 +195,6 @@ std::string task_file::remove_task(ini_document& file, const std::string& select
     for (int n = 0; n < count; ++n) {
         const std::string application = file.read(task_sections::tasks, task_key(n));
         if (application.empty() || native_paths().stored(application) != wanted) continue;
-        file.write(task_sections::tasks, task_key(n), std::nullopt);
         for (const char* section : field_sections) store(file, section, application, std::nullopt);
         return application;
     }

@@ -161,6 +161,22 @@ TEST(task_file, deleting_removes_only_the_selected_program_from_every_section_an
     EXPECT_EQ(p.file("task.ini").find(companion), std::string::npos);
 }
 
+TEST(task_file, after_a_save_or_delete_the_tasks_section_holds_exactly_the_list) {
+    task_program p(
+        "[Tasks]\r\ntask0=/bin/a\r\ntask0=/bin/b\r\ntask1=/bin/c\r\ntask1=/bin/d\r\n"
+        "task3=/bin/e\r\n");
+    p.main().o_task_list.add_item("/bin/line\nbreak");
+    p.click(p.main().b_save_task);
+    EXPECT_EQ(p.file("task.ini").substr(0, 38), "[Tasks]\r\ntask0=/bin/a\r\ntask1=/bin/c\r\n[");
+    for (const int row : {0, 0}) {
+        p.main().o_task_list.set_list_index(row);
+        p.click(p.main().b_delete_task);
+        p.load();
+    }
+    EXPECT_THAT(p.rows(), IsEmpty());
+    EXPECT_EQ(p.file("task.ini").substr(0, 10), "[Tasks]\r\n[");
+}
+
 TEST(task_file, a_first_run_adds_the_companions_found_beside_the_program_and_else_writes_nothing) {
     task_program none;
     none.click(none.main().b_save_task);
