@@ -1,17 +1,14 @@
 #include "core/file_helpers.hpp"
 
 #include <filesystem>
-#include <fstream>
+
+#include "platform/file_io.hpp"
 
 namespace tw {
 
 bool file_exists(std::string& path) {
     path = trim(path);
-    if (path.empty()) return false;
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return false;
-    std::ifstream file(path, std::ios::binary);
-    return file.is_open();
+    return !path.empty() && is_readable_file(path);
 }
 
 void make_directory(const std::string& path) {

@@ -7,8 +7,9 @@
 
 namespace tw {
 
-// Trims blanks from the caller's `path` itself, then tells whether the file
-// can be opened for reading. A folder or an empty path gives false.
+// Trims blanks from the caller's `path` itself, then tells whether it names a
+// regular file that can be opened for reading, without blocking on a FIFO.
+// A folder, a FIFO or an empty path gives false.
 bool file_exists(std::string& path);
 
 // Creates the folder; every error (exists, parent missing, bad name) is ignored.

@@ -12,8 +12,13 @@ namespace tw {
 namespace {
 
 volatile std::sig_atomic_t write_end = -1;
+volatile std::sig_atomic_t signals_seen = 0;
 
-extern "C" void note_signal(int) {
+// A second signal ends the process at once: the orderly end is already under
+// way and may be what hangs. The atomic writes keep the files whole.
+extern "C" void note_signal(int signal) {
+    if (signals_seen != 0) ::_exit(128 + signal);
+    signals_seen = 1;
     const int saved_errno = errno;
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(write_end, &byte, 1);
@@ -33,7 +38,9 @@ termination_signals::termination_signals(std::function<void()> on_signal)
     struct sigaction action = {};
     action.sa_handler = note_signal;
     sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
+    // No SA_RESTART: a blocking call the signal interrupts returns, so the
+    // event loop gets to act on the signal instead of waiting on in the call.
+    action.sa_flags = 0;
     for (std::size_t i = 0; i < watched.size(); ++i) sigaction(watched[i], &action, &previous_[i]);
 }
 

@@ -13,7 +13,7 @@ namespace tw {
 // thread, between events. The handler only writes a byte to a pipe whose
 // read end the event loop watches, as almost nothing else is safe inside a
 // signal handler. One instance at a time; the old handlers come back when
-// it goes.
+// it goes. A second signal ends the process at once, with 128 + its number.
 class termination_signals : public QObject {
 public:
     explicit termination_signals(std::function<void()> on_signal);

@@ -31,6 +31,10 @@ struct file_stamp {
     bool operator==(const file_stamp&) const = default;
 };
 
+// True when `file` is a regular file this process can open for reading.
+// Never blocks: a FIFO or a device in its place is no file.
+bool is_readable_file(const std::filesystem::path& file);
+
 // The stamp of `file`; all zero when there is none.
 file_stamp stamp_of(const std::filesystem::path& file);
 

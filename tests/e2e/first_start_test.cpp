@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "program_run.hpp"
 
@@ -56,6 +59,23 @@ TEST(first_start, settings_survive_a_restart) {
                              "Retry Count=5", "Default ISP=MyISP", "Run Tasks At Connect=No"})
         EXPECT_NE(ini.find(kept), std::string::npos) << kept << "\n" << ini;
     EXPECT_TRUE(run.exists("logs/last.log"));
+}
+
+// FIFOs named as the phone book, the task file, the help file and the browser
+// would block any open for reading until a writer comes.
+TEST(first_start, fifos_in_place_of_files_neither_hang_it_nor_keep_it_from_ending) {
+    program_run run;
+    const std::string fifo = run.folder / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_directory(run.folder / "ras");
+    ASSERT_EQ(::mkfifo((run.folder / "ras/rasphone.pbk").c_str(), 0600), 0);
+    run.write("tw.ini", "[Current]\r\nHelp File=" + fifo + "\r\nTask Ini File=" + fifo +
+                            "\r\nBrowser=" + fifo + "\r\n");
+    run.start();
+    ASSERT_TRUE(run.wait_until([&] { return run.exists("outbox"); }, std::chrono::seconds(10)));
+    run.send(SIGTERM);
+    EXPECT_EQ(run.wait_for_exit(std::chrono::seconds(10)), 0);
+    EXPECT_NE(run.file("tw.ini").find("\r\nBrowser=\r\n"), std::string::npos) << run.file("tw.ini");
 }
 
 }  // namespace

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <fstream>
 #include <limits>
 #include <sstream>
 #include <stdexcept>
 
+#include "platform/file_io.hpp"
 #include "platform/ini_document.hpp"
 #include "platform/path_rules.hpp"
 
@@ -17,11 +17,14 @@ namespace {
 
 constexpr int ras_dialing = 0;  // any state but connected and disconnected
 
+// "" for a missing or unreadable file, and for a FIFO, which must not block the dialer.
 std::string file_text(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
+    file_stamp ignored;
+    try {
+        return read_whole_file(path, ignored).value_or("");
+    } catch (const file_error&) {
+        return {};
+    }
 }
 
 double seconds_or(const std::string& text, double fallback) {

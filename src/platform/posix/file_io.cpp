@@ -49,6 +49,12 @@ file_stamp stamp_from(const struct stat& info) {
 
 }  // namespace
 
+bool is_readable_file(const std::filesystem::path& file) {
+    const unique_fd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat info {};
+    return fd.get() >= 0 && ::fstat(fd.get(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 file_stamp stamp_of(const std::filesystem::path& file) {
     struct stat info {};
     return ::stat(file.c_str(), &info) == 0 ? stamp_from(info) : file_stamp{};
