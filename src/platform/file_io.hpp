@@ -47,4 +47,10 @@ std::optional<std::string> read_whole_file(const std::filesystem::path& file, fi
 // A read-only file is refused. Throws file_error; `file` is then unchanged.
 file_stamp replace_file(const std::filesystem::path& file, std::string_view bytes);
 
+// Removes the temp files a write of `file` left behind when its process was
+// killed. A temp file of a live process, this one included, stays: it may
+// still be written. replace_file() calls this after each write; call it too
+// when a file is first opened.
+void remove_stale_temp_files(const std::filesystem::path& file);
+
 }  // namespace tw

@@ -41,6 +41,7 @@ profile_store::cached_file& profile_store::load(const std::filesystem::path& fil
     const file_stamp now = stamp_of(file);
     const auto found = cache_.find(file.native());
     if (found != cache_.end() && found->second.stamp == now) return found->second;
+    if (found == cache_.end()) remove_stale_temp_files(file);  // left by a crash before this run
     file_stamp read_stamp;
     auto bytes = read_whole_file(file, read_stamp);
     cached_file fresh{read_stamp, ini_document(std::move(bytes).value_or(std::string()))};

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -93,6 +94,26 @@ TEST_F(profile_store_test, a_failed_edit_or_a_full_disk_leaves_the_old_file_and_
     EXPECT_EQ(on_disk(), "[s]\nk=1\n");
     EXPECT_EQ(files_in_folder(), 1);
     EXPECT_EQ(store_.read(file_, "s", "k"), "1");
+}
+
+TEST_F(profile_store_test, removes_the_temp_files_of_killed_writers_only) {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    const auto temp = [&](const std::string& file, pid_t writer) {
+        return file + ".tmp-" + std::to_string(writer) + "-3";
+    };
+    const std::string other = folder_ / "other.ini";
+    const std::string kept[] = {temp(file_, ::getpid()), temp(file_, ::getppid()),
+                                temp(other, child), file_ + ".tmp-x-1"};
+    for (const std::string& path : kept) write_file(path, "kept");
+    write_file(temp(file_, child), "stale");
+    store_.read(file_, "s", "k");  // the first look at a file clears up
+    EXPECT_FALSE(fs::exists(temp(file_, child)));
+    write_file(temp(file_, child), "stale");
+    store_.write(file_, "s", "k", "1");  // and so does every write
+    EXPECT_FALSE(fs::exists(temp(file_, child)));
+    for (const std::string& path : kept) EXPECT_TRUE(fs::exists(path)) << path;
 }
 
 TEST_F(profile_store_test, keeps_the_permissions_and_refuses_a_read_only_file_or_folder) {
