@@ -10,6 +10,7 @@
 #include "gui/about_view.hpp"
 #include "gui/apps_view.hpp"
 #include "gui/browser_selection_view.hpp"
+#include "gui/event_hook.hpp"
 #include "gui/main_window_view.hpp"
 #include "gui/module_settings_view.hpp"
 #include "gui/qt_application.hpp"
@@ -64,6 +65,10 @@ int main(int argc, char** argv) {
         if (std::exchange(started, true)) return;
         program.life.shutdown();
     });
+
+    // A click anywhere tells that someone is there to answer boxes.
+    tw::on_event(&qt, QEvent::MouseButtonPress,
+                 [&program](QEvent&) { program.boxes.user_clicked(); });
 
     // The window appears only once start-up has run to its end, never behind
     // a start-up message.

@@ -1,12 +1,27 @@
 #include "program.hpp"
 
+#include <iostream>
+
+#include "core/command_line.hpp"
 #include "platform/browser_platform.hpp"
 
 namespace tw {
 
+namespace {
+
+// Started by a schedule or a script: nobody may be at the screen.
+bool started_unattended(const std::string& command_line) {
+    for (const char* which : {"/d", "/a", "/x"})
+        if (!query_switch(which, command_line, {}).answer.empty()) return true;
+    return false;
+}
+
+}  // namespace
+
 program::program(const services& s)
     : loop(s.loop),
-      ui(s.ui),
+      boxes(s.ui, s.loop, started_unattended(s.app.command_line()), std::cerr),
+      ui(boxes),
       ctrl_RAS(s.dialer),
       programs(s.programs),
       system(s.system),

@@ -11,6 +11,7 @@
 #include "core/lifecycle.hpp"
 #include "core/session_log.hpp"
 #include "core/settings_file.hpp"
+#include "core/unattended_dialogs.hpp"
 #include "platform/application.hpp"
 #include "platform/browser_rules.hpp"
 #include "platform/dde_client.hpp"
@@ -68,6 +69,9 @@ public:
 
     // Services.
     event_loop& loop;
+    // The dialogs of the services, with the rule for unattended runs; the
+    // window reports the user's first click to it.
+    unattended_dialogs boxes;
     dialogs& ui;
     dialer& ctrl_RAS;
     tw::processes& programs;  // starts the programs of tasks

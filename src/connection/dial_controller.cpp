@@ -118,6 +118,10 @@ void dial_controller::give_up() {
                           " number of times to connect to '" + m.o_phonebook_list.text() +
                           "'.  Please try again.",
                       box::information, message_title);
+    // Nobody waits for a /x run that cannot connect: it ends, and its caller
+    // (cron, a timer unit, a script) sees the failure in the exit code.
+    if (!p_.controls.t_check_for_work.enabled() && !p_.life.query_switch("/x").empty())
+        p_.life.shutdown(exit_dial_gave_up);
 }
 
 // The watchdog is left running: when the cancelled pass's time-out is over it

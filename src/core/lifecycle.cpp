@@ -18,7 +18,7 @@ void lifecycle::start_up() {
         p_.ui.message(
             "RAS Services are not available.  This program will not function without them.",
             box::critical, "RAS Dialer");
-        p_.app.end(1);
+        p_.app.end(exit_no_remote_access);
     }
     if (p_.ctrl_RAS.is_connected()) p_.ctrl_RAS.hang_up();
     switch (p_.system.platform_number()) {
@@ -80,7 +80,7 @@ std::string lifecycle::query_switch(const std::string& which) {
     return result.answer;
 }
 
-void lifecycle::shutdown() {
+void lifecycle::shutdown(int exit_code) {
     p_.force_disconnect = false;
     p_.disconnecting.disconnect();
     // Past the disconnect nothing may keep the process from ending.
@@ -88,7 +88,7 @@ void lifecycle::shutdown() {
         p_.settings.settings_pass("WRITE");
     } catch (...) {
     }
-    p_.app.end(0);
+    p_.app.end(exit_code);
 }
 
 }  // namespace tw

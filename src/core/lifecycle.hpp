@@ -6,6 +6,10 @@ namespace tw {
 
 class program;
 
+// The process's exit codes besides 0, the orderly end.
+inline constexpr int exit_no_remote_access = 1;
+inline constexpr int exit_dial_gave_up = 2;  // a /x run that could not connect
+
 // The program's start (loading the main window) and its one orderly end.
 class lifecycle {
 public:
@@ -13,8 +17,8 @@ public:
 
     void start_up();
     // Disconnects as the options say, stores the settings and ends the
-    // process through application::end, so it does not return.
-    void shutdown();
+    // process through application::end with `exit_code`, so it does not return.
+    void shutdown(int exit_code = 0);
     // The answer of query_switch for this process's command line; "/s" also
     // selects the named entry.
     std::string query_switch(const std::string& which);

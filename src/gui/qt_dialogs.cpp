@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <iostream>
 
@@ -46,7 +47,10 @@ int qt_dialogs::message(const std::string& text, int flags, const std::string& t
                        yes_no ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                        QApplication::activeWindow());
     dialog.setDefaultButton(yes_no ? QMessageBox::Yes : QMessageBox::Ok);
-    switch (dialog.exec()) {
+    open_boxes_.push_back(&dialog);
+    const int pressed = dialog.exec();
+    open_boxes_.pop_back();
+    switch (pressed) {
         case QMessageBox::Yes:
             return box::yes;
         case QMessageBox::No:
@@ -86,6 +90,10 @@ void qt_dialogs::run_modal(window& form) {
 }
 
 void qt_dialogs::beep() { QApplication::beep(); }
+
+void qt_dialogs::dismiss_message() {
+    if (!open_boxes_.empty()) open_boxes_.back()->defaultButton()->click();
+}
 
 size_twips qt_dialogs::screen_size() const {
     const QScreen* screen = QGuiApplication::primaryScreen();

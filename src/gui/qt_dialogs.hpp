@@ -2,10 +2,12 @@
 
 #include <functional>
 #include <unordered_map>
+#include <vector>
 
 #include "toolkit/dialogs.hpp"
 
 class QDialog;
+class QMessageBox;
 
 namespace tw {
 
@@ -38,6 +40,7 @@ public:
     int message(const std::string& text, int flags, const std::string& title) override;
     std::string open_file(const file_request& request) override;
     void beep() override;
+    void dismiss_message() override;
     size_twips screen_size() const override;
 
 protected:
@@ -46,6 +49,7 @@ protected:
 private:
     std::unordered_map<const window*, view_builder> views_;
     offscreen_user offscreen_user_;
+    std::vector<QMessageBox*> open_boxes_;  // innermost last
 };
 
 }  // namespace tw

@@ -57,6 +57,9 @@ public:
         form.set_visible(false);
     }
     virtual void beep() = 0;
+    // Closes the innermost message box being shown, as if its default button
+    // were pressed; its message() then returns that answer.
+    virtual void dismiss_message() {}
     // The screen's size, for centring forms.
     virtual size_twips screen_size() const { return {28800, 16200}; }
 

@@ -94,6 +94,15 @@ TEST(dial_controller, a_pass_across_midnight_lasts_its_time_out_and_the_pause_si
                             "12-07-2026 - 00:00:21 The maximum retry count has been reached."));
 }
 
+TEST(dial_controller, an_x_run_that_cannot_connect_stores_its_settings_and_ends_with_code_2) {
+    dialing_program p(no_answer, "/x", "10", "1");
+    p.dialogs.expect_message(tried_message("1"));
+    p.click(p.main().b_connect);
+    p.run_for(30);
+    EXPECT_EQ(p.exit_code, 2);
+    EXPECT_NE(p.file("tw.ini").find("Retry Count=1\r\n"), std::string::npos);
+}
+
 TEST(dial_controller, a_simulated_connection_logs_the_dial_and_opens_a_session_without_a_line) {
     dialing_program p;
     p.main().o_simulated_connection.set_value(1);
