@@ -121,9 +121,10 @@ void connected_session::line_dropped() {
 }
 
 // One dial without the watchdog: it connects, or nothing changes until the
-// user acts.
+// user acts. A dial sequence started during the pause owns the line then.
 void connected_session::reconnect() {
     p_.loop.pause(redial_pause_seconds);
+    if (p_.controls.t_redial.armed() || p_.ctrl_RAS.is_connected()) return;
     p_.log.add_line(" Reconnecting to " + p_.main.o_phonebook_list.text());
     p_.main.o_log.add_item("");  // a separator that leaves the selection where it is
     p_.set_status(p_.dialing.dialing_text());

@@ -42,6 +42,12 @@ void dial_controller::connect() {
     // first, even for a link that is up within milliseconds.
     if (p_.redial_count == 0) t_redial_Timer();
     if (!m.o_simulated_connection.ticked()) {
+        // The line may still be busy with an earlier sequence's pass or a
+        // reconnect (the line-down notice of a redial enables Connect): one
+        // line cannot carry two dials.
+        ignore_errors([&] {
+            if (ras.connection_state() != ras_disconnected) ras.hang_up();
+        });
         ignore_errors([&] { ras.dial_entry(); });
     } else {
         ignore_errors([&] { p_.ui.message(simulating_message, box::information, message_title); });

@@ -23,6 +23,8 @@ public:
 
     // The next message box must show `text`; it is answered with `answer`.
     void expect_message(std::string text, int answer = box::ok);
+    // From now on every box gets its default answer (OK, or Yes) and none fails the test.
+    void answer_every_message() { answer_all_ = true; }
     // The next file dialog answers `path` ("" is a cancel).
     void answer_file_dialog(std::string path);
     // The next form shown modally must be `form`; while it shows, `use` runs
@@ -46,6 +48,7 @@ private:
         std::string text;
         int answer;
     };
+    bool answer_all_ = false;
     std::deque<expected> expected_;
     struct expected_form {
         window* form;

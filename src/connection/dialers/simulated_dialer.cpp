@@ -107,6 +107,7 @@ simulated_dialer::dial_plan simulated_dialer::plan_for(const std::string& entry)
 void simulated_dialer::dial_entry() {
     bool known = false;
     for (const auto& e : entries_) known = known || lower(e) == lower(entry_name_);
+    if (dialing_ || state_ == ras_connected) ++overlapping_dials_;
     plan_ = plan_for(entry_name_);
     state_ = ras_dialing;
     dialing_ = true;

@@ -35,6 +35,10 @@ public:
     std::string entry_name_at(int index) override;
     void refresh() override;
 
+    // Dials issued while an earlier dial was still running or its line up;
+    // a modem would refuse them, so the program must never make one.
+    int overlapping_dials() const { return overlapping_dials_; }
+
 private:
     struct dial_plan {
         bool connects = true;
@@ -56,6 +60,7 @@ private:
     std::optional<std::pair<std::uintmax_t, std::filesystem::file_time_type>> read_stamp_;
     int state_ = ras_disconnected;
     bool dialing_ = false;
+    int overlapping_dials_ = 0;
     dial_plan plan_;
     timer connect_timer_;
     timer drop_timer_;
