@@ -84,8 +84,8 @@ void settings_file::read_pass() {
             {"Simulated Connection", &m.o_simulated_connection},
             {"Start Scheduler At Connect", &m.o_start_scheduler_at_connect},
             {"Disconnect After Last Task", &m.o_disconnect_after_last_task}};
-        for (const auto& [key, box] : flags)
-            guarded([&] { box->set_value(means_yes(read(key)) ? 1 : 0); });
+        for (const auto& flag : flags)
+            guarded([&] { flag.second->set_value(means_yes(read(flag.first)) ? 1 : 0); });
     }
     guarded([&] {
         p_.default_isp = read("Default ISP");
