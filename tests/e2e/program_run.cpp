@@ -27,6 +27,7 @@ program_run::~program_run() {
 }
 
 void program_run::start() {
+    exit_code_.reset();
     const std::string binary = folder / "tarnwick";
     std::vector<char*> argv{const_cast<char*>(binary.c_str())};
     for (auto& a : arguments_) argv.push_back(a.data());

@@ -21,6 +21,7 @@ public:
                          std::vector<std::string> environment = {});
     ~program_run();
 
+    // Starts the program; again after it has ended, for another run in the same folder.
     void start();
     // Polls until `done` holds; false when `limit` passed first.
     bool wait_until(const std::function<bool()>& done,
