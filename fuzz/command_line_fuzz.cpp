@@ -4,19 +4,13 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cmath>
-#include <cstdlib>
 
 #include "core/command_line.hpp"
 #include "core/number_text.hpp"
 #include "platform/command_line_split.hpp"
+#include "property_check.hpp"
 
-namespace {
-
-void check(bool holds) {
-    if (!holds) std::abort();
-}
-
-}  // namespace
+using tw::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);

@@ -4,18 +4,12 @@
 // is std::invalid_argument, for what a line cannot hold.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstdlib>
 #include <stdexcept>
 
 #include "platform/ini_document.hpp"
+#include "property_check.hpp"
 
-namespace {
-
-void check(bool holds) {
-    if (!holds) std::abort();
-}
-
-}  // namespace
+using tw::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);

@@ -2,15 +2,10 @@
 // after a delete it is the list without that row, and nothing deleted comes back.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstdlib>
-
+#include "property_check.hpp"
 #include "test_program.hpp"
 
 namespace {
-
-void check(bool holds) {
-    if (!holds) std::abort();
-}
 
 // A path as a user could pick it: no line break, no blanks around it (the file
 // trims them), not empty and not longer than a value can be read back.
@@ -22,6 +17,8 @@ std::string picked_path(FuzzedDataProvider& input) {
 }
 
 }  // namespace
+
+using tw::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
