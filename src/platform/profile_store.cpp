@@ -56,6 +56,7 @@ void profile_store::update(const std::filesystem::path& file,
     try {
         if (edit(cached.document)) {
             cached.stamp = replace_file(file, cached.document.bytes());
+            ++files_written_;
         }
     } catch (...) {
         cache_.erase(file.native());  // the document may hold edits the disk does not

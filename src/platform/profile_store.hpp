@@ -45,6 +45,10 @@ public:
     // Throws profile_error like write().
     void batch(const std::filesystem::path& file, const std::function<void(ini_document&)>& edit);
 
+    // How many times this store has replaced a file, so a caller can check
+    // that one operation cost one write.
+    std::size_t files_written() const { return files_written_; }
+
 private:
     struct cached_file {
         file_stamp stamp;
@@ -56,7 +60,8 @@ private:
 
     // Held for every call, so `edit` in batch() must not call this store.
     std::mutex mutex_;
-    std::unordered_map<std::string, cached_file> cache_;  // by path as given
+    std::unordered_map<std::filesystem::path::string_type, cached_file> cache_;  // by path as given
+    std::size_t files_written_ = 0;
 };
 
 }  // namespace tw

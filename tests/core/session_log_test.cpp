@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "platform/path_rules.hpp"
 #include "test_program.hpp"
 
 namespace tw {
@@ -57,8 +58,7 @@ TEST(session_log, save_writes_crlf_lines_keeps_the_name_and_remembers_the_folder
     EXPECT_EQ(requests[0].filter, "Log (*.log)|*.log|Text (*.txt)|*.txt|All (*.*)|*.*");
     EXPECT_EQ(requests[0].initial_folder, p.folder.path().string());
     EXPECT_EQ(requests[0].names, file_names::new_allowed) << "a new file may be named";
-    EXPECT_EQ(requests[1].initial_folder, p.folder / "Saved/");
-    // File names are case-sensitive here, so the chosen name is kept.
+    EXPECT_EQ(requests[1].initial_folder, native_paths().stored(p.folder / "Saved/"));
     EXPECT_EQ(p.file("Saved/Report.LOG"),
               "12-05-1999 - 08:30:00 one\r\n\r\n12-05-1999 - 08:30:00 two\r\n");
 }
@@ -69,7 +69,7 @@ TEST(session_log, a_save_that_cannot_write_tells_the_user_and_goes_on) {
     std::filesystem::create_directories(p.folder / "taken.log");
     p.dialogs.answer_file_dialog(p.folder / "taken.log");
     p.dialogs.expect_message("The log could not be saved: cannot replace '" +
-                             (p.folder / "taken.log") + "': Is a directory");
+                             native_paths().stored(p.folder / "taken.log") + "': Is a directory");
     p.main().b_save_log.click();
     EXPECT_FALSE(p.ended());
 }

@@ -27,7 +27,7 @@ TEST(settings_file, first_start_writes_only_the_yes_no_keys_then_reads_the_defau
     EXPECT_EQ(p.prog.help_file_path, p.folder / "twhelp.htm");
     EXPECT_EQ(p.prog.log_directory, p.folder / "logs");
     EXPECT_EQ(p.prog.last_directory, p.folder.path().string());
-    EXPECT_EQ(p.prog.phonebook_path, p.system_dir + "/ras/rasphone.pbk");
+    EXPECT_EQ(p.prog.phonebook_path, (p.folder / "system/ras/rasphone.pbk"));
     EXPECT_TRUE(std::filesystem::is_directory(p.folder / "logs"));
     EXPECT_TRUE(std::filesystem::is_directory(p.folder / "outbox"));
     EXPECT_EQ(p.file("fcd.ini"),

@@ -1,12 +1,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/inotify.h>
-#include <unistd.h>
 
-#include <cstring>
 #include <filesystem>
 
 #include "platform/ini_document.hpp"
+#include "platform/path_rules.hpp"
 #include "test_program.hpp"
 
 namespace tw {
@@ -43,21 +41,11 @@ struct task_program : test_program {
         drive([this] { prog.tasks.load_tasks(); });
     }
     bool menu_shown(int index) { return main().menuAppsItem(index).visible(); }
-    // How often clicking `b` wrote task.ini, in place or by a rename over it.
-    int writes_by(button& b) {
-        const int fd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-        ::inotify_add_watch(fd, folder.path().c_str(), IN_CLOSE_WRITE | IN_MOVED_TO);
+    // How many files clicking `b` wrote.
+    std::size_t writes_by(button& b) {
+        const std::size_t before = prog.profiles.files_written();
         click(b);
-        alignas(inotify_event) char events[16384];
-        const ssize_t size = ::read(fd, events, sizeof events);
-        ::close(fd);
-        int count = 0;
-        for (ssize_t at = 0; at < size;) {
-            const auto* event = reinterpret_cast<const inotify_event*>(events + at);
-            count += event->len && std::strcmp(event->name, "task.ini") == 0;
-            at += sizeof(inotify_event) + event->len;
-        }
-        return count;
+        return prog.profiles.files_written() - before;
     }
 };
 
@@ -88,13 +76,13 @@ TEST(task_file, loading_replaces_the_records_up_to_the_first_empty_task_key) {
 
 TEST(task_file, a_path_holding_a_companion_name_anywhere_shows_its_menu_on_loading) {
     task_program p;
-    const std::string tools = p.folder / "tools";
-    p.write("task.ini", task_file_of({"/opt/StockFC.EXE", tools + "/xpw.exe"}));
+    p.write("task.ini", task_file_of({"/opt/StockFC.EXE", p.folder / "tools/xpw.exe"}));
     p.load();
     EXPECT_TRUE(p.menu_shown(20));
     EXPECT_FALSE(p.menu_shown(80));
     EXPECT_TRUE(p.menu_shown(10)) << "xpw.exe counts as the e-mail companion";
-    EXPECT_EQ(p.prog.mail_account_file_path, tools + "/pw.ini") << "no account file yet: kept";
+    EXPECT_EQ(p.prog.mail_account_file_path, native_paths().stored(p.folder / "tools/pw.ini"))
+        << "no account file yet: kept";
     p.write("tools/pw.ini", "[SMTP]\r\nPOP Host=pop.example\r\n");
     p.load();
     EXPECT_EQ(p.prog.mail_account_file_path, "") << "an incomplete account is forgotten";
@@ -110,7 +98,7 @@ TEST(task_file, saving_renumbers_the_rows_in_one_write_and_keeps_fields_of_unlis
     // A path no key can hold is listed without fields; the rest is saved.
     p.main().o_task_list.add_item("/opt/a=b/tool");
     p.controls().tasks.push_back({"/opt/a=b/tool", "-q", "", "", "", "N"});
-    EXPECT_EQ(p.writes_by(p.main().b_save_task), 1);
+    EXPECT_EQ(p.writes_by(p.main().b_save_task), 1u);
     const ini_document file = p.task_ini();
     EXPECT_EQ(file.read("Tasks", "task0"), "/bin/b");
     EXPECT_EQ(file.read("Tasks", "task1"), "/bin/c");
@@ -133,7 +121,7 @@ TEST(task_file, deleting_removes_only_the_selected_program_from_every_section_an
         p.main().o_parameters.set_text("-x");
         p.main().o_application.set_caption("/bin/x");
         p.main().o_parameters.set_back_colour(light_grey);
-        EXPECT_EQ(p.writes_by(p.main().b_delete_task), row >= 0 ? 1 : 0);
+        EXPECT_EQ(p.writes_by(p.main().b_delete_task), row >= 0 ? 1u : 0u);
         EXPECT_EQ(p.main().o_application.caption(), "");
         EXPECT_EQ(p.main().o_parameters.text(), "");
         EXPECT_EQ(p.main().o_parameters.back_colour(), system_window_colour);

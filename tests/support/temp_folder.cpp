@@ -1,16 +1,25 @@
 #include "temp_folder.hpp"
 
-#include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
 namespace tw::testing {
 
+// A random name that nobody holds yet; create_directory tells a taken one.
 temp_folder::temp_folder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tarnwick-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temp folder");
-    path_ = pattern;
+    std::random_device random;
+    const auto base = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        path_ = base / ("tarnwick-" + std::to_string(random()));
+        if (std::filesystem::create_directory(path_)) return;
+    }
+    throw std::runtime_error("cannot make a temp folder");
+}
+
+std::string temp_folder::operator/(const std::string& name) const {
+    return (path_ / std::filesystem::path(name).make_preferred()).string();
 }
 
 temp_folder::~temp_folder() {

@@ -14,7 +14,8 @@ public:
     temp_folder& operator=(const temp_folder&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
-    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+    // `name` may use '/'; the path comes back in the platform's spelling.
+    std::string operator/(const std::string& name) const;
 
 private:
     std::filesystem::path path_;

@@ -1,0 +1,182 @@
+#include "platform/file_io.hpp"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+#include <string>
+#include <system_error>
+#include <utility>
+
+#include "platform/windows/wide_text.hpp"
+
+namespace tw {
+namespace {
+
+// Closes the handle on every way out, errors included.
+class unique_handle {
+public:
+    explicit unique_handle(HANDLE handle) : handle_(handle) {}
+    unique_handle(const unique_handle&) = delete;
+    unique_handle& operator=(const unique_handle&) = delete;
+    ~unique_handle() {
+        if (valid()) ::CloseHandle(handle_);
+    }
+    HANDLE get() const { return handle_; }
+    HANDLE release() { return std::exchange(handle_, INVALID_HANDLE_VALUE); }
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE handle_;
+};
+
+file_error failure(std::string_view doing, const std::filesystem::path& file,
+                   std::error_code error) {
+    return file_error(std::string("cannot ")
+                          .append(doing)
+                          .append(" '")
+                          .append(narrow(file.native()))
+                          .append("': ")
+                          .append(error.message()));
+}
+
+file_error failure(std::string_view doing, const std::filesystem::path& file, DWORD error) {
+    return failure(doing, file, std::error_code(static_cast<int>(error), std::system_category()));
+}
+
+// 100 ns ticks since 1601 become nanoseconds since 1970, which fit 64 bits.
+std::int64_t unix_nanoseconds(FILETIME time) {
+    constexpr std::int64_t ticks_1601_to_1970 = 116'444'736'000'000'000;
+    const auto ticks = static_cast<std::int64_t>(
+        (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
+    return (ticks - ticks_1601_to_1970) * 100;
+}
+
+file_stamp stamp_from(const BY_HANDLE_FILE_INFORMATION& info) {
+    return {info.dwVolumeSerialNumber,
+            (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow,
+            static_cast<std::int64_t>((static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) |
+                                      info.nFileSizeLow),
+            unix_nanoseconds(info.ftLastWriteTime)};
+}
+
+// Another program (a virus scanner, an indexer) may hold the file open for a
+// moment without sharing it; such a hold is waited out briefly.
+template <class Attempt>
+bool with_retries(Attempt attempt) {
+    for (int tries = 1;; ++tries) {
+        if (attempt()) return true;
+        const DWORD error = ::GetLastError();
+        if ((error != ERROR_SHARING_VIOLATION && error != ERROR_LOCK_VIOLATION &&
+             error != ERROR_ACCESS_DENIED) ||
+            tries == 10)
+            return false;
+        ::Sleep(50);
+        ::SetLastError(error);
+    }
+}
+
+HANDLE open_for_reading(const std::filesystem::path& file) {
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    with_retries([&] {
+        handle = ::CreateFileW(file.c_str(), GENERIC_READ,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+        return handle != INVALID_HANDLE_VALUE;
+    });
+    return handle;
+}
+
+bool is_missing(DWORD error) {
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+}  // namespace
+
+file_stamp stamp_of(const std::filesystem::path& file) {
+    // No access rights asked: reading the attributes works even on a file held open.
+    const unique_handle handle(::CreateFileW(file.c_str(), 0,
+                                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                             nullptr, OPEN_EXISTING, 0, nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
+    return handle.valid() && ::GetFileInformationByHandle(handle.get(), &info) ? stamp_from(info)
+                                                                               : file_stamp{};
+}
+
+std::optional<std::string> read_whole_file(const std::filesystem::path& file, file_stamp& stamp) {
+    const unique_handle handle(open_for_reading(file));
+    if (!handle.valid()) {
+        const DWORD error = ::GetLastError();
+        if (is_missing(error)) return std::nullopt;
+        throw failure("read", file, error);
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!::GetFileInformationByHandle(handle.get(), &info)) throw failure("read", file, ::GetLastError());
+    std::string bytes;
+    bytes.reserve(info.nFileSizeLow);
+    char buffer[1 << 16];
+    for (;;) {
+        DWORD got = 0;
+        if (!::ReadFile(handle.get(), buffer, sizeof buffer, &got, nullptr))
+            throw failure("read", file, ::GetLastError());
+        if (got == 0) break;
+        bytes.append(buffer, got);
+    }
+    stamp = stamp_from(info);
+    return bytes;
+}
+
+namespace {
+
+void write_all(HANDLE handle, std::string_view bytes, const std::filesystem::path& file) {
+    while (!bytes.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+        DWORD put = 0;
+        if (!::WriteFile(handle, bytes.data(), chunk, &put, nullptr))
+            throw failure("write", file, ::GetLastError());
+        bytes.remove_prefix(put);
+    }
+}
+
+// ReplaceFileW keeps the target's ACLs, attributes and identity for other
+// programs; a new file is moved in place, through the disk cache.
+bool move_over(const std::filesystem::path& temp, const std::filesystem::path& file) {
+    if (::GetFileAttributesW(file.c_str()) != INVALID_FILE_ATTRIBUTES &&
+        ::ReplaceFileW(file.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                       nullptr, nullptr))
+        return true;
+    return ::MoveFileExW(temp.c_str(), file.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
+}  // namespace
+
+file_stamp replace_file(const std::filesystem::path& file, std::string_view bytes) {
+    const DWORD attributes = ::GetFileAttributesW(file.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        throw failure("write", file, ERROR_ACCESS_DENIED);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        throw failure("replace", file, std::make_error_code(std::errc::is_a_directory));
+    static std::atomic<unsigned> serial{0};
+    std::filesystem::path temp = file;
+    temp += L".tmp-" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(serial++);
+    unique_handle handle(::CreateFileW(temp.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+                                             FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!handle.valid()) throw failure("create a temporary file for", file, ::GetLastError());
+    try {
+        write_all(handle.get(), bytes, file);
+        if (!::FlushFileBuffers(handle.get())) throw failure("flush", file, ::GetLastError());
+    } catch (...) {
+        ::DeleteFileW(temp.c_str());  // deleted once the handle closes
+        throw;
+    }
+    ::CloseHandle(handle.release());
+    if (!with_retries([&] { return move_over(temp, file); })) {
+        const DWORD error = ::GetLastError();
+        ::DeleteFileW(temp.c_str());
+        throw failure("replace", file, error);
+    }
+    return stamp_of(file);
+}
+
+}  // namespace tw

@@ -1,0 +1,93 @@
+#include "platform/windows/windows_processes.hpp"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/windows/wide_text.hpp"
+
+namespace tw {
+
+namespace {
+
+// A started program's process handle, closed with the object.
+class windows_process : public process {
+public:
+    explicit windows_process(HANDLE handle) : handle_(handle) {}
+    ~windows_process() override { ::CloseHandle(handle_); }
+    windows_process(const windows_process&) = delete;
+    windows_process& operator=(const windows_process&) = delete;
+
+    bool has_ended() override { return ::WaitForSingleObject(handle_, 0) != WAIT_TIMEOUT; }
+
+private:
+    HANDLE handle_;
+};
+
+// A console child of a GUI program has no valid standard handles; only
+// handles that exist and are inheritable may go into the list.
+std::vector<HANDLE> inheritable_standard_handles() {
+    std::vector<HANDLE> handles;
+    for (DWORD which : {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE}) {
+        const HANDLE h = ::GetStdHandle(which);
+        DWORD flags = 0;
+        if (h && h != INVALID_HANDLE_VALUE && ::GetHandleInformation(h, &flags) &&
+            (flags & HANDLE_FLAG_INHERIT))
+            handles.push_back(h);
+    }
+    return handles;
+}
+
+// The attribute list that limits inheritance to `handles`.
+class handle_list {
+public:
+    explicit handle_list(std::vector<HANDLE> handles) : handles_(std::move(handles)) {
+        if (handles_.empty()) return;
+        SIZE_T size = 0;
+        ::InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
+        storage_.resize(size);
+        auto* list = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(storage_.data());
+        if (::InitializeProcThreadAttributeList(list, 1, 0, &size) &&
+            ::UpdateProcThreadAttribute(list, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST,
+                                        handles_.data(), handles_.size() * sizeof(HANDLE),
+                                        nullptr, nullptr))
+            list_ = list;
+    }
+    ~handle_list() {
+        if (list_) ::DeleteProcThreadAttributeList(list_);
+    }
+    handle_list(const handle_list&) = delete;
+    handle_list& operator=(const handle_list&) = delete;
+
+    LPPROC_THREAD_ATTRIBUTE_LIST get() const { return list_; }
+
+private:
+    std::vector<HANDLE> handles_;
+    std::vector<char> storage_;
+    LPPROC_THREAD_ATTRIBUTE_LIST list_ = nullptr;
+};
+
+}  // namespace
+
+std::unique_ptr<process> windows_processes::start(const std::string& application,
+                                                  const std::string& command_line) {
+    const std::wstring program = widen(application);
+    std::wstring line = L"\"" + program + L"\"" + widen(command_line);
+
+    const handle_list inherited(inheritable_standard_handles());
+    STARTUPINFOEXW startup{};
+    startup.StartupInfo.cb = sizeof startup;
+    startup.lpAttributeList = inherited.get();
+    PROCESS_INFORMATION started{};
+    const DWORD flags = inherited.get() ? EXTENDED_STARTUPINFO_PRESENT : 0;
+    if (!::CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, inherited.get() != nullptr,
+                          flags, nullptr, nullptr, &startup.StartupInfo, &started))
+        return nullptr;
+    ::CloseHandle(started.hThread);
+    // Lets a windowed program finish starting before the next one does, as
+    // the launcher always did; bounded, and harmless for a console program.
+    ::WaitForInputIdle(started.hProcess, 5000);
+    return std::make_unique<windows_process>(started.hProcess);
+}
+
+}  // namespace tw

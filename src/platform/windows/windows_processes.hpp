@@ -1,0 +1,20 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/processes.hpp"
+
+namespace tw {
+
+// Starts programs with CreateProcessW. The command line is the program path in
+// quotes followed by the parameter text as given: a Windows program splits it
+// by its own rules. The child inherits the standard handles and no other.
+// Waiting reads the process handle's signalled state, which never blocks.
+class windows_processes : public processes {
+public:
+    std::unique_ptr<process> start(const std::string& application,
+                                   const std::string& command_line) override;
+};
+
+}  // namespace tw

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+#include "platform/system_info.hpp"
+
+namespace tw {
+
+// The system folder (GetSystemDirectoryW), without a trailing separator.
+std::string windows_system_directory();
+
+// The Windows machine, of the NT family. The program folder is the
+// executable's folder, so a copied program is self-contained; when that folder
+// is not writable (an install under Program Files) it is %APPDATA%\Tarnwick,
+// created on first use, or every setting would be lost at each exit.
+class windows_system_info : public system_info {
+public:
+    windows_system_info();
+
+    int platform_number() const override { return 2; }
+    std::string system_directory() const override { return windows_system_directory(); }
+    std::string program_folder() const override { return program_folder_; }
+
+private:
+    std::string program_folder_;
+};
+
+}  // namespace tw
