@@ -20,7 +20,7 @@
 #include "platform/browser_platform.hpp"
 #include "platform/local_time.hpp"
 #include "platform/make_processes.hpp"
-#include "platform/posix/posix_system_info.hpp"
+#include "platform/make_system_info.hpp"
 #include "program.hpp"
 
 namespace {
@@ -40,9 +40,9 @@ void register_modal_views(tw::qt_dialogs& dialogs, tw::program& program) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    tw::posix_system_info system;
+    const auto system = tw::make_system_info();
     // Answered before Qt starts: no window, no dial, no file written.
-    if (const auto code = tw::agenda_command({argv + 1, argv + argc}, system.program_folder(),
+    if (const auto code = tw::agenda_command({argv + 1, argv + argc}, system->program_folder(),
                                              tw::local_now(), std::cout, std::cerr))
         return *code;
 
@@ -52,10 +52,10 @@ int main(int argc, char** argv) {
     tw::qt_application app(argc, argv);
     const auto processes = tw::make_processes();
     const auto dialer = tw::make_dialer(std::getenv("TARNWICK_DIALER"), loop,
-                                        tw::default_phonebook(system.system_directory()));
+                                        tw::default_phonebook(system->system_directory()));
     const auto registry = tw::make_registry();
     const auto dde_client = tw::make_dde_client(*processes);
-    tw::program program({loop, dialogs, *dialer, *processes, system, app, *registry, *dde_client});
+    tw::program program({loop, dialogs, *dialer, *processes, *system, app, *registry, *dde_client});
     register_modal_views(dialogs, program);
 
     // Closing the window fires the form's unload, on which the program shuts

@@ -1,16 +1,15 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-
 #include "phone_book_program.hpp"
 #include "platform/path_rules.hpp"
 
 namespace tw {
 namespace {
 
+using testing::book_program;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-using testing::book_program;
 
 TEST(phone_book, the_entry_list_shows_the_dialers_entries_in_order_and_none_when_there_are_none) {
     book_program p;
@@ -27,14 +26,16 @@ TEST(phone_book, a_chosen_phone_book_is_kept_with_its_case_only_when_it_exists) 
     const std::string chosen = p.folder / "Books/Office.PBK";
     p.write("Books/Office.PBK", "[Office]\r\n");
     p.choose("  " + chosen + " ");
-    EXPECT_EQ(p.prog.phonebook_path, native_paths().stored(chosen)) << "blanks around the name are dropped";
+    EXPECT_EQ(p.prog.phonebook_path, native_paths().stored(chosen))
+        << "blanks around the name are dropped";
     ASSERT_EQ(p.dialogs.file_requests().size(), 1u);
     const file_request& asked = p.dialogs.file_requests()[0];
     EXPECT_EQ(asked.filter, "Phonebook (*.pbk)|*.pbk");
     EXPECT_EQ(asked.initial_folder, p.folder / "system/ras");
     const std::string other_case = p.folder / "Books/office.pbk";
     p.choose(other_case);
-    EXPECT_EQ(p.prog.phonebook_path, native_paths().case_sensitive ? "" : native_paths().stored(other_case))
+    EXPECT_EQ(p.prog.phonebook_path,
+              native_paths().case_sensitive ? "" : native_paths().stored(other_case))
         << "another case is another file only where names are case-sensitive";
     p.choose(chosen);
     p.choose("");

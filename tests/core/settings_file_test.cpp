@@ -39,32 +39,13 @@ TEST(settings_file, the_write_at_the_end_stores_every_key_in_order) {
     p.start_up();
     p.shutdown();
     EXPECT_EQ(p.exit_code, 0);
-    const std::string f = p.folder.path().string();
     EXPECT_EQ(p.file("tw.ini"),
-              "[Current]\r\n"
-              "Save Logs=No\r\n"
-              "Run Tasks At Connect=No\r\n"
-              "Reconnect After Line Drop=No\r\n"
-              "Start Scheduler At Connect=No\r\n"
-              "Disconnect After Last Task=No\r\n"
-              "Help File=" +
-                  f +
-                  "/twhelp.htm\r\n"
-                  "Browser=\r\n"
-                  "RAS Phonebook=" +
-                  p.system_dir +
-                  "/ras/rasphone.pbk\r\n"
-                  "Last Directory=" +
-                  f +
-                  "\r\n"
-                  "Task Ini File=" +
-                  f +
-                  "/task.ini\r\n"
-                  "Default ISP=\r\n"
-                  "Specific Connect Time=\r\n"
-                  "Specific Disconnect Time=\r\n"
-                  "Timeout=120\r\n"
-                  "Retry Count=3\r\n");
+              std::string(first_start_file) + "Help File=" + (p.folder / "twhelp.htm") +
+                  "\r\nBrowser=\r\nRAS Phonebook=" + (p.folder / "system/ras/rasphone.pbk") +
+                  "\r\nLast Directory=" + p.folder.path().string() +
+                  "\r\nTask Ini File=" + (p.folder / "task.ini") +
+                  "\r\nDefault ISP=\r\nSpecific Connect Time=\r\n"
+                  "Specific Disconnect Time=\r\nTimeout=120\r\nRetry Count=3\r\n");
 }
 
 TEST(settings_file, booleans_are_on_when_the_value_holds_a_y) {

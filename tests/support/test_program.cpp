@@ -31,7 +31,7 @@ test_program::test_program(test_options options)
 
 tw::dialer& test_program::chosen_dialer(const test_options& options) {
     if (!options.ras_available) return absent_dialer;
-    return options.other_dialer ? *options.other_dialer : dialer;
+    return options.other_dialer ? options.other_dialer(loop) : dialer;
 }
 
 void test_program::drive(const std::function<void()>& step) {

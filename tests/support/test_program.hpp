@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,8 +46,9 @@ struct test_options {
     processes* real_processes = nullptr;
     // The browsers Windows supports, so that the link shows its real topics.
     browser_rules browsers = browser_rules::named_browsers;
-    // A dialer of the test's own instead of the simulated one.
-    tw::dialer* other_dialer = nullptr;
+    // A dialer of the test's own instead of the simulated one, given the
+    // program's loop (a dialer with timers needs it).
+    std::function<tw::dialer&(event_loop&)> other_dialer = nullptr;
     // Dialogs of the test's own (the Qt ones) instead of the scripted ones.
     tw::dialogs* other_dialogs = nullptr;
 };

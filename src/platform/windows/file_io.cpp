@@ -67,9 +67,7 @@ bool with_retries(Attempt attempt) {
     for (int tries = 1;; ++tries) {
         if (attempt()) return true;
         const DWORD error = ::GetLastError();
-        if ((error != ERROR_SHARING_VIOLATION && error != ERROR_LOCK_VIOLATION &&
-             error != ERROR_ACCESS_DENIED) ||
-            tries == 10)
+        if ((error != ERROR_SHARING_VIOLATION && error != ERROR_LOCK_VIOLATION) || tries == 10)
             return false;
         ::Sleep(50);
         ::SetLastError(error);
@@ -111,7 +109,8 @@ std::optional<std::string> read_whole_file(const std::filesystem::path& file, fi
         throw failure("read", file, error);
     }
     BY_HANDLE_FILE_INFORMATION info{};
-    if (!::GetFileInformationByHandle(handle.get(), &info)) throw failure("read", file, ::GetLastError());
+    if (!::GetFileInformationByHandle(handle.get(), &info))
+        throw failure("read", file, ::GetLastError());
     std::string bytes;
     bytes.reserve(info.nFileSizeLow);
     char buffer[1 << 16];
@@ -160,8 +159,8 @@ file_stamp replace_file(const std::filesystem::path& file, std::string_view byte
     static std::atomic<unsigned> serial{0};
     std::filesystem::path temp = file;
     temp += L".tmp-" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(serial++);
-    unique_handle handle(::CreateFileW(temp.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, CREATE_NEW,
-                                             FILE_ATTRIBUTE_NORMAL, nullptr));
+    unique_handle handle(::CreateFileW(temp.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr,
+                                       CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!handle.valid()) throw failure("create a temporary file for", file, ::GetLastError());
     try {
         write_all(handle.get(), bytes, file);

@@ -48,9 +48,8 @@ public:
         storage_.resize(size);
         auto* list = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(storage_.data());
         if (::InitializeProcThreadAttributeList(list, 1, 0, &size) &&
-            ::UpdateProcThreadAttribute(list, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST,
-                                        handles_.data(), handles_.size() * sizeof(HANDLE),
-                                        nullptr, nullptr))
+            ::UpdateProcThreadAttribute(list, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, handles_.data(),
+                                        handles_.size() * sizeof(HANDLE), nullptr, nullptr))
             list_ = list;
     }
     ~handle_list() {
@@ -80,8 +79,9 @@ std::unique_ptr<process> windows_processes::start(const std::string& application
     startup.lpAttributeList = inherited.get();
     PROCESS_INFORMATION started{};
     const DWORD flags = inherited.get() ? EXTENDED_STARTUPINFO_PRESENT : 0;
-    if (!::CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, inherited.get() != nullptr,
-                          flags, nullptr, nullptr, &startup.StartupInfo, &started))
+    if (!::CreateProcessW(program.c_str(), line.data(), nullptr, nullptr,
+                          inherited.get() != nullptr, flags, nullptr, nullptr, &startup.StartupInfo,
+                          &started))
         return nullptr;
     ::CloseHandle(started.hThread);
     // Lets a windowed program finish starting before the next one does, as

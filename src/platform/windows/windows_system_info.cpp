@@ -17,7 +17,8 @@ std::filesystem::path executable_folder() {
         const DWORD length =
             ::GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
         if (length == 0) return std::filesystem::current_path();
-        if (length < name.size()) return std::filesystem::path(name.substr(0, length)).parent_path();
+        if (length < name.size())
+            return std::filesystem::path(name.substr(0, length)).parent_path();
         name.resize(name.size() * 2);
     }
 }
@@ -34,9 +35,10 @@ bool can_write_in(const std::filesystem::path& folder) {
 
 std::filesystem::path user_folder() {
     const wchar_t* appdata = ::_wgetenv(L"APPDATA");
-    const auto folder = std::filesystem::path(appdata && *appdata ? appdata
-                                                                   : std::filesystem::temp_directory_path().wstring()) /
-                        L"Tarnwick";
+    const auto folder =
+        std::filesystem::path(
+            appdata && *appdata ? appdata : std::filesystem::temp_directory_path().wstring()) /
+        L"Tarnwick";
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
     return folder;
@@ -47,7 +49,8 @@ std::filesystem::path user_folder() {
 std::string windows_system_directory() {
     wchar_t folder[MAX_PATH];
     const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
-    return length > 0 && length < MAX_PATH ? narrow({folder, length}) : std::string("C:\\Windows\\System32");
+    return length > 0 && length < MAX_PATH ? narrow({folder, length})
+                                           : std::string("C:\\Windows\\System32");
 }
 
 windows_system_info::windows_system_info() {

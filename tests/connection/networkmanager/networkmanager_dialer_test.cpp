@@ -27,7 +27,8 @@ protected:
     void start_program(int line_drop = 0) {
         mock.add_profile("MyISP", "gsm");
         dialer.emplace();
-        p.emplace(testing::test_options{.other_dialer = &*dialer});
+        p.emplace(testing::test_options{
+            .other_dialer = [&](event_loop&) -> tw::dialer& { return *dialer; }});
         p->loop.take_outside_events(testing::take_bus_news);
         p->start_up();
         p->main().o_phonebook_list.set_text("MyISP");
@@ -117,7 +118,7 @@ TEST(networkmanager_dialer, without_networkmanager_on_the_bus_the_program_says_s
     testing::mock_network_manager bus_only(false);
     if (!bus_only.unavailable().empty()) GTEST_SKIP() << bus_only.unavailable();
     networkmanager_dialer d;
-    testing::test_program p({.other_dialer = &d});
+    testing::test_program p({.other_dialer = [&](event_loop&) -> tw::dialer& { return d; }});
     p.dialogs.expect_message(
         "RAS Services are not available.  This program will not function without them.");
     p.start_up();

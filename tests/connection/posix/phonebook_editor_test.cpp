@@ -10,8 +10,8 @@
 namespace tw {
 namespace {
 
-using ::testing::ElementsAre;
 using testing::book_program;
+using ::testing::ElementsAre;
 using testing::scoped_env;
 
 TEST(phone_book, the_update_button_runs_the_users_editor_on_the_phone_book_and_rereads_it) {

@@ -1,0 +1,9 @@
+#include "platform/make_system_info.hpp"
+
+#include "platform/windows/windows_system_info.hpp"
+
+namespace tw {
+
+std::unique_ptr<system_info> make_system_info() { return std::make_unique<windows_system_info>(); }
+
+}  // namespace tw
