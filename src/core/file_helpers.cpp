@@ -13,7 +13,7 @@ bool file_exists(std::string& path) {
 
 void make_directory(const std::string& path) {
     std::error_code ignored;
-    std::filesystem::create_directory(path, ignored);
+    std::filesystem::create_directory(file_path(path), ignored);
 }
 
 split_result split_path(const std::string& path, const path_rules& rules) {

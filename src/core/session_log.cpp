@@ -2,6 +2,7 @@
 
 #include "core/file_helpers.hpp"
 #include "platform/file_io.hpp"
+#include "platform/path_rules.hpp"
 #include "program.hpp"
 
 namespace tw {
@@ -62,7 +63,7 @@ void session_log::save_log_dialog() {
 void session_log::save_log_to_file(const std::string& path) {
     std::string text;
     for (const std::string& line : p_.main.o_log.items()) text.append(line).append("\r\n");
-    replace_file(path, text);
+    replace_file(file_path(path), text);
 }
 
 }  // namespace tw

@@ -18,6 +18,15 @@ std::string trim(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
+std::filesystem::path file_path(std::string_view utf8) {
+    return std::u8string_view(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size());
+}
+
+std::string utf8_path(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 std::string path_rules::stored(std::string path) const {
     return case_sensitive ? path : lower(std::move(path));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,12 @@ struct path_rules {
 
 // The rules of the platform the program was built for.
 const path_rules& native_paths();
+
+// The program spells paths in UTF-8 on every platform. std::filesystem would
+// take a narrow string in the C runtime's code page on Windows, so paths
+// cross over to it through these two.
+std::filesystem::path file_path(std::string_view utf8);
+std::string utf8_path(const std::filesystem::path& path);
 
 // ASCII lower case, as the program compares names.
 std::string lower(std::string text);

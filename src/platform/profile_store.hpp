@@ -18,7 +18,7 @@ namespace tw {
 // A failed write of an INI file; `what()` names the file and the reason.
 using profile_error = file_error;
 
-// Reads and writes INI files on disk through ini_document.
+// Reads and writes INI files on disk through ini_document. Paths are UTF-8.
 // Every write replaces the file atomically (a temp file beside it, flushed,
 // then renamed over it), so a crash or a full disk never leaves half a file.
 // Reads are served from a cache while the file's stamp (identity, size,
@@ -26,24 +26,22 @@ using profile_error = file_error;
 // reads as empty.
 class profile_store {
 public:
-    std::string read(const std::filesystem::path& file, std::string_view section,
-                     std::string_view key);
+    std::string read(const std::string& file, std::string_view section, std::string_view key);
 
     // Stores one key (std::nullopt deletes it); writing to a missing file
     // creates it; a write that changes nothing leaves the file alone.
     // Throws profile_error when the file cannot be written; it is then left as it was.
-    void write(const std::filesystem::path& file, std::string_view section, std::string_view key,
+    void write(const std::string& file, std::string_view section, std::string_view key,
                const std::optional<std::string>& value);
 
     // Lets `look` read the file's document without copying or writing it; a
     // missing or unreadable file shows as empty.
-    void view(const std::filesystem::path& file,
-              const std::function<void(const ini_document&)>& look);
+    void view(const std::string& file, const std::function<void(const ini_document&)>& look);
 
     // Runs `edit` on the file's document and writes the result once, with
     // the same bytes on disk as the same reads and writes made key by key.
     // Throws profile_error like write().
-    void batch(const std::filesystem::path& file, const std::function<void(ini_document&)>& edit);
+    void batch(const std::string& file, const std::function<void(ini_document&)>& edit);
 
     // How many times this store has replaced a file, so a caller can check
     // that one operation cost one write.
@@ -55,12 +53,12 @@ private:
         ini_document document;
     };
 
-    cached_file& load(const std::filesystem::path& file);
-    void update(const std::filesystem::path& file, const std::function<bool(ini_document&)>& edit);
+    cached_file& load(const std::string& file);
+    void update(const std::string& file, const std::function<bool(ini_document&)>& edit);
 
     // Held for every call, so `edit` in batch() must not call this store.
     std::mutex mutex_;
-    std::unordered_map<std::filesystem::path::string_type, cached_file> cache_;  // by path as given
+    std::unordered_map<std::string, cached_file> cache_;  // by path as given
     std::size_t files_written_ = 0;
 };
 

@@ -5,6 +5,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "platform/path_rules.hpp"
+
 namespace tw::testing {
 
 // A random name that nobody holds yet; create_directory tells a taken one.
@@ -19,7 +21,7 @@ temp_folder::temp_folder() {
 }
 
 std::string temp_folder::operator/(const std::string& name) const {
-    return (path_ / std::filesystem::path(name).make_preferred()).string();
+    return utf8_path(path_ / file_path(name).make_preferred());
 }
 
 temp_folder::~temp_folder() {
@@ -30,15 +32,15 @@ temp_folder::~temp_folder() {
 }
 
 std::string read_file(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(file_path(path), std::ios::binary);
     std::ostringstream text;
     text << file.rdbuf();
     return text.str();
 }
 
 void write_file(const std::string& path, const std::string& bytes) {
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
+    std::filesystem::create_directories(file_path(path).parent_path());
+    std::ofstream(file_path(path), std::ios::binary) << bytes;
 }
 
 }  // namespace tw::testing

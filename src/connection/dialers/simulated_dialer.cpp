@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
-#include <sstream>
 #include <stdexcept>
 
 #include "platform/file_io.hpp"
@@ -67,8 +66,8 @@ void simulated_dialer::set_phonebook(const std::string& path) {
 
 void simulated_dialer::refresh() {
     std::error_code error;
-    const auto size = std::filesystem::file_size(phonebook_, error);
-    const auto time = std::filesystem::last_write_time(phonebook_, error);
+    const auto size = std::filesystem::file_size(file_path(phonebook_), error);
+    const auto time = std::filesystem::last_write_time(file_path(phonebook_), error);
     const auto stamp = error ? std::nullopt : std::optional(std::pair(size, time));
     if (stamp && stamp == read_stamp_) return;
     read_entries();
