@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "platform/path_rules.hpp"
 #include "test_program.hpp"
 
 namespace tw {
@@ -32,9 +33,10 @@ protected:
 
     test_program p;
     frm_apps& apps = p.prog.apps;
-    const std::string ie = p.folder / "ie/iexplore.exe";
-    const std::string ns = p.folder / "ns/netscape.exe";
-    const std::string old = p.folder / "old/browser.exe";
+    // As the program stores picked paths, so they compare equal on every platform.
+    const std::string ie = native_paths().stored(p.folder / "ie/iexplore.exe");
+    const std::string ns = native_paths().stored(p.folder / "ns/netscape.exe");
+    const std::string old = native_paths().stored(p.folder / "old/browser.exe");
 };
 
 TEST_F(browser_selection_test, select_takes_the_one_registered_browser_and_asks_between_two) {
@@ -74,7 +76,7 @@ TEST_F(browser_selection_test, without_a_usable_registered_browser_the_file_dial
         bool refused = false;
     } rows[] = {
         {"", "", p.folder.path().string(), ""},
-        {old, upper, p.folder / "old/", upper},
+        {old, upper, native_paths().stored(p.folder / "old/"), native_paths().stored(upper)},
         {"", p.folder / "mybrowser.exe", p.folder.path().string(), "", true},
     };
     for (const auto& r : rows) {
@@ -93,7 +95,8 @@ TEST_F(browser_selection_test, without_a_usable_registered_browser_the_file_dial
         EXPECT_EQ(p.prog.browser_path, r.after);
     }
     EXPECT_EQ(p.dialogs.messages().back().flags, box::ok_only);
-    EXPECT_THAT(p.file("tw.ini"), ::testing::HasSubstr("Browser=" + upper + "\r\n"))
+    EXPECT_THAT(p.file("tw.ini"),
+                ::testing::HasSubstr("Browser=" + native_paths().stored(upper) + "\r\n"))
         << "a browser picked in the file dialog is stored at once";
 }
 

@@ -19,6 +19,11 @@ public:
     windows_process& operator=(const windows_process&) = delete;
 
     bool has_ended() override { return ::WaitForSingleObject(handle_, 0) != WAIT_TIMEOUT; }
+    process_end end() const override {
+        DWORD code = 0;
+        if (!::GetExitCodeProcess(handle_, &code) || code == STILL_ACTIVE) return {};
+        return {process_end::kind::exited, static_cast<int>(code)};
+    }
 
 private:
     HANDLE handle_;
@@ -70,6 +75,17 @@ private:
 
 std::unique_ptr<process> windows_processes::start(const std::string& application,
                                                   const std::string& command_line) {
+    return start_showing(application, command_line, std::nullopt);
+}
+
+std::unique_ptr<process> windows_processes::start_minimized(const std::string& application,
+                                                            const std::string& command_line) {
+    return start_showing(application, command_line, SW_SHOWMINIMIZED);
+}
+
+std::unique_ptr<process> windows_processes::start_showing(const std::string& application,
+                                                          const std::string& command_line,
+                                                          std::optional<int> show) {
     const std::wstring program = widen(application);
     std::wstring line = L"\"" + program + L"\"" + widen(command_line);
 
@@ -77,6 +93,10 @@ std::unique_ptr<process> windows_processes::start(const std::string& application
     STARTUPINFOEXW startup{};
     startup.StartupInfo.cb = sizeof startup;
     startup.lpAttributeList = inherited.get();
+    if (show) {
+        startup.StartupInfo.dwFlags = STARTF_USESHOWWINDOW;
+        startup.StartupInfo.wShowWindow = static_cast<WORD>(*show);
+    }
     PROCESS_INFORMATION started{};
     const DWORD flags = inherited.get() ? EXTENDED_STARTUPINFO_PRESENT : 0;
     if (!::CreateProcessW(program.c_str(), line.data(), nullptr, nullptr,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/processes.hpp"
@@ -15,6 +16,14 @@ class windows_processes : public processes {
 public:
     std::unique_ptr<process> start(const std::string& application,
                                    const std::string& command_line) override;
+    std::unique_ptr<process> start_minimized(const std::string& application,
+                                             const std::string& command_line) override;
+
+private:
+    // `show`: how the program's first window shows (SW_…); its own choice when empty.
+    static std::unique_ptr<process> start_showing(const std::string& application,
+                                                  const std::string& command_line,
+                                                  std::optional<int> show);
 };
 
 }  // namespace tw
