@@ -35,10 +35,9 @@ bool can_write_in(const std::filesystem::path& folder) {
 
 std::filesystem::path user_folder() {
     const wchar_t* appdata = ::_wgetenv(L"APPDATA");
-    const auto folder =
-        std::filesystem::path(
-            appdata && *appdata ? appdata : std::filesystem::temp_directory_path().wstring()) /
-        L"Tarnwick";
+    const std::filesystem::path base = appdata && *appdata ? std::filesystem::path(appdata)
+                                                           : std::filesystem::temp_directory_path();
+    const auto folder = base / L"Tarnwick";
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
     return folder;

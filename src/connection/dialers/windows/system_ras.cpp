@@ -38,6 +38,10 @@ public:
         }
         listener(static_cast<int>(state), error);
     }
+    void remove(ULONG_PTR id) {
+        const std::lock_guard lock(mutex_);
+        listeners_.erase(id);
+    }
 
 private:
     std::mutex mutex_;
@@ -99,6 +103,7 @@ unsigned dial(const std::string& phonebook, const std::string& entry, ras_api::p
     const DWORD error = ::RasDialW(nullptr, phonebook_or_system(book), &params, 2,
                                    reinterpret_cast<LPVOID>(&on_dial_progress), &connection);
     ::SecureZeroMemory(params.szPassword, sizeof params.szPassword);
+    if (error != 0) listeners().remove(params.dwCallbackId);  // no report follows a refusal
     handle = reinterpret_cast<ras_api::line>(connection);
     return error;
 }
