@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/ini_document.hpp"
+#include "platform/path_rules.hpp"
 #include "test_program.hpp"
 #include "ui/next_runs.hpp"
 
@@ -99,17 +100,16 @@ TEST(task_editor, adding_a_program_asks_for_it_and_appends_it_disabled) {
     p.select(0);
     p.add("");  // cancelled
     p.add(p.folder / "Tools/Fetch.exe");
-    EXPECT_THAT(p.main().o_task_list.items(),
-                ElementsAre("/bin/a", "/bin/b", "/bin/c", p.folder / "Tools/Fetch.exe"));
-    EXPECT_EQ(p.controls().tasks.back(),
-              (task_entry{p.folder / "Tools/Fetch.exe", "", "", "", "", "N"}));
-    EXPECT_EQ(p.stored("Tasks", "task3"), p.folder / "Tools/Fetch.exe");
+    const std::string added = native_paths().stored(p.folder / "Tools/Fetch.exe");
+    EXPECT_THAT(p.main().o_task_list.items(), ElementsAre("/bin/a", "/bin/b", "/bin/c", added));
+    EXPECT_EQ(p.controls().tasks.back(), (task_entry{added, "", "", "", "", "N"}));
+    EXPECT_EQ(p.stored("Tasks", "task3"), added);
     EXPECT_EQ(p.main().o_application.caption(), "/bin/a") << "the shown task stays";
     const file_request& request = p.dialogs.file_requests().back();
     EXPECT_EQ(request.title, "Select An Application");
     EXPECT_EQ(request.filter, "Application (*.exe)|*.exe|All (*.*)|*.*");
     EXPECT_EQ(request.names, file_names::new_allowed);
-    EXPECT_EQ(p.prog.dialog_directory, p.folder / "Tools/");
+    EXPECT_EQ(p.prog.dialog_directory, native_paths().stored(p.folder / "Tools/"));
 }
 
 TEST(task_editor, companions_get_their_setup_parameters_and_menu_or_are_refused) {
@@ -124,7 +124,7 @@ TEST(task_editor, companions_get_their_setup_parameters_and_menu_or_are_refused)
     p.dialogs.expect_message(
         "This application was not added.  You must supply the 'Customer Profile ID' and select "
         "the data source.  Please try your selection again.");
-    p.add("/opt/fc/StockFC.EXE");
+    p.add(p.folder / "fc/StockFC.EXE");
     EXPECT_EQ(p.file("task.ini"), before);
     EXPECT_FALSE(p.main().menuAppsItem(20).visible());
 
