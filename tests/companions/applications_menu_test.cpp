@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "companions/companion_modules.hpp"
+#include "platform/path_rules.hpp"
 #include "task_file_text.hpp"
 #include "test_program.hpp"
 
@@ -62,7 +63,8 @@ TEST(applications_menu, postwright_entry_runs_its_setup_and_waits_for_it) {
 TEST(applications_menu, module_entry_sets_every_record_of_the_shown_program_or_nothing) {
     const std::string module = "/opt/stockfc.exe";
     menu_program p({module, "/opt/other", module}, module);
-    const std::string line = "/auto /id=12345 /s=Yahoo /o=" + (p.folder / "outbox") + " /e=12345";
+    const std::string line = native_paths().stored_parameters(
+        "/auto /id=12345 /s=Yahoo /o=" + (p.folder / "outbox") + " /e=12345");
     frm_stockmodule& form = p.prog.modules.stock_form;
     p.dialogs.expect_form(form.form, [&] { form.Command1.click(); });
     p.choose(20);

@@ -133,8 +133,9 @@ TEST(task_editor, companions_get_their_setup_parameters_and_menu_or_are_refused)
         monitor.o_cpid.set_text("12345");
         monitor.Command1.click();
     });
-    p.add("/opt/fc/wpmfc.exe");
-    EXPECT_EQ(p.controls().tasks.back().parameters, "/auto /id=12345 /o=" + (p.folder / "outbox"))
+    p.add(p.folder / "fc/wpmfc.exe");
+    EXPECT_EQ(p.controls().tasks.back().parameters,
+              native_paths().stored_parameters("/auto /id=12345 /o=" + (p.folder / "outbox")))
         << "no e-mail part when adding";
     EXPECT_TRUE(p.main().menuAppsItem(80).visible());
 

@@ -7,9 +7,10 @@
 
 #include <atomic>
 #include <cerrno>
-#include <charconv>
 #include <system_error>
 #include <utility>
+
+#include "platform/temp_files.hpp"
 
 namespace tw {
 namespace {
@@ -100,34 +101,20 @@ void write_all(int fd, std::string_view bytes, const std::filesystem::path& file
     }
 }
 
-constexpr std::string_view temp_infix = ".tmp-";
-
-// The writer of a temp file named "<pid>-<serial>" after the infix; 0 for any other name.
-pid_t temp_file_writer(std::string_view suffix) {
-    pid_t pid = 0;
-    unsigned serial = 0;
-    const char* end = suffix.data() + suffix.size();
-    const auto [dash, pid_error] = std::from_chars(suffix.data(), end, pid);
-    if (pid_error != std::errc() || dash == end || *dash != '-') return 0;
-    const auto [rest, serial_error] = std::from_chars(dash + 1, end, serial);
-    return serial_error == std::errc() && rest == end ? pid : 0;
+bool is_gone(std::uint64_t pid) {
+    return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
 }
-
-bool is_gone(pid_t pid) { return pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH; }
 
 }  // namespace
 
 void remove_stale_temp_files(const std::filesystem::path& file) {
-    const std::string prefix = file.filename().native() + std::string(temp_infix);
+    const std::string name = file.filename().native();
     const auto folder = file.parent_path().empty() ? "." : file.parent_path();
     std::error_code error;
     for (std::filesystem::directory_iterator at(folder, error), end; !error && at != end;
-         at.increment(error)) {
-        const std::string name = at->path().filename().native();
-        if (name.starts_with(prefix) &&
-            is_gone(temp_file_writer(std::string_view(name).substr(prefix.size()))))
+         at.increment(error))
+        if (is_gone(temp_file_writer(name, at->path().filename().native())))
             ::unlink(at->path().c_str());
-    }
 }
 
 file_stamp replace_file(const std::filesystem::path& file, std::string_view bytes) {
@@ -138,8 +125,7 @@ file_stamp replace_file(const std::filesystem::path& file, std::string_view byte
     std::string temp;
     int opened = -1;
     do {
-        temp = file.native() + std::string(temp_infix) + std::to_string(::getpid()) + "-" +
-               std::to_string(serial++);
+        temp = temp_file_name(file.native(), static_cast<std::uint64_t>(::getpid()), serial++);
         opened = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     } while (opened < 0 && errno == EEXIST);
     unique_fd fd(opened);

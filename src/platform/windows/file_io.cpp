@@ -8,6 +8,7 @@
 #include <system_error>
 #include <utility>
 
+#include "platform/temp_files.hpp"
 #include "platform/windows/wide_text.hpp"
 
 namespace tw {
@@ -91,6 +92,14 @@ bool is_missing(DWORD error) {
 
 }  // namespace
 
+bool is_readable_file(const std::filesystem::path& file) {
+    // A folder cannot be opened this way; a device or a pipe is no disk file.
+    const unique_handle handle(open_for_reading(file));
+    return handle.valid() && ::GetFileType(handle.get()) == FILE_TYPE_DISK;
+}
+
+// The change time is left at zero: the stamp's identity, size and write time
+// tell versions apart here.
 file_stamp stamp_of(const std::filesystem::path& file) {
     // No access rights asked: reading the attributes works even on a file held open.
     const unique_handle handle(::CreateFileW(file.c_str(), 0,
@@ -148,7 +157,27 @@ bool move_over(const std::filesystem::path& temp, const std::filesystem::path& f
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
+// A writer that no longer runs; a pid that is not ours to open counts as running.
+bool is_gone(std::uint64_t pid) {
+    if (pid == 0 || pid > MAXDWORD) return false;
+    const HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(pid));
+    if (!process) return ::GetLastError() == ERROR_INVALID_PARAMETER;
+    const bool ended = ::WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+    ::CloseHandle(process);
+    return ended;
+}
+
 }  // namespace
+
+void remove_stale_temp_files(const std::filesystem::path& file) {
+    const std::string name = narrow(file.filename().native());
+    const auto folder = file.parent_path().empty() ? L"." : file.parent_path();
+    std::error_code error;
+    for (std::filesystem::directory_iterator at(folder, error), end; !error && at != end;
+         at.increment(error))
+        if (is_gone(temp_file_writer(name, narrow(at->path().filename().native()))))
+            ::DeleteFileW(at->path().c_str());
+}
 
 file_stamp replace_file(const std::filesystem::path& file, std::string_view bytes) {
     const DWORD attributes = ::GetFileAttributesW(file.c_str());
@@ -156,11 +185,17 @@ file_stamp replace_file(const std::filesystem::path& file, std::string_view byte
         throw failure("write", file, ERROR_ACCESS_DENIED);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         throw failure("replace", file, std::make_error_code(std::errc::is_a_directory));
+    // A name already taken (left by an earlier process with this pid) is skipped.
     static std::atomic<unsigned> serial{0};
-    std::filesystem::path temp = file;
-    temp += L".tmp-" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(serial++);
-    unique_handle handle(::CreateFileW(temp.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr,
-                                       CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    std::filesystem::path temp;
+    HANDLE opened = INVALID_HANDLE_VALUE;
+    do {
+        temp = file.parent_path() / widen(temp_file_name(narrow(file.filename().native()),
+                                                         ::GetCurrentProcessId(), serial++));
+        opened = ::CreateFileW(temp.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    } while (opened == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_FILE_EXISTS);
+    unique_handle handle(opened);
     if (!handle.valid()) throw failure("create a temporary file for", file, ::GetLastError());
     try {
         write_all(handle.get(), bytes, file);
@@ -175,6 +210,7 @@ file_stamp replace_file(const std::filesystem::path& file, std::string_view byte
         ::DeleteFileW(temp.c_str());
         throw failure("replace", file, error);
     }
+    remove_stale_temp_files(file);
     return stamp_of(file);
 }
 
