@@ -20,7 +20,7 @@ std::vector<std::string> starting_at(const std::string& at) {
             "DONT_FAKE_MONOTONIC=1", "ASAN_OPTIONS=verify_asan_link_order=0"};
 }
 
-TEST(schedule_run, with_a_the_task_due_at_the_next_mark_runs_and_the_line_is_hung_up) {
+TEST(schedule_run, with_a_the_task_due_at_the_next_mark_runs_at_the_mark_and_is_recorded) {
     program_run run({"/s", "MyISP", "/a"}, starting_at("2026-12-06 07:59:57"));
     const std::string job = run.folder / "job.sh";
     testing::write_file(job, "#!/bin/sh\necho \"$*\" >> \"" + (run.folder / "ran.txt") + "\"\n");
@@ -28,28 +28,22 @@ TEST(schedule_run, with_a_the_task_due_at_the_next_mark_runs_and_the_line_is_hun
     run.write("ras/rasphone.pbk", "[MyISP]\r\nSimulatedConnectSeconds=1\r\n");
     run.write("task.ini",
               task_file_text({{job, "-q, \"news\"", "08:00", "08:00", "10 minutes", "Y"}}));
-    run.write("tw.ini", "[Current]\r\nSave Logs=Yes\r\n");
     run.start();
     const auto scheduled = [&] { return run.file("logs/tasks.csv").find(",schedule,"); };
     ASSERT_TRUE(run.wait_until([&] { return scheduled() != std::string::npos; }))
         << run.error_output();
-    // Long enough that a hang-up by the end of the program would show a later second.
-    std::this_thread::sleep_for(std::chrono::seconds(2));
     run.send(SIGTERM);
     EXPECT_EQ(run.wait_for_exit(), 0);
 
     // Switched on with the entry chosen, the schedule also runs the tasks at connect time.
+    // When the pass hangs up is the virtual-clock scheduler test's: nothing
+    // outside the process shows it before the end.
     EXPECT_EQ(run.file("ran.txt"), "-q, news\n-q, news\n");
     const std::string ledger = run.file("logs/tasks.csv");
     const std::string record = ledger.substr(ledger.rfind("\r\n", scheduled()) + 2);
     EXPECT_EQ(record.substr(0, 17), "2026-12-06 08:00:") << "started at the mark";
     EXPECT_EQ(record.substr(record.find(",exit 0")),
               ",exit 0,schedule," + job + ",\"-q, \"\"news\"\"\"\r\n");
-    const std::string log = run.file("logs/last.log");
-    const std::string hung_up = log.substr(log.find(" Disconnected from MyISP") - 8, 8);
-    EXPECT_LE(std::stoi(hung_up.substr(6)) - std::stoi(record.substr(37, 2)), 1)
-        << "hung up when the task had ended at " << record.substr(31, 8) << "\n"
-        << log;
 }
 
 TEST(schedule_run, the_agenda_shows_the_surprises_of_the_schedule_and_writes_nothing) {
