@@ -19,11 +19,12 @@ constexpr const char* old_settings =
     "[Current]\r\nSave Logs=y\r\nTimeout=45\r\nRun Tasks At Connect=yes\r\n";
 constexpr const char* old_tasks = "[Tasks]\r\ntask0=/bin/true\r\n";
 
-void restore_old_files(const program_run& run) {
+void start_from_old_files(program_run& run) {
     run.write("tw.ini", old_settings);
     run.write("task.ini", old_tasks);
     std::filesystem::remove(run.folder / "fcd.ini");
     std::filesystem::remove(run.folder / "outbox");  // made last at start-up
+    run.start();
 }
 
 std::size_t temp_files(const program_run& run) {
@@ -37,11 +38,13 @@ std::size_t temp_files(const program_run& run) {
 // every INI file is whole, with the old bytes or the new.
 TEST(crash_during_write, every_file_is_old_or_new_and_a_clean_start_removes_the_temp_files) {
     program_run run;
-    restore_old_files(run);
-    run.start();  // one clean run gives the new bytes
-    ASSERT_TRUE(run.wait_until([&] { return run.exists("outbox"); })) << run.error_output();
-    run.send(SIGTERM);
-    ASSERT_EQ(run.wait_for_exit(), 0);
+    const auto clean_run = [&] {
+        start_from_old_files(run);
+        EXPECT_TRUE(run.wait_until([&] { return run.exists("outbox"); })) << run.error_output();
+        run.send(SIGTERM);
+        return run.wait_for_exit();
+    };
+    ASSERT_EQ(clean_run(), 0);  // gives the new bytes
     std::map<std::string, std::set<std::string>> whole;
     for (const char* name : ini_files) whole[name] = {run.file(name)};
     whole["tw.ini"].insert(old_settings);
@@ -55,8 +58,7 @@ TEST(crash_during_write, every_file_is_old_or_new_and_a_clean_start_removes_the_
         std::this_thread::sleep_for(std::chrono::milliseconds(random() % most));
     };
     for (int round = 0; round < 50; ++round) {
-        restore_old_files(run);
-        run.start();
+        start_from_old_files(run);
         if (round % 2 == 0) {
             pause_ms(300);  // somewhere in start-up
         } else {
@@ -71,11 +73,7 @@ TEST(crash_during_write, every_file_is_old_or_new_and_a_clean_start_removes_the_
                 << "round " << round << ", seed " << seed << ": " << name << "\n"
                 << run.file(name);
     }
-    restore_old_files(run);
-    run.start();
-    ASSERT_TRUE(run.wait_until([&] { return run.exists("outbox"); }));
-    run.send(SIGTERM);
-    EXPECT_EQ(run.wait_for_exit(), 0);
+    EXPECT_EQ(clean_run(), 0);
     EXPECT_EQ(temp_files(run), 0u);
 }
 
