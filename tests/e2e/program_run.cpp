@@ -82,4 +82,9 @@ bool program_run::exists(const std::string& name) const {
     return std::filesystem::exists(folder / name);
 }
 
+std::vector<std::string> clock_starting_at(const std::string& at) {
+    return {std::string("LD_PRELOAD=") + FAKETIME_LIBRARY, "FAKETIME=@" + at,
+            "DONT_FAKE_MONOTONIC=1", "ASAN_OPTIONS=verify_asan_link_order=0"};
+}
+
 }  // namespace tw::testing

@@ -47,4 +47,8 @@ private:
     std::optional<int> exit_code_;
 };
 
+// The environment under which the program's clock starts at `at` (local
+// time) and runs on from there.
+std::vector<std::string> clock_starting_at(const std::string& at);
+
 }  // namespace tw::testing

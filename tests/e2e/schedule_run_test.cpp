@@ -1,7 +1,5 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -14,40 +12,8 @@ namespace {
 using testing::program_run;
 using testing::task_file_text;
 
-// The program's clock starts at `at` (local time) and runs on from there.
-std::vector<std::string> starting_at(const std::string& at) {
-    return {std::string("LD_PRELOAD=") + FAKETIME_LIBRARY, "FAKETIME=@" + at,
-            "DONT_FAKE_MONOTONIC=1", "ASAN_OPTIONS=verify_asan_link_order=0"};
-}
-
-TEST(schedule_run, with_a_the_task_due_at_the_next_mark_runs_at_the_mark_and_is_recorded) {
-    program_run run({"/s", "MyISP", "/a"}, starting_at("2026-12-06 07:59:57"));
-    const std::string job = run.folder / "job.sh";
-    testing::write_file(job, "#!/bin/sh\necho \"$*\" >> \"" + (run.folder / "ran.txt") + "\"\n");
-    ::chmod(job.c_str(), 0755);
-    run.write("ras/rasphone.pbk", "[MyISP]\r\nSimulatedConnectSeconds=1\r\n");
-    run.write("task.ini",
-              task_file_text({{job, "-q, \"news\"", "08:00", "08:00", "10 minutes", "Y"}}));
-    run.start();
-    const auto scheduled = [&] { return run.file("logs/tasks.csv").find(",schedule,"); };
-    ASSERT_TRUE(run.wait_until([&] { return scheduled() != std::string::npos; }))
-        << run.error_output();
-    run.send(SIGTERM);
-    EXPECT_EQ(run.wait_for_exit(), 0);
-
-    // Switched on with the entry chosen, the schedule also runs the tasks at connect time.
-    // When the pass hangs up is the virtual-clock scheduler test's: nothing
-    // outside the process shows it before the end.
-    EXPECT_EQ(run.file("ran.txt"), "-q, news\n-q, news\n");
-    const std::string ledger = run.file("logs/tasks.csv");
-    const std::string record = ledger.substr(ledger.rfind("\r\n", scheduled()) + 2);
-    EXPECT_EQ(record.substr(0, 17), "2026-12-06 08:00:") << "started at the mark";
-    EXPECT_EQ(record.substr(record.find(",exit 0")),
-              ",exit 0,schedule," + job + ",\"-q, \"\"news\"\"\"\r\n");
-}
-
 TEST(schedule_run, the_agenda_shows_the_surprises_of_the_schedule_and_writes_nothing) {
-    program_run run({"--agenda"}, starting_at("2026-12-06 16:05:00"));
+    program_run run({"--agenda"}, testing::clock_starting_at("2026-12-06 16:05:00"));
     run.write("task.ini", task_file_text({{"/bin/odd", "", "08:05", "17:00", "10 minutes", "Y"},
                                           {"/bin/late", "-v", "17:00", "17:30", "20 minutes", "Y"},
                                           {"/bin/night", "", "22:00", "02:00", "1 hour", "Y"},
