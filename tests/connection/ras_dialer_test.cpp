@@ -84,6 +84,9 @@ struct ras_program : dialer_holder, test_program {
         main().o_timeout.set_text("10");
         main().o_retry_count.set_text("3");
     }
+    // The dialer's timer is registered with the program's loop: it goes first.
+    ~ras_program() { ras_line.reset(); }
+
     std::vector<int> states_changed;  // the state read at each state_changed
     std::vector<int> notices;         // and at each state_notice
 };

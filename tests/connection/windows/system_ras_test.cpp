@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 
 #include "connection/dialers/ras_dialer.hpp"
@@ -26,6 +27,8 @@ TEST(system_ras, the_program_starts_on_it_and_a_dial_to_no_entry_gives_up) {
     testing::test_program p({.other_dialer = [&ras](event_loop& loop) -> dialer& {
         return ras.emplace(loop, system_ras(), "");
     }});
+    // The dialer's timer is registered with the program's loop: it goes first.
+    const std::shared_ptr<void> release_dialer(nullptr, [&ras](void*) { ras.reset(); });
     p.start_up();
     ASSERT_FALSE(p.ended()) << "remote access is there";
     if (under_wine()) {
