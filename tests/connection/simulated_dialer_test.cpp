@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "connection/dialers/make_dialer.hpp"
 #include "temp_folder.hpp"
 #include "toolkit/virtual_event_loop.hpp"
 
@@ -89,12 +88,6 @@ TEST(simulated_dialer, hanging_up_reports_the_line_down_and_is_harmless_without_
     f.d.hang_up();  // during the dial: it never connects
     f.loop.run_for(5);
     EXPECT_EQ(f.events, (std::vector<std::string>{"notice 8193"}));
-}
-
-TEST(make_dialer, none_means_no_remote_access) {
-    virtual_event_loop loop;
-    EXPECT_FALSE(make_dialer("none", loop, "")->ras_available());
-    EXPECT_TRUE(make_dialer(nullptr, loop, "")->ras_available());
 }
 
 }  // namespace

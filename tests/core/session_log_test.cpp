@@ -17,7 +17,7 @@ struct logged_program : test_program {
     }
 };
 
-TEST(session_log, lines_are_stamped_and_the_newest_is_selected) {
+TEST(session_log, lines_are_stamped_the_newest_is_selected_and_clearing_asks_first) {
     logged_program p;
     p.prog.log.append_log_line(" Connected to MyISP");
     p.prog.log.append_empty_line();
@@ -26,18 +26,12 @@ TEST(session_log, lines_are_stamped_and_the_newest_is_selected) {
     EXPECT_EQ(log.item(0), "12-05-1999 - 08:30:00 Connected to MyISP");
     EXPECT_EQ(log.item(1), "");
     EXPECT_EQ(log.list_index(), 1);
-}
-
-TEST(session_log, clearing_asks_first) {
-    logged_program p;
-    p.prog.log.append_log_line(" one");
-    p.dialogs.expect_message("Are you sure you want to clear the log?", box::no);
-    p.main().b_clear_log.click();
-    EXPECT_EQ(p.main().o_log.list_count(), 1);
+    for (const int answer : {box::no, box::yes}) {
+        p.dialogs.expect_message("Are you sure you want to clear the log?", answer);
+        p.main().b_clear_log.click();
+        EXPECT_EQ(log.list_count(), answer == box::no ? 2 : 0);
+    }
     EXPECT_EQ(p.dialogs.messages().back().flags, 68);
-    p.dialogs.expect_message("Are you sure you want to clear the log?", box::yes);
-    p.main().b_clear_log.click();
-    EXPECT_EQ(p.main().o_log.list_count(), 0);
 }
 
 TEST(session_log, save_writes_crlf_lines_keeps_the_name_and_remembers_the_folder) {

@@ -17,26 +17,18 @@ constexpr const char* first_start_file =
     "Start Scheduler At Connect=No\r\n"
     "Disconnect After Last Task=No\r\n";
 
-TEST(settings_file, first_start_writes_only_the_yes_no_keys_then_reads_the_defaults) {
+// The first write stores only the yes/no keys; the one at the end stores every key in order.
+TEST(settings_file, first_start_writes_the_yes_no_keys_reads_the_defaults_and_the_end_all_keys) {
     test_program p;
     p.start_up();
     EXPECT_EQ(p.file("tw.ini"), first_start_file);
     EXPECT_EQ(p.main().o_timeout.text(), "120");
     EXPECT_EQ(p.main().o_retry_count.text(), "3");
-    EXPECT_EQ(p.prog.task_file_path, p.folder / "task.ini");
-    EXPECT_EQ(p.prog.help_file_path, p.folder / "twhelp.htm");
     EXPECT_EQ(p.prog.log_directory, p.folder / "logs");
-    EXPECT_EQ(p.prog.last_directory, p.folder.path().string());
-    EXPECT_EQ(p.prog.phonebook_path, (p.folder / "system/ras/rasphone.pbk"));
     EXPECT_TRUE(std::filesystem::is_directory(p.folder / "logs"));
     EXPECT_TRUE(std::filesystem::is_directory(p.folder / "outbox"));
     EXPECT_EQ(p.file("fcd.ini"),
               "[Current]\r\nEmail Outbox Directory=" + (p.folder / "outbox") + "\r\n");
-}
-
-TEST(settings_file, the_write_at_the_end_stores_every_key_in_order) {
-    test_program p;
-    p.start_up();
     p.shutdown();
     EXPECT_EQ(p.exit_code, 0);
     EXPECT_EQ(p.file("tw.ini"),
@@ -71,25 +63,21 @@ TEST(settings_file, booleans_are_on_when_the_value_holds_a_y) {
     EXPECT_EQ(p.main().o_timeout.text(), "45") << "the mode is read without regard to case";
 }
 
-TEST(settings_file, paths_that_cannot_be_opened_fall_back_and_others_are_kept_trimmed) {
+// Hand-set keys the program does not write (Log Directory, Simulated Connection) stay;
+// "Directory" goes at every write.
+TEST(settings_file, unopenable_paths_fall_back_others_are_trimmed_and_hand_set_keys_kept) {
     test_program p({.phone_book = ""});
     p.write("my tasks.ini", "");
     p.write("tw.ini", "[Current]\r\nHelp File=/nowhere/help.htm\r\nTask Ini File=  " +
-                          (p.folder / "my tasks.ini") + "\r\nBrowser=/nowhere/browser\r\n");
+                          (p.folder / "my tasks.ini") +
+                          "\r\nBrowser=/nowhere/browser\r\nDirectory=c:\\old\r\n"
+                          "Simulated Connection=Yes\r\nLog Directory=" +
+                          (p.folder / "my logs") + "\r\n");
     p.start_up();
     EXPECT_EQ(p.prog.help_file_path, p.folder / "twhelp.htm");
     EXPECT_EQ(p.prog.task_file_path, p.folder / "my tasks.ini");
     EXPECT_EQ(p.prog.browser_path, "");
     EXPECT_EQ(p.prog.phonebook_path, "") << "no phone book in the system folder";
-}
-
-TEST(settings_file, every_write_removes_directory_and_leaves_hand_set_keys_alone) {
-    test_program p;
-    p.write("tw.ini",
-            "[Current]\r\nDirectory=c:\\old\r\nSimulated Connection=Yes\r\n"
-            "Log Directory=" +
-                (p.folder / "my logs") + "\r\n");
-    p.start_up();
     EXPECT_TRUE(std::filesystem::is_directory(p.folder / "my logs"));
     p.shutdown();
     const std::string file = p.file("tw.ini");
@@ -126,30 +114,6 @@ TEST(settings_file, a_value_the_file_cannot_hold_costs_only_its_own_key) {
     p.shutdown();
     EXPECT_NE(p.file("tw.ini").find("Reconnect After Line Drop=Yes\r\n"), std::string::npos);
     EXPECT_NE(p.file("log.txt").find("a line break cannot be stored"), std::string::npos);
-}
-
-TEST(settings_file, settings_survive_a_restart) {
-    std::string saved;
-    {
-        test_program p({.phone_book = "[Office]\r\n[MyISP]\r\n"});
-        p.start_up();
-        p.main().o_disconnect_after_last_task.set_value(1);
-        p.main().o_line_drop.set_value(1);
-        p.main().o_timeout.set_text("45");
-        p.main().o_retry_count.set_text("7");
-        p.prog.default_isp = "MyISP";
-        p.shutdown();
-        saved = p.file("tw.ini");
-    }
-    test_program p({.phone_book = "[Office]\r\n[MyISP]\r\n"});
-    p.write("tw.ini", saved);
-    p.start_up();
-    EXPECT_EQ(p.main().o_disconnect_after_last_task.value(), 1);
-    EXPECT_EQ(p.main().o_line_drop.value(), 1);
-    EXPECT_EQ(p.main().o_run_tasks_at_connect.value(), 0);
-    EXPECT_EQ(p.main().o_timeout.text(), "45");
-    EXPECT_EQ(p.main().o_retry_count.text(), "7");
-    EXPECT_EQ(p.main().l_default_isp.caption(), "MyISP");
 }
 
 }  // namespace
