@@ -2,25 +2,15 @@
 
 namespace tw::testing {
 
-namespace {
-
-services make_services(virtual_event_loop& loop, tw::dialogs& dialogs, dialer& d, processes& p,
-                       system_info& s, application& a, registry& r, dde_client& b) {
-    return {loop, dialogs, d, p, s, a, r, b};
-}
-
-}  // namespace
-
 test_program::test_program(test_options options)
     : system_dir(folder / "system"),
       system(folder.path().string(), system_dir, options.platform),
       dialer(loop, default_phonebook(system_dir)),
       fakes(loop),
       app(options.command_line),
-      prog(make_services(loop, options.other_dialogs ? *options.other_dialogs : dialogs,
-                         chosen_dialer(options),
-                         options.real_processes ? *options.real_processes : fakes, system, app,
-                         registry_keys, browser)) {
+      prog({loop, options.other_dialogs ? *options.other_dialogs : dialogs, chosen_dialer(options),
+            options.real_processes ? *options.real_processes : fakes, system, app, registry_keys,
+            browser}) {
     prog.supported_browsers = options.browsers;
     std::filesystem::create_directories(system_dir + "/ras");
     if (!options.phone_book.empty()) {

@@ -5,7 +5,6 @@
 #include "toolkit/list_box.hpp"
 #include "toolkit/scroll_bar.hpp"
 #include "toolkit/text_box.hpp"
-#include "toolkit/window.hpp"
 
 namespace tw {
 namespace {
@@ -43,14 +42,6 @@ TEST(controls, value_events_fire_inside_the_setter_only_when_the_value_changes) 
     bar.set_value(3);
     bar.set_value(3);
     EXPECT_EQ(moved.fired, 1);
-
-    window form;
-    counter resize(form.resize);
-    form.set_size(6135, 4755);
-    form.set_size(6135, 4755);
-    form.set_state(window_state::minimized);
-    form.set_caption("00:00:01");
-    EXPECT_EQ(resize.fired, 2);
 }
 
 TEST(controls, list_click_fires_whenever_the_index_is_set_and_selection_follows_removals) {
