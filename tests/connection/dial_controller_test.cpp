@@ -94,15 +94,6 @@ TEST(dial_controller, a_pass_across_midnight_lasts_its_time_out_and_the_pause_si
                             "12-07-2026 - 00:00:21 The maximum retry count has been reached."));
 }
 
-TEST(dial_controller, an_x_run_that_cannot_connect_stores_its_settings_and_ends_with_code_2) {
-    dialing_program p(no_answer, "/x", "10", "1");
-    p.dialogs.expect_message(tried_message("1"));
-    p.click(p.main().b_connect);
-    p.run_for(30);
-    EXPECT_EQ(p.exit_code, 2);
-    EXPECT_NE(p.file("tw.ini").find("Retry Count=1\r\n"), std::string::npos);
-}
-
 TEST(dial_controller, a_simulated_connection_logs_the_dial_and_opens_a_session_without_a_line) {
     dialing_program p;
     p.main().o_simulated_connection.set_value(1);
@@ -115,9 +106,9 @@ TEST(dial_controller, a_simulated_connection_logs_the_dial_and_opens_a_session_w
 }
 
 // No dial is made, but the watchdog still ends the sequence, which is what
-// releases a scheduler waiting for the line.
-TEST(dial_controller, without_a_phone_book_file_it_asks_for_one_then_the_watchdog_gives_up) {
-    dialing_program p(no_answer, "", "10", "1");
+// releases a scheduler waiting for the line, and a "/x" run that cannot connect.
+TEST(dial_controller, without_a_phone_book_file_it_asks_for_one_gives_up_and_an_x_run_ends_2) {
+    dialing_program p(no_answer, "/x", "10", "1");
     p.prog.phonebook_path.clear();
     p.dialogs.expect_message(
         "You must select the phonebook file.  It contains information necessary to connect to "
@@ -127,6 +118,8 @@ TEST(dial_controller, without_a_phone_book_file_it_asks_for_one_then_the_watchdo
     p.run_for(30);
     EXPECT_EQ(p.dialogs.file_requests().size(), 1u);
     EXPECT_THAT(p.log_texts(), ElementsAre(" Dialing Office (pass #1)", gave_up));
+    EXPECT_EQ(p.exit_code, 2);
+    EXPECT_NE(p.file("tw.ini").find("Retry Count=1\r\n"), std::string::npos);
 }
 
 }  // namespace
