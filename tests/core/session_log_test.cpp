@@ -55,17 +55,13 @@ TEST(session_log, save_writes_crlf_lines_keeps_the_name_and_remembers_the_folder
     EXPECT_EQ(requests[1].initial_folder, native_paths().stored(p.folder / "Saved/"));
     EXPECT_EQ(p.file("Saved/Report.LOG"),
               "12-05-1999 - 08:30:00 one\r\n\r\n12-05-1999 - 08:30:00 two\r\n");
-}
 
-TEST(session_log, a_save_that_cannot_write_tells_the_user_and_goes_on) {
-    logged_program p;
-    p.prog.log.append_log_line(" one");
     std::filesystem::create_directories(p.folder / "taken.log");
     p.dialogs.answer_file_dialog(p.folder / "taken.log");
     p.dialogs.expect_message("The log could not be saved: cannot replace '" +
                              native_paths().stored(p.folder / "taken.log") + "': Is a directory");
     p.main().b_save_log.click();
-    EXPECT_FALSE(p.ended());
+    EXPECT_FALSE(p.ended()) << "a save that cannot write tells the user and goes on";
 }
 
 TEST(session_log, last_log_holds_the_run_when_save_logs_is_on) {
