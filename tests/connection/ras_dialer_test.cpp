@@ -91,40 +91,33 @@ struct ras_program : dialer_holder, test_program {
     std::vector<int> notices;         // and at each state_notice
 };
 
-TEST(ras_dialer, lists_the_entries_connects_and_hangs_up) {
-    fake_ras ras;
-    ras_program p(ras);
-    EXPECT_THAT(p.main().o_phonebook_list.items(), ElementsAre("Office", "Home"));
+TEST(ras_dialer, lists_the_entries_connects_and_a_hang_up_or_a_drop_gives_8193_and_the_notice) {
+    for (const bool dropped : {false, true}) {
+        SCOPED_TRACE(dropped);
+        fake_ras ras;
+        ras_program p(ras);
+        EXPECT_THAT(p.main().o_phonebook_list.items(), ElementsAre("Office", "Home"));
+        p.click(p.main().b_connect);
+        EXPECT_EQ(ras.books_listed.back(), p.folder / "system/ras/rasphone.pbk")
+            << "the NT family names its phone book";
+        p.run_for(2);
+        ras.reach(8192);
+        p.run_for(1);
+        EXPECT_THAT(p.log_texts(),
+                    ElementsAre(" Dialing Office (pass #1)", " Connected to Office"));
 
-    p.click(p.main().b_connect);
-    EXPECT_EQ(ras.books_listed.back(), p.folder / "system/ras/rasphone.pbk")
-        << "the NT family names its phone book";
-    p.run_for(2);
-    ras.reach(8192);
-    p.run_for(1);
-    EXPECT_THAT(p.states_changed, ElementsAre(8192));
-    EXPECT_THAT(p.log_texts(), ElementsAre(" Dialing Office (pass #1)", " Connected to Office"));
-
-    p.click(p.main().b_disconnect);
-    p.run_for(1);
-    EXPECT_THAT(ras.lines, IsEmpty());
-    EXPECT_THAT(p.notices, ElementsAre(8193));
-    EXPECT_THAT(p.log_texts(), Contains(" Disconnected from Office"));
-    EXPECT_TRUE(p.main().b_connect.enabled());
-}
-
-TEST(ras_dialer, a_dropped_line_gives_8193_and_the_notice) {
-    fake_ras ras;
-    ras_program p(ras);
-    p.click(p.main().b_connect);
-    ras.reach(8192);
-    p.run_for(5);
-    ras.lines.clear();  // the line is gone
-    p.run_for(2);
-    EXPECT_THAT(p.states_changed, ElementsAre(8192, 8193));
-    EXPECT_THAT(p.notices, ElementsAre(8193));
-    EXPECT_THAT(p.log_texts(), Contains(" Connection dropped from Office"));
-    EXPECT_TRUE(p.main().b_connect.enabled());
+        if (dropped)
+            ras.lines.clear();  // the line is gone
+        else
+            p.click(p.main().b_disconnect);
+        p.run_for(2);
+        EXPECT_THAT(ras.lines, IsEmpty());
+        EXPECT_EQ(p.states_changed, (dropped ? std::vector{8192, 8193} : std::vector{8192}));
+        EXPECT_THAT(p.notices, ElementsAre(8193));
+        EXPECT_THAT(p.log_texts(), Contains(dropped ? " Connection dropped from Office"
+                                                    : " Disconnected from Office"));
+        EXPECT_TRUE(p.main().b_connect.enabled());
+    }
 }
 
 TEST(ras_dialer, a_refused_or_failing_dial_runs_every_pass_then_gives_up) {

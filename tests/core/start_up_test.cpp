@@ -18,7 +18,6 @@ TEST(start_up, fills_the_window_and_ends_with_the_normal_pointer) {
     EXPECT_FALSE(std::filesystem::exists("outbox")) << "not in the current folder";
     const frm_main& m = p.main();
     EXPECT_EQ(m.form.caption(), "Tarnwick v1.20");
-    EXPECT_EQ(p.prog.os_platform, "winnt");
     EXPECT_EQ(m.SSTab1.tab(), 0);
     EXPECT_EQ(m.o_log.list_count(), 0);
     ASSERT_EQ(m.o_task_start_time.list_count(), 144);
@@ -32,14 +31,6 @@ TEST(start_up, fills_the_window_and_ends_with_the_normal_pointer) {
     EXPECT_EQ(p.app.pointers().front(), application::hourglass);
     EXPECT_EQ(p.app.pointers().back(), application::default_pointer);
     EXPECT_FALSE(p.ended());
-}
-
-TEST(start_up, the_platform_number_names_the_family) {
-    for (const auto& [number, name] : {std::pair{0, "win32s"}, {1, "win95"}, {7, ""}}) {
-        test_program p({.platform = number});
-        p.start_up();
-        EXPECT_EQ(p.prog.os_platform, name);
-    }
 }
 
 TEST(start_up, selects_the_last_entry_equal_to_the_default_and_s_overrides_it) {
