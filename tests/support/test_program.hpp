@@ -19,20 +19,14 @@
 
 namespace tw::testing {
 
-class fixed_system_info : public system_info {
-public:
-    fixed_system_info(std::string program_folder, std::string system_directory, int platform)
-        : program_folder_(std::move(program_folder)),
-          system_directory_(std::move(system_directory)),
-          platform_(platform) {}
-    int platform_number() const override { return platform_; }
-    std::string system_directory() const override { return system_directory_; }
-    std::string program_folder() const override { return program_folder_; }
-
-private:
-    std::string program_folder_;
-    std::string system_directory_;
-    int platform_;
+struct fixed_system_info : system_info {
+    std::string folder, system_dir;
+    int platform;
+    fixed_system_info(std::string f, std::string s, int p)
+        : folder(std::move(f)), system_dir(std::move(s)), platform(p) {}
+    int platform_number() const override { return platform; }
+    std::string system_directory() const override { return system_dir; }
+    std::string program_folder() const override { return folder; }
 };
 
 struct test_options {
