@@ -64,14 +64,5 @@ TEST(session_log, save_writes_crlf_lines_keeps_the_name_and_remembers_the_folder
     EXPECT_FALSE(p.ended()) << "a save that cannot write tells the user and goes on";
 }
 
-TEST(session_log, last_log_holds_the_run_when_save_logs_is_on) {
-    logged_program p;
-    p.main().o_save_logs.set_value(1);
-    p.prog.log.append_log_line(" Connected to MyISP");
-    p.prog.log.append_empty_line();
-    p.shutdown();
-    EXPECT_EQ(p.file("logs/last.log"), "12-05-1999 - 08:30:00 Connected to MyISP\r\n\r\n");
-}
-
 }  // namespace
 }  // namespace tw
