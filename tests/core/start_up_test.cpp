@@ -9,6 +9,17 @@ namespace {
 
 using testing::test_program;
 
+// The black-box first start shows the message's text and title.
+TEST(start_up, without_remote_access_it_says_so_and_ends_before_writing_anything) {
+    test_program p({.ras_available = false});
+    p.dialogs.expect_message(
+        "RAS Services are not available.  This program will not function without them.");
+    p.start_up();
+    EXPECT_EQ(p.exit_code, 1);
+    EXPECT_EQ(p.dialogs.messages().at(0).flags, 16);
+    EXPECT_FALSE(std::filesystem::exists(p.folder / "tw.ini"));
+}
+
 TEST(start_up, fills_the_window_and_ends_with_the_normal_pointer) {
     test_program p;
     p.write("fcd.ini", "[Current]\r\nEmail Outbox Directory=/elsewhere\r\n");
