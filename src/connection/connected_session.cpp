@@ -3,8 +3,8 @@
 #include "connection/connect_time.hpp"
 #include "connection/control_switches.hpp"
 #include "connection/ignore_errors.hpp"
-#include "core/yes_text.hpp"
 #include "program.hpp"
+#include "scheduler/schedule_steps.hpp"
 #include "scheduler/task_file.hpp"
 
 namespace tw {
@@ -66,17 +66,12 @@ void connected_session::simulate_connected() {
 // The task file is read afresh, so a change saved meanwhile counts. A task
 // removed from the list while an earlier one runs is not run.
 void connected_session::run_connect_tasks() {
-    const list_box& list = p_.main.o_task_list;
-    const int count = list.list_count();
-    for (int i = 0; i < count && i < list.list_count(); ++i) {
-        std::string app = list.item(i);
-        if (!means_yes(p_.profiles.read(p_.task_file_path, task_sections::enabled, app))) continue;
-        const std::string params =
-            p_.profiles.read(p_.task_file_path, task_sections::parameters, app);
+    for_each_enabled_task(p_, [this](std::string app) {
+        const std::string params = task_field(p_, task_sections::parameters, app);
         p_.launcher.announce_run(app, params);
         p_.launcher.launch_app(app, params, "YES", run_trigger::connect);
         p_.set_status("");
-    }
+    });
 }
 
 void connected_session::end_after_last_task() {
