@@ -91,11 +91,14 @@ void settings_file::read_pass() {
         p_.default_isp = read("Default ISP");
         m.l_default_isp.set_caption(p_.default_isp);
     });
-    const auto file_or_default = [&](const char* key, const char* default_name) {
-        return stored_file_or_default(read(key), p_.program_folder, default_name);
-    };
-    guarded([&] { p_.help_file_path = file_or_default("Help File", "twhelp.htm"); });
-    guarded([&] { p_.task_file_path = file_or_default("Task Ini File", "task.ini"); });
+    guarded([&] {
+        std::string stored = read("Help File");
+        p_.help_file_path = file_exists(stored) ? stored : p_.system.help_page();
+    });
+    guarded([&] {
+        p_.task_file_path =
+            stored_file_or_default(read("Task Ini File"), p_.program_folder, "task.ini");
+    });
     guarded([&] {
         const std::string folder = read("Log Directory");
         p_.log_directory = folder.empty() ? path_in_program_folder("logs") : folder;

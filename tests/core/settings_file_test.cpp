@@ -64,9 +64,11 @@ TEST(settings_file, booleans_are_on_when_the_value_holds_a_y) {
 }
 
 // Hand-set keys the program does not write (Log Directory, Simulated Connection) stay;
-// "Directory" goes at every write.
+// "Directory" goes at every write. The help page falls back to the one the
+// program ships with, which an install keeps apart from the program folder.
 TEST(settings_file, unopenable_paths_fall_back_others_are_trimmed_and_hand_set_keys_kept) {
     test_program p({.phone_book = ""});
+    p.system.help = "/opt/tarnwick/share/tarnwick/twhelp.htm";
     p.write("my tasks.ini", "");
     p.write("tw.ini", "[Current]\r\nHelp File=/nowhere/help.htm\r\nTask Ini File=  " +
                           (p.folder / "my tasks.ini") +
@@ -74,7 +76,7 @@ TEST(settings_file, unopenable_paths_fall_back_others_are_trimmed_and_hand_set_k
                           "Simulated Connection=Yes\r\nLog Directory=" +
                           (p.folder / "my logs") + "\r\n");
     p.start_up();
-    EXPECT_EQ(p.prog.help_file_path, p.folder / "twhelp.htm");
+    EXPECT_EQ(p.prog.help_file_path, "/opt/tarnwick/share/tarnwick/twhelp.htm");
     EXPECT_EQ(p.prog.task_file_path, p.folder / "my tasks.ini");
     EXPECT_EQ(p.prog.browser_path, "");
     EXPECT_EQ(p.prog.phonebook_path, "") << "no phone book in the system folder";

@@ -11,6 +11,7 @@
 #include "fake_browser.hpp"
 #include "fake_processes.hpp"
 #include "in_memory_registry.hpp"
+#include "platform/path_rules.hpp"
 #include "program.hpp"
 #include "scripted_dialogs.hpp"
 #include "temp_folder.hpp"
@@ -20,13 +21,17 @@
 namespace tw::testing {
 
 struct fixed_system_info : system_info {
-    std::string folder, system_dir;
+    std::string folder, system_dir, help;
     int platform;
     fixed_system_info(std::string f, std::string s, int p)
-        : folder(std::move(f)), system_dir(std::move(s)), platform(p) {}
+        : folder(std::move(f)),
+          system_dir(std::move(s)),
+          help(native_paths().join(folder, "twhelp.htm")),
+          platform(p) {}
     int platform_number() const override { return platform; }
     std::string system_directory() const override { return system_dir; }
     std::string program_folder() const override { return folder; }
+    std::string help_page() const override { return help; }
 };
 
 struct test_options {
