@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "connection/dialers/make_dialer.hpp"
-#include "core/agenda_command.hpp"
+#include "core/console_command.hpp"
 #include "gui/about_view.hpp"
 #include "gui/apps_view.hpp"
 #include "gui/browser_selection_view.hpp"
@@ -40,11 +40,12 @@ void register_modal_views(tw::qt_dialogs& dialogs, tw::program& program) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const auto system = tw::make_system_info();
     // Answered before Qt starts: no window, no dial, no file written.
-    if (const auto code = tw::agenda_command({argv + 1, argv + argc}, system->program_folder(),
-                                             tw::local_now(), std::cout, std::cerr))
+    if (const auto code = tw::console_command(
+            {argv + 1, argv + argc}, [] { return tw::make_system_info()->program_folder(); },
+            tw::local_now(), std::cout, std::cerr))
         return *code;
+    const auto system = tw::make_system_info();
 
     QApplication qt(argc, argv);
     tw::qt_event_loop loop;
