@@ -68,6 +68,19 @@ TEST_F(module_views, each_form_is_filled_through_its_widgets_and_ok_stores_it) {
     const std::string line = "/auto /id=12345 /o=" + mail + " /e=12345";
     EXPECT_EQ(p.main().o_parameters.text(), line);
     EXPECT_EQ(ini_document(p.file("task.ini")).read("Parameters", monitor), line);
+
+    // Escape closes the form as its close box does: the typed ID is not stored
+    // and the line comes from what is.
+    dialogs.set_offscreen_user([](QDialog& d) {
+        auto* id = d.findChild<QLineEdit*>("o_cpid");
+        retype(id, "999");
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(id, &escape);
+        EXPECT_FALSE(d.isVisible());
+    });
+    p.drive([&] { p.main().menuAppsItem_web_monitor.click(80); });
+    EXPECT_EQ(fcd("CPID"), "12345");
+    EXPECT_EQ(p.main().o_parameters.text(), line);
 }
 
 }  // namespace
