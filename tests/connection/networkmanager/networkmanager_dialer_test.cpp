@@ -96,6 +96,27 @@ TEST_F(networkmanager_dialer_test, a_dial_connects_a_drop_redials_and_a_disconne
     EXPECT_EQ(dialer->connection_state(), ras_disconnected);
 }
 
+// The mock brings a profile up at once; held, its link goes through the states a
+// modem's or a VPN's does, and only an activated one is up.
+TEST_F(networkmanager_dialer_test, a_link_counts_as_up_only_while_activated) {
+    start_program();
+    mock.hold_activations();
+    p->click(p->main().b_connect);
+    ASSERT_TRUE(settle([&] { return mock.active_connections().size() == 1; }));
+    const std::string link = mock.active_connections()[0];
+    settle([steps = 0]() mutable { return ++steps > 50; });  // the news of it arrives
+    EXPECT_EQ(dialer->connection_state(), 1) << "activating";
+    EXPECT_EQ(p->log_texts(), std::vector<std::string>{" Dialing MyISP (pass #1)"});
+
+    mock.set_link_state(link, 2);
+    ASSERT_TRUE(settle([&] { return dialer->is_connected(); }));
+    EXPECT_EQ(dialer->connection_state(), ras_connected);
+    mock.set_link_state(link, 3);
+    EXPECT_TRUE(settle([&] { return log_count(" Connection dropped from MyISP") == 1; }))
+        << "deactivating is down";
+    EXPECT_NE(dialer->connection_state(), ras_connected);
+}
+
 TEST_F(networkmanager_dialer_test, the_update_button_opens_the_connection_editor_then_rereads) {
     start_program();
     const std::string editor = p->folder / "bin/nm-connection-editor";
