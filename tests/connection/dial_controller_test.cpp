@@ -94,15 +94,26 @@ TEST(dial_controller, a_pass_across_midnight_lasts_its_time_out_and_the_pause_si
                             "12-07-2026 - 00:00:21 The maximum retry count has been reached."));
 }
 
-TEST(dial_controller, a_simulated_connection_logs_the_dial_and_opens_a_session_without_a_line) {
-    dialing_program p;
-    p.main().o_simulated_connection.set_value(1);
-    p.dialogs.expect_message("You are simulating a connection.");
-    p.click(p.main().b_connect);
-    EXPECT_THAT(p.log_texts(), ElementsAre(" Dialing Office (pass #1)", " Connected to Office"));
-    EXPECT_TRUE(p.main().b_disconnect.enabled());
-    EXPECT_FALSE(p.main().l_disconnect1.visible()) << "no countdown without a line";
-    EXPECT_FALSE(p.dialer.is_connected()) << "nothing was dialled";
+// The connect-time tasks run as over a line, when "Run task(s) at connect time" asks.
+TEST(dial_controller, a_simulated_connection_opens_a_session_without_a_line_and_runs_its_tasks) {
+    for (const int run_tasks : {1, 0}) {
+        dialing_program p;
+        const std::string task = p.folder / "task";
+        p.write("task", "");
+        p.prog.profiles.write(p.prog.task_file_path, "Enabled", task, "Y");
+        p.main().o_task_list.add_item(task);
+        p.fakes.set_run_seconds(task, 0);  // over before the session's first tick ends it
+        p.main().o_run_tasks_at_connect.set_value(run_tasks);
+        p.main().o_simulated_connection.set_value(1);
+        p.dialogs.expect_message("You are simulating a connection.");
+        p.click(p.main().b_connect);
+        std::vector<std::string> log = {" Dialing Office (pass #1)", " Connected to Office"};
+        if (run_tasks) log.push_back(" Running: " + task + " ");
+        EXPECT_EQ(p.log_texts(), log);
+        EXPECT_TRUE(p.main().b_disconnect.enabled());
+        EXPECT_FALSE(p.main().l_disconnect1.visible()) << "no countdown without a line";
+        EXPECT_FALSE(p.dialer.is_connected()) << "nothing was dialled";
+    }
 }
 
 // No dial is made, but the watchdog still ends the sequence, which is what

@@ -21,7 +21,6 @@ TEST(specific_time_scheduler,
     m.o_specific_connect.set_text("07:30");
     m.o_specific_disconnect.set_text("09:00");
     m.o_user_specific_time.set_value(1);
-    EXPECT_FALSE(m.o_disconnect_after_last_task.ticked());
     EXPECT_FALSE(m.b_run_schedule.enabled());
 
     p.run_until([&] { return p.loop.now() >= make_wall_time(2026, 12, 6, 23, 59); });
@@ -43,6 +42,38 @@ TEST(specific_time_scheduler,
     m.o_user_specific_time.set_value(0);
     EXPECT_TRUE(m.b_run_schedule.enabled());
     EXPECT_FALSE(p.controls().t_check_specific_time.enabled());
+}
+
+// Only an entry of the list starts the timer; a chosen entry unticks "Disconnect
+// after last task", the default leaves it.
+TEST(specific_time_scheduler, switching_on_takes_the_entry_or_the_default_or_says_there_is_none) {
+    const struct {
+        const char *entry, *default_isp;
+        bool unticks, starts;
+    } cases[] = {{"MyISP", "", true, true},
+                 {"", "MyISP", false, true},
+                 {"Gone", "", true, false},
+                 {"", "", false, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.entry) + "/" + c.default_isp);
+        const bool none = !*c.entry && !*c.default_isp;
+        scheduling_program p({}, 9, 0, 0);
+        frm_main& m = p.main();
+        m.o_phonebook_list.set_text(c.entry);
+        m.l_default_isp.set_caption(c.default_isp);
+        m.o_disconnect_after_last_task.set_value(1);
+        if (none)
+            p.dialogs.expect_message(
+                "You must select a phonebook entry.  You should also select the default ISP "
+                "entry.");
+        m.o_user_specific_time.set_value(1);
+        EXPECT_EQ(p.log_texts(),
+                  none ? std::vector<std::string>{}
+                       : std::vector<std::string>{" Specific connect time turned on"});
+        EXPECT_EQ(m.o_disconnect_after_last_task.ticked(), !c.unticks);
+        EXPECT_EQ(p.controls().t_check_specific_time.enabled(), c.starts);
+        EXPECT_EQ(m.o_phonebook_list.text(), c.starts ? "MyISP" : "");
+    }
 }
 
 }  // namespace
