@@ -84,22 +84,19 @@ TEST(task_editor, while_no_task_is_shown_its_fields_are_empty_and_disabled) {
         "[Tasks]\r\ntask0=/bin/a\r\ntask1=/bin/b\r\n[Parameters]\r\n/bin/a=-q\r\n"
         "[Start Time]\r\n/bin/a=08:00\r\n[Interval]\r\n/bin/a=Daily\r\n"
         "[Enabled]\r\n/bin/a=Yes\r\n");
-    const frm_main& m = p.main();
+    frm_main& m = p.main();
     const auto expect_fields = [&](bool enabled, const std::string& parameters,
                                    const std::string& start, int ticked) {
         EXPECT_EQ(m.o_parameters.text() + "|" + m.o_task_start_time.text() + "|" +
                       m.o_task_stop_time.text() + "|" + m.o_task_interval.text(),
                   parameters + "|" + start + "||" + (start.empty() ? "" : "Daily"));
         EXPECT_EQ(m.o_task_enabled.value(), ticked);
-        for (const control* field : std::initializer_list<const control*>{
-                 &m.o_parameters, &m.o_task_start_time, &m.o_task_stop_time, &m.o_task_interval,
-                 &m.o_task_enabled})
-            EXPECT_EQ(field->enabled(), enabled);
+        for (const control* field : m.task_fields()) EXPECT_EQ(field->enabled(), enabled);
     };
     expect_fields(false, "", "", 0);
     p.select(0);
     expect_fields(true, "-q", "08:00", 1);
-    p.click(p.main().b_delete_task);
+    p.click(m.b_delete_task);
     expect_fields(false, "", "", 0);
     EXPECT_EQ(p.stored("Enabled", "/bin/b"), "N") << "emptying the fields stores nothing";
     p.select(0);
