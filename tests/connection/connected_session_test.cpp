@@ -14,8 +14,9 @@ using ::testing::ElementsAre;
 
 TEST(connected_session, a_session_minimizes_and_shows_its_connect_time_in_the_caption) {
     dialing_program p;
-    p.connect_and_wait();
     const frm_main& m = p.main();
+    EXPECT_FALSE(m.o_disconnect_in_minutes.visible()) << "no countdown before a connection";
+    p.connect_and_wait();
     EXPECT_THAT(p.log_texts(), ElementsAre(" Dialing Office (pass #1)", " Connected to Office"));
     EXPECT_EQ(p.time_of_line(1), "09:00:03");
     EXPECT_EQ(m.form.state(), window_state::minimized);

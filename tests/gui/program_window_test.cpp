@@ -48,6 +48,34 @@ TEST_F(program_window, the_users_clicks_typing_and_picks_reach_the_handlers) {
     EXPECT_EQ(find<QLabel>("o_next_runs")->text(), "Never runs: it has no start time");
 }
 
+// Typing is no pick: Enter or leaving the box stores nothing and puts the
+// stored time back, also for a time the list holds.
+TEST_F(program_window, a_typed_time_is_put_back_and_only_a_pick_from_the_list_stores) {
+    find<QTabWidget>("SSTab1")->setCurrentIndex(3);
+    find<QListWidget>("o_task_list")->setCurrentRow(0);
+    auto* start = find<QComboBox>("o_task_start_time");
+    QLineEdit* typed = start->lineEdit();
+    const auto type = [&](const QString& text, QEvent&& ending) {
+        typed->selectAll();
+        for (const QChar ch : text) {
+            QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, ch);
+            QApplication::sendEvent(typed, &key);
+        }
+        QApplication::sendEvent(typed, &ending);
+    };
+    type("07:10", QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier));
+    EXPECT_EQ(stored("Start Time"), "");
+    EXPECT_EQ(start->currentText(), "");
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(start, &down);
+    EXPECT_EQ(stored("Start Time"), "00:00");
+    type("07:15", QFocusEvent(QEvent::FocusOut, Qt::TabFocusReason));
+    EXPECT_EQ(start->currentText(), "00:00");
+    type("07:10", QFocusEvent(QEvent::FocusOut, Qt::TabFocusReason));
+    EXPECT_EQ(stored("Start Time"), "00:00");
+    EXPECT_EQ(start->currentText(), "00:00");
+}
+
 TEST_F(program_window, keeps_its_size_and_shows_the_connect_time_when_minimized) {
     const QSize fixed(twips_to_pixels(6135, view.logicalDpiX()),
                       twips_to_pixels(4755, view.logicalDpiY()));

@@ -93,6 +93,23 @@ TEST(interval_scheduler, a_line_up_by_hand_outlasts_its_connect_tasks_until_the_
     EXPECT_THAT(minutes_of(p, " Disconnected from MyISP"), ElementsAre("08:10"));
 }
 
+// The dial a pass waits for is cancelled: the pass skips every task it still
+// had, without dialling again; the next mark dials afresh.
+TEST(interval_scheduler, a_cancelled_dial_makes_the_waiting_pass_skip_its_tasks) {
+    scheduling_program p({{"first", "", "08:00", "09:00", "10 minutes", "Y"},
+                          {"second", "", "08:00", "09:00", "10 minutes", "Y"}},
+                         7, 59, 50, "/s MyISP /a", "SimulatedConnectSeconds=8\r\n");
+    p.main().o_run_tasks_at_connect.set_value(0);
+    p.do_after(14, [&] { p.main().b_cancel.click(); });
+    p.run_for(9 * 60);
+    EXPECT_THAT(p.log_texts(),
+                ElementsAre(" Scheduler turned on", " Dialing MyISP (pass #1)", " Dial cancelled"));
+    EXPECT_THAT(p.fakes.started(), IsEmpty());
+    p.run_for(90);
+    EXPECT_THAT(p.ledger(),
+                ElementsAre("08:10,exit 0,schedule,first,", "08:10,exit 0,schedule,second,"));
+}
+
 // A simulated session has no line, so its first connect-time tick ends it.
 TEST(interval_scheduler, a_simulated_connection_runs_the_due_task_without_dialling) {
     scheduling_program p({{"task", "-v", "08:00", "08:00", "1 hour", "Y"}}, 7, 59, 50,

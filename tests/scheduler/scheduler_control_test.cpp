@@ -48,6 +48,22 @@ TEST(scheduler_control,
     }
 }
 
+// Switching the schedule off puts the controls back as they were: with the
+// line up, only Disconnect can end it.
+TEST(scheduler_control, switching_off_while_connected_leaves_the_connected_controls) {
+    scheduling_program p({}, 9, 0, 0, "/s MyISP");
+    frm_main& m = p.main();
+    p.click(m.b_connect);
+    p.run_for(4);
+    p.click(m.b_run_schedule);
+    p.click(m.b_run_schedule);
+    EXPECT_TRUE(p.dialer.is_connected());
+    EXPECT_TRUE(m.b_disconnect.enabled() && m.b_run_schedule.enabled());
+    EXPECT_FALSE(m.b_connect.enabled() || m.o_phonebook_list.enabled());
+    p.click(m.b_disconnect);
+    EXPECT_TRUE(m.b_connect.enabled() && m.o_phonebook_list.enabled());
+}
+
 TEST(scheduler_control, run_now_needs_a_line_a_task_and_complete_companion_settings) {
     scheduling_program p({}, 9, 0, 0);
     frm_main& m = p.main();

@@ -76,5 +76,32 @@ TEST(specific_time_scheduler, switching_on_takes_the_entry_or_the_default_or_say
     }
 }
 
+// The two schedules exclude each other: no end of a line or of a dial gives
+// the interval schedule's button back while the specific times are on.
+TEST(specific_time_scheduler, the_schedule_button_stays_disabled_whatever_ends_the_line) {
+    const struct {
+        const char *ending, *disconnect_time, *entry_keys;
+        button frm_main::*button_clicked;
+    } cases[] = {
+        {"the disconnect time", "09:00", "", nullptr},
+        {"Disconnect", "", "", &frm_main::b_disconnect},
+        {"a drop", "", "SimulatedDropSeconds=2\r\n", nullptr},
+        {"Cancel", "", "SimulatedConnectSeconds=20\r\n", &frm_main::b_cancel},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ending);
+        scheduling_program p({}, 8, 59, 0, "/s MyISP", c.entry_keys);
+        frm_main& m = p.main();
+        m.o_specific_disconnect.set_text(c.disconnect_time);
+        m.o_user_specific_time.set_value(1);
+        p.click(m.b_connect);
+        if (c.button_clicked) p.do_after(4, [&] { (m.*c.button_clicked).click(); });
+        p.run_for(120);
+        EXPECT_FALSE(p.dialer.is_connected());
+        EXPECT_TRUE(m.b_connect.enabled());
+        EXPECT_FALSE(m.b_run_schedule.enabled());
+    }
+}
+
 }  // namespace
 }  // namespace tw
