@@ -101,8 +101,9 @@ TEST(task_launcher, a_scheduled_run_logs_the_task_and_what_kept_it_from_starting
     l.write("PW.EXE", "");
     l.run_scheduled(l.folder / "PW.EXE", "");  // another spelling is an ordinary program
     EXPECT_EQ(l.fakes.started().size(), 3u);
-    EXPECT_NE(l.file("log.txt").find("cannot append to " + (l.folder / "no/such/folder/tasks.csv")),
-              std::string::npos);
+    EXPECT_NE(
+        l.file("log.txt").find("cannot write '" + (l.folder / "no/such/folder/tasks.csv") + "'"),
+        std::string::npos);
 }
 
 TEST(run_ledger, quotes_only_fields_that_need_it_as_csv_does) {

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -101,11 +102,44 @@ void write_all(int fd, std::string_view bytes, const std::filesystem::path& file
     }
 }
 
+file_error not_a_file(std::string_view doing, const std::filesystem::path& file) {
+    return file_error(std::string("cannot ")
+                          .append(doing)
+                          .append(" '")
+                          .append(file.string())
+                          .append("': not a regular file"));
+}
+
 bool is_gone(std::uint64_t pid) {
     return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
 }
 
 }  // namespace
+
+void append_to_file(const std::filesystem::path& file,
+                    const std::function<std::string(std::optional<char> last_byte)>& bytes_for) {
+    // Read too, for the last byte. O_NONBLOCK: a FIFO in the file's place
+    // must not hang the writer.
+    const unique_fd fd(
+        ::open(file.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666));
+    struct stat info {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0) throw failure("write", file, errno);
+    if (!S_ISREG(info.st_mode)) throw not_a_file("write", file);
+    // Best effort: another instance's append waits, so a cut-back never takes
+    // its record. File systems without locks still get the append.
+    while (::flock(fd.get(), LOCK_EX) != 0 && errno == EINTR) {
+    }
+    if (::fstat(fd.get(), &info) != 0) throw failure("write", file, errno);
+    std::optional<char> last;
+    char byte = 0;
+    if (info.st_size > 0 && ::pread(fd.get(), &byte, 1, info.st_size - 1) == 1) last = byte;
+    try {
+        write_all(fd.get(), bytes_for(last), file);
+    } catch (const file_error&) {
+        [[maybe_unused]] const int ignored = ::ftruncate(fd.get(), info.st_size);
+        throw;
+    }
+}
 
 void remove_stale_temp_files(const std::filesystem::path& file) {
     const std::string name = file.filename().native();

@@ -169,6 +169,41 @@ bool is_gone(std::uint64_t pid) {
 
 }  // namespace
 
+// No write sharing: another instance's append waits (with_retries), so a
+// cut-back never takes its record.
+void append_to_file(const std::filesystem::path& file,
+                    const std::function<std::string(std::optional<char> last_byte)>& bytes_for) {
+    HANDLE opened = INVALID_HANDLE_VALUE;
+    with_retries([&] {
+        opened = ::CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        return opened != INVALID_HANDLE_VALUE;
+    });
+    const unique_handle handle(opened);
+    if (!handle.valid()) throw failure("write", file, ::GetLastError());
+    if (::GetFileType(handle.get()) != FILE_TYPE_DISK)
+        throw failure("write", file, std::make_error_code(std::errc::invalid_argument));
+    LARGE_INTEGER size{};
+    if (!::GetFileSizeEx(handle.get(), &size)) throw failure("write", file, ::GetLastError());
+    std::optional<char> last;
+    char byte = 0;
+    DWORD got = 0;
+    LARGE_INTEGER before_last{};
+    before_last.QuadPart = size.QuadPart - 1;
+    if (size.QuadPart > 0 && ::SetFilePointerEx(handle.get(), before_last, nullptr, FILE_BEGIN) &&
+        ::ReadFile(handle.get(), &byte, 1, &got, nullptr) && got == 1)
+        last = byte;
+    if (!::SetFilePointerEx(handle.get(), size, nullptr, FILE_BEGIN))
+        throw failure("write", file, ::GetLastError());
+    try {
+        write_all(handle.get(), bytes_for(last), file);
+    } catch (const file_error&) {
+        ::SetFilePointerEx(handle.get(), size, nullptr, FILE_BEGIN);
+        ::SetEndOfFile(handle.get());
+        throw;
+    }
+}
+
 void remove_stale_temp_files(const std::filesystem::path& file) {
     const std::string name = narrow(file.filename().native());
     const auto folder = file.parent_path().empty() ? L"." : file.parent_path();
