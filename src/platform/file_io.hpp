@@ -45,6 +45,8 @@ std::optional<std::string> read_whole_file(const std::filesystem::path& file, fi
 
 // Writes a temp file beside `file`, flushes it to disk and renames it over
 // `file`, so readers and crashes see the old bytes or the new, never a mix.
+// A symbolic link stays: its target is replaced, beside the target. The file
+// keeps its permissions and, where the process may give it away, its owner.
 // A read-only file is refused. Throws file_error; `file` is then unchanged.
 file_stamp replace_file(const std::filesystem::path& file, std::string_view bytes);
 
