@@ -23,8 +23,11 @@ void interval_scheduler::t_check_for_work_Timer() {
     wait_for_next_minute(p_, started);
 }
 
+// Each due task runs once per mark: one that the dial of this pass already
+// ran at connect time is not run again.
 void interval_scheduler::run_due_tasks(time_of_day now) {
     namespace s = task_sections;
+    const auto sessions_before = p_.session.sessions_begun();
     for_each_enabled_task(p_, [&](const std::string& app) {
         if (!is_due(now, task_field(p_, s::start_time, app), task_field(p_, s::stop_time, app),
                     task_field(p_, s::interval, app)))
@@ -34,6 +37,7 @@ void interval_scheduler::run_due_tasks(time_of_day now) {
         else
             bring_line_up(p_);
         if (!simulated() && !line_is_up(p_)) return;
+        if (p_.session.ran_at_connect_since(sessions_before, app)) return;
         p_.launcher.run_scheduled_task(app, task_field(p_, s::parameters, app),
                                        run_trigger::schedule);
     });
