@@ -161,9 +161,14 @@ TEST(settings_file, one_instance_ends_with_every_key_as_it_holds_it) {
         };
     for (const auto& [name, before, change, after] : cases) {
         test_program p;
-        const auto in_folder = [&](std::string text) {
-            for (auto at = text.find("%F"); at != std::string::npos; at = text.find("%F"))
-                text.replace(at, 2, p.folder.path().string());
+        const auto in_folder = [&](std::string text) {  // "%F/name" up to the line's end
+            for (auto at = text.find("%F"); at != std::string::npos; at = text.find("%F", at)) {
+                const auto end = text.find('\r', at);
+                const std::string name = text.substr(at + 2, end - at - 2);
+                const std::string path =
+                    name.empty() ? p.folder.path().string() : p.folder / name.substr(1);
+                text.replace(at, end - at, path);
+            }
             return text;
         };
         p.write("tw.ini", before);
