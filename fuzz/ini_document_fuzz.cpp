@@ -1,12 +1,16 @@
 // The INI document on any bytes: unedited bytes round-trip, and a read after a
 // write gives back what was written (trimmed, cut at 254 characters, as a
-// read of that value in a file written elsewhere would). The only exception
-// is std::invalid_argument, for what a line cannot hold.
+// read of that value in a file written elsewhere would; in a UTF-16 file, with
+// U+FFFD for bytes that are no UTF-8). The only exception is
+// std::invalid_argument, for what a line cannot hold. Any even-length UTF-16
+// text comes back byte for byte through UTF-8, so a rewrite of a UTF-16 file
+// keeps its untouched lines.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <stdexcept>
 
 #include "platform/ini_document.hpp"
+#include "platform/text_encoding.hpp"
 #include "property_check.hpp"
 
 using tw::fuzz::check;
@@ -14,6 +18,9 @@ using tw::fuzz::check;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
     const std::string bytes = input.ConsumeRandomLengthString(4096);
+    for (const bool big_endian : {false, true})
+        check(bytes.size() % 2 != 0 ||
+              tw::utf16_from_utf8(tw::utf8_from_utf16(bytes, big_endian), big_endian) == bytes);
     tw::ini_document document(bytes);
     check(document.bytes() == bytes);
     while (input.remaining_bytes() > 0) {

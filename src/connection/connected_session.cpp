@@ -20,6 +20,8 @@ bool connected_session::scheduler_off() const {
 }
 
 void connected_session::begin_session(bool over_a_line) {
+    ++sessions_begun_;
+    connect_runs_.clear();
     frm_main& m = p_.main;
     m.form.set_state(window_state::minimized);
     p_.log.add_line(" Connected to " + m.o_phonebook_list.text());
@@ -68,6 +70,7 @@ void connected_session::simulate_connected() {
 void connected_session::run_connect_tasks() {
     for_each_enabled_task(p_, [this](std::string app) {
         const std::string params = task_field(p_, task_sections::parameters, app);
+        connect_runs_.insert(app);
         p_.launcher.announce_run(app, params);
         p_.launcher.launch_app(app, params, "YES", run_trigger::connect);
         p_.set_status("");

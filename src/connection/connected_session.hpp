@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <set>
 #include <string>
 
 namespace tw {
@@ -23,6 +25,14 @@ public:
     // Shows the connect time, or handles a dropped line.
     void t_connection_time_Timer();
 
+    // How many sessions have begun so far.
+    std::uint64_t sessions_begun() const { return sessions_begun_; }
+    // True when a session begun after the first `sessions` ran `application`
+    // at its connect time, so a schedule that dialled need not run it again.
+    bool ran_at_connect_since(std::uint64_t sessions, const std::string& application) const {
+        return sessions_begun_ > sessions && connect_runs_.contains(application);
+    }
+
 private:
     // The steps both session starts share; `over_a_line` adds what only a
     // real connection shows.
@@ -34,6 +44,8 @@ private:
     void reconnect();
 
     program& p_;
+    std::uint64_t sessions_begun_ = 0;
+    std::set<std::string> connect_runs_;  // the tasks the latest session ran at connect time
 };
 
 }  // namespace tw

@@ -1,23 +1,22 @@
 #include "core/error_log.hpp"
 
-#include <filesystem>
-#include <fstream>
+#include <iostream>
 
+#include "platform/file_io.hpp"
 #include "platform/path_rules.hpp"
 
 namespace tw {
 
 void error_log_append(const std::string& log_path, wall_time now, const std::string& first,
                       const std::string& second) {
-    // Anything but a file in its place (a FIFO would block the open) goes unlogged.
-    std::error_code error;
-    const auto type = std::filesystem::status(file_path(log_path), error).type();
-    if (type != std::filesystem::file_type::not_found &&
-        type != std::filesystem::file_type::regular)
-        return;
-    std::ofstream file(file_path(log_path), std::ios::binary | std::ios::app);
     const std::string stamp = format_date(now) + " - " + format_time(now) + "  ";
-    file << stamp << first << "\r\n" << stamp << second << "\r\n" << std::string(80, '-') << "\r\n";
+    try {
+        append_to_file(file_path(log_path), [&](std::optional<char>) {
+            return stamp + first + "\r\n" + stamp + second + "\r\n" + std::string(80, '-') + "\r\n";
+        });
+    } catch (const file_error& error) {
+        std::cerr << first << ": " << second << "\n" << error.what() << std::endl;
+    }
 }
 
 }  // namespace tw

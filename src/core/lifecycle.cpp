@@ -85,6 +85,10 @@ void lifecycle::shutdown(int exit_code) {
     p_.disconnecting.disconnect();
     // Past the disconnect nothing may keep the process from ending.
     try {
+        p_.launcher.record_running_at_exit();
+    } catch (...) {
+    }
+    try {
         p_.settings.settings_pass("WRITE");
     } catch (...) {
     }

@@ -58,8 +58,10 @@ std::string settings_file::read_count(const char* key, const char* default_value
     return default_value;
 }
 
+// The key now holds this run's value, so a later WRITE treats it as read.
 void settings_file::store_browser_path() {
     p_.profiles.write(p_.settings_file_path, section, browser_key, p_.browser_path);
+    if (read_done_) after_read_[browser_key] = {p_.browser_path, read(browser_key)};
 }
 
 std::string settings_file::read(const char* key) {
@@ -133,42 +135,65 @@ void settings_file::read_pass() {
         if (!file_exists(p_.browser_path)) p_.browser_path.clear();
     });
     read_done_ = true;
+    note_keys_after_read();
 }
 
-// All keys go to the file in one write. Before the first READ no text value
-// has been set, so their keys are removed instead of written: a new file then
-// holds only the Yes/No keys. A value the file cannot hold (a line break)
-// costs only its own key.
+// Before the first READ no text value has been set, so their keys are
+// removed instead of written: a new file then holds only the Yes/No keys.
+std::vector<settings_file::stored_key> settings_file::keys_to_store() const {
+    const auto text = [&](const std::string& value) {
+        return read_done_ ? std::optional<std::string>(value) : std::nullopt;
+    };
+    std::vector<stored_key> keys = {
+        {"Help File", text(p_.help_file_path)},
+        {browser_key, text(p_.browser_path)},
+        {"RAS Phonebook", text(p_.phonebook_path)},
+        {"Last Directory", text(p_.last_directory)},
+        {"Task Ini File", text(p_.task_file_path)},
+        {"Default ISP", text(p_.default_isp)},
+        {"Specific Connect Time", text(p_.specific_connect_time)},
+        {"Specific Disconnect Time", text(p_.specific_disconnect_time)},
+        {"Timeout", text(p_.timeout_text)},
+        {"Retry Count", text(p_.retry_count_text)},
+        {"Save Logs", yes_no(p_.save_logs)},
+        {"Run Tasks At Connect", yes_no(p_.run_tasks_at_connect)},
+        {"Reconnect After Line Drop", yes_no(p_.reconnect_on_line_drop)}};
+    // Only a visible box may change the key; the window never shows it, so
+    // the key is left as the user typed it into the file.
+    if (p_.main.o_simulated_connection.visible())
+        keys.push_back({"Simulated Connection",
+                        p_.simulate_connection ? std::optional<std::string>("Yes") : std::nullopt});
+    keys.push_back({"Start Scheduler At Connect", yes_no(p_.start_scheduler_at_connect)});
+    keys.push_back({"Disconnect After Last Task", yes_no(p_.disconnect_after_last_task)});
+    return keys;
+}
+
+void settings_file::note_keys_after_read() {
+    p_.profiles.view(p_.settings_file_path, [&](const ini_document& file) {
+        for (const stored_key& stored : keys_to_store())
+            after_read_[stored.key] = {stored.value, file.read(section, stored.key)};
+    });
+}
+
+// True when another writer changed the key since READ and this run did not.
+bool settings_file::changed_elsewhere_only(const ini_document& file,
+                                           const stored_key& stored) const {
+    const auto found = after_read_.find(stored.key);
+    return found != after_read_.end() && found->second.value == stored.value &&
+           file.read(section, stored.key) != found->second.in_file;
+}
+
+// The keys go to the file as it is now, in one write. A value the file
+// cannot hold (a line break) costs only its own key.
 void settings_file::write_pass() {
     guarded([&] {
         p_.profiles.batch(p_.settings_file_path, [&](ini_document& file) {
             const auto put = [&](const char* key, const std::optional<std::string>& value) {
                 guarded([&] { file.write(section, key, value); });
             };
-            const auto text = [&](const std::string& value) {
-                return read_done_ ? std::optional<std::string>(value) : std::nullopt;
-            };
             put("Directory", std::nullopt);
-            put("Help File", text(p_.help_file_path));
-            put(browser_key, text(p_.browser_path));
-            put("RAS Phonebook", text(p_.phonebook_path));
-            put("Last Directory", text(p_.last_directory));
-            put("Task Ini File", text(p_.task_file_path));
-            put("Default ISP", text(p_.default_isp));
-            put("Specific Connect Time", text(p_.specific_connect_time));
-            put("Specific Disconnect Time", text(p_.specific_disconnect_time));
-            put("Timeout", text(p_.timeout_text));
-            put("Retry Count", text(p_.retry_count_text));
-            put("Save Logs", yes_no(p_.save_logs));
-            put("Run Tasks At Connect", yes_no(p_.run_tasks_at_connect));
-            put("Reconnect After Line Drop", yes_no(p_.reconnect_on_line_drop));
-            // Only a visible box may change the key; the window never shows it,
-            // so the key is left as the user typed it into the file.
-            if (p_.main.o_simulated_connection.visible())
-                put("Simulated Connection",
-                    p_.simulate_connection ? std::optional<std::string>("Yes") : std::nullopt);
-            put("Start Scheduler At Connect", yes_no(p_.start_scheduler_at_connect));
-            put("Disconnect After Last Task", yes_no(p_.disconnect_after_last_task));
+            for (const stored_key& stored : keys_to_store())
+                if (!changed_elsewhere_only(file, stored)) put(stored.key, stored.value);
         });
     });
     if (p_.save_logs)

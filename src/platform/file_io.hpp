@@ -3,6 +3,7 @@
 #include <compare>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -44,8 +45,19 @@ std::optional<std::string> read_whole_file(const std::filesystem::path& file, fi
 
 // Writes a temp file beside `file`, flushes it to disk and renames it over
 // `file`, so readers and crashes see the old bytes or the new, never a mix.
+// A symbolic link stays: its target is replaced, beside the target. The file
+// keeps its permissions and, where the process may give it away, its owner.
 // A read-only file is refused. Throws file_error; `file` is then unchanged.
 file_stamp replace_file(const std::filesystem::path& file, std::string_view bytes);
+
+// Appends to `file`, created when missing, all or nothing: a write that fails
+// part-way (a full disk) is cut back to the old size, so no partial record
+// stays to be glued to the next one. `bytes_for` is given the file's last byte
+// (none while it is empty) and returns what to append. Only a regular file is
+// written: a FIFO or a device in its place counts as unwritable and nothing
+// waits on it. Throws file_error; `file` is then unchanged.
+void append_to_file(const std::filesystem::path& file,
+                    const std::function<std::string(std::optional<char> last_byte)>& bytes_for);
 
 // Removes the temp files a write of `file` left behind when its process was
 // killed. A temp file of a live process, this one included, stays: it may

@@ -5,7 +5,6 @@
 namespace tw {
 namespace {
 
-constexpr std::string_view utf8_bom = "\xEF\xBB\xBF";
 constexpr std::string_view blanks = " \t";
 
 char ascii_lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
@@ -94,10 +93,12 @@ bool ini_document::name_equal::operator()(std::string_view a, std::string_view b
 }
 
 ini_document::ini_document(std::string bytes) : bytes_(std::move(bytes)) {
-    std::string_view rest = bytes_;
-    if (rest.starts_with(utf8_bom)) {
-        has_bom_ = true;
-        rest.remove_prefix(utf8_bom.size());
+    encoding_ = encoding_of(bytes_);
+    std::string_view rest = std::string_view(bytes_).substr(byte_order_mark(encoding_).size());
+    std::string decoded;
+    if (is_utf16()) {
+        decoded = utf8_from_utf16(rest, encoding_ == text_encoding::utf16be);
+        rest = decoded;
     }
     section* current = nullptr;
     // CR, LF and CR LF all end a line, as files from any system may use any of them.
@@ -125,22 +126,42 @@ ini_document& ini_document::operator=(const ini_document& other) {
 
 const std::string& ini_document::bytes() const {
     if (bytes_stale_) {
-        constexpr std::string_view endings[] = {"", "\n", "\r\n", "\r"};  // by line_end
-        bytes_.clear();
-        if (has_bom_) bytes_ += utf8_bom;
-        for (const auto& each : lines_) {
-            bytes_ += each.text;
-            bytes_ += endings[static_cast<std::size_t>(each.end)];
+        bytes_ = byte_order_mark(encoding_);
+        if (is_utf16()) {
+            std::string text;
+            append_lines(text);
+            bytes_ += utf16_from_utf8(text, encoding_ == text_encoding::utf16be);
+        } else {
+            append_lines(bytes_);
         }
         bytes_stale_ = false;
     }
     return bytes_;
 }
 
+void ini_document::append_lines(std::string& text) const {
+    constexpr std::string_view endings[] = {"", "\n", "\r\n", "\r"};  // by line_end
+    for (const auto& each : lines_) {
+        text += each.text;
+        text += endings[static_cast<std::size_t>(each.end)];
+    }
+}
+
+bool ini_document::is_utf16() const {
+    return encoding_ == text_encoding::utf16le || encoding_ == text_encoding::utf16be;
+}
+
+std::string_view ini_document::storable(std::string_view text, std::string& buffer) const {
+    if (!is_utf16()) return text;
+    buffer = utf8_from_utf16(utf16_from_utf8(text, false), false);
+    return buffer;
+}
+
 std::string ini_document::read(std::string_view section_name, std::string_view key) const {
-    const auto found = sections_.find(trim_blanks(section_name));
+    std::string section_buffer, key_buffer;
+    const auto found = sections_.find(trim_blanks(storable(section_name, section_buffer)));
     if (found == sections_.end()) return {};
-    const auto entry = found->second.keys.find(trim_blanks(key));
+    const auto entry = found->second.keys.find(trim_blanks(storable(key, key_buffer)));
     if (entry == found->second.keys.end()) return {};
     return std::string(cut_value(split_key_line(entry->second.line->text)->value));
 }
@@ -148,15 +169,19 @@ std::string ini_document::read(std::string_view section_name, std::string_view k
 bool ini_document::write(std::string_view section_name, std::string_view key,
                          const std::optional<std::string>& value) {
     check_storable(section_name, key, value);
-    const bool changed =
-        value ? store(trim_blanks(section_name), trim_blanks(key), trim_blanks(*value))
-              : erase(trim_blanks(section_name), trim_blanks(key));
+    std::string section_buffer, key_buffer, value_buffer;
+    section_name = trim_blanks(storable(section_name, section_buffer));
+    key = trim_blanks(storable(key, key_buffer));
+    const bool changed = value
+                             ? store(section_name, key, trim_blanks(storable(*value, value_buffer)))
+                             : erase(section_name, key);
     bytes_stale_ = bytes_stale_ || changed;
     return changed;
 }
 
 bool ini_document::clear_section(std::string_view section_name) {
-    const auto found = sections_.find(trim_blanks(section_name));
+    std::string section_buffer;
+    const auto found = sections_.find(trim_blanks(storable(section_name, section_buffer)));
     if (found == sections_.end() || found->second.keys.empty()) return false;
     section& cleared = found->second;
     for (auto at = std::next(cleared.header); at != lines_.end() && !header_name(at->text);) {

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "platform/text_encoding.hpp"
+
 namespace tw {
 
 // The text of one INI file held in memory, read and edited with the
@@ -20,7 +22,10 @@ namespace tw {
 //  - a new key goes after the last key of its section, a new section at the
 //    end of the file; deleting a key removes its line, the header stays;
 //  - untouched lines keep their bytes; new lines end in CR LF; lines ending in
-//    LF or a bare CR, a missing final newline and a UTF-8 byte-order mark are handled;
+//    LF or a bare CR and a missing final newline are handled;
+//  - a file is UTF-8 (or bytes in any other 8-bit set), or UTF-8 or UTF-16 (LE
+//    or BE) after a byte-order mark, and is written back as it came; names and
+//    values are UTF-8 on this side;
 //  - values are never unquoted: a value reads back exactly as written.
 class ini_document {
 public:
@@ -86,6 +91,11 @@ private:
         name_map<key_entry> keys;
     };
 
+    bool is_utf16() const;
+    // `text` as this file holds it: in UTF-16, bytes that are no UTF-8 become
+    // U+FFFD, so what is stored reads as a fresh read of the file does.
+    std::string_view storable(std::string_view text, std::string& buffer) const;
+    void append_lines(std::string& text) const;
     section* index_line(line_iter at, section* current);
     bool store(std::string_view section_name, std::string_view key, std::string_view value);
     bool erase(std::string_view section_name, std::string_view key);
@@ -95,7 +105,7 @@ private:
     line_iter next_with_key(line_iter from, std::string_view key);
 
     // The index holds iterators into lines_: copies re-parse, moves keep them valid.
-    bool has_bom_ = false;
+    text_encoding encoding_ = text_encoding::utf8;
     line_list lines_;
     name_map<section> sections_;  // the first section of each name; repeats stay unindexed
     mutable std::string bytes_;   // rebuilt from lines_ on the first bytes() after an edit

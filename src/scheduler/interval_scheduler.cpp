@@ -23,9 +23,12 @@ void interval_scheduler::t_check_for_work_Timer() {
     wait_for_next_minute(p_, started);
 }
 
-// A dial the user cancelled leaves the rest of the mark's tasks to the next.
+// Each due task runs once per mark: one that the dial of this pass already
+// ran at connect time is not run again. A dial the user cancelled leaves the
+// rest of the mark's tasks to the next.
 void interval_scheduler::run_due_tasks(time_of_day now) {
     namespace s = task_sections;
+    const auto sessions_before = p_.session.sessions_begun();
     bool cancelled = false;
     for_each_enabled_task(p_, [&](const std::string& app) {
         if (cancelled ||
@@ -37,6 +40,7 @@ void interval_scheduler::run_due_tasks(time_of_day now) {
         else
             cancelled = !bring_line_up(p_);
         if (!simulated() && !line_is_up(p_)) return;
+        if (p_.session.ran_at_connect_since(sessions_before, app)) return;
         p_.launcher.run_scheduled_task(app, task_field(p_, s::parameters, app),
                                        run_trigger::schedule);
     });

@@ -1,10 +1,9 @@
 #include "scheduler/run_ledger.hpp"
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 
 #include "core/error_log.hpp"
+#include "platform/file_io.hpp"
 #include "platform/path_rules.hpp"
 #include "program.hpp"
 
@@ -73,20 +72,24 @@ std::string csv_record(const std::vector<std::string>& fields) {
 
 run_ledger::run_ledger(program& p) : p_(p) {}
 
+// A ledger whose last row was torn (by a crash) gets a line break first, so
+// the new row stands on a line of its own.
 void run_ledger::record(const ledger_run& run) {
     const std::string path = native_paths().join(p_.log_directory, ledger_file);
     char seconds[32];
     std::snprintf(seconds, sizeof seconds, "%.1f", run.seconds);
-    std::error_code no_file;
-    const bool is_new = std::filesystem::file_size(path, no_file) == 0 || no_file;
-    std::ofstream file(path, std::ios::binary | std::ios::app);
-    if (is_new) file << csv_record(header);
-    file << csv_record({stamp(run.started), stamp(run.ended), seconds, run.how_ended,
-                        trigger_text(run.trigger), run.application, run.parameters});
-    file.flush();
-    if (!file)
+    const std::string row =
+        csv_record({stamp(run.started), stamp(run.ended), seconds, run.how_ended,
+                    trigger_text(run.trigger), run.application, run.parameters});
+    try {
+        append_to_file(file_path(path), [&](std::optional<char> last_byte) {
+            if (!last_byte) return csv_record(header) + row;
+            return *last_byte == '\n' ? row : "\r\n" + row;
+        });
+    } catch (const file_error& error) {
         error_log_append(native_paths().join(p_.program_folder, "log.txt"), p_.loop.now(),
-                         "run ledger", "cannot append to " + path);
+                         "run ledger", error.what());
+    }
 }
 
 }  // namespace tw

@@ -1,7 +1,9 @@
 #include "scheduler/task_launcher.hpp"
 
 #include <array>
+#include <chrono>
 #include <exception>
+#include <utility>
 
 #include "core/file_helpers.hpp"
 #include "program.hpp"
@@ -49,15 +51,39 @@ void task_launcher::launch_app(std::string& application, std::string parameters,
 void task_launcher::start(const std::string& application, const std::string& parameters,
                           const std::string& wait, std::optional<run_trigger> trigger) {
     p_.app.set_mouse_pointer(tw::application::hourglass);
-    const wall_time started_at = p_.loop.now();
-    const double clock_at = p_.loop.clock();
+    const run_in_progress run{p_.loop.now(), p_.loop.clock(), trigger.value_or(run_trigger::now),
+                              application, parameters};
     const auto started = p_.programs.start(application, " " + trim(parameters));
-    if (started && wait == "YES") wait_for_app(*started);
+    if (started && wait == "YES") wait_listed(*started, trigger ? &run : nullptr);
     p_.app.set_mouse_pointer(tw::application::default_pointer);
-    if (!trigger) return;
-    p_.ledger.record({started_at, p_.loop.now(), p_.loop.clock() - clock_at,
-                      started ? how_ended_text(started->end()) : "not started", *trigger,
-                      application, parameters});
+    if (trigger)
+        p_.ledger.record(ledger_row(run, started ? how_ended_text(started->end()) : "not started"));
+}
+
+// Waits for `started` with `run` listed meanwhile, so the end of the program
+// can still give it its row.
+void task_launcher::wait_listed(process& started, const run_in_progress* run) {
+    if (run) running_.push_back(run);
+    try {
+        wait_for_app(started);
+    } catch (...) {
+        std::erase(running_, run);
+        throw;
+    }
+    std::erase(running_, run);
+}
+
+ledger_run task_launcher::ledger_row(const run_in_progress& run, std::string how_ended) const {
+    const double seconds = p_.loop.clock() - run.clock_at;
+    const auto ran =
+        std::chrono::round<std::chrono::milliseconds>(std::chrono::duration<double>(seconds));
+    return {run.started, run.started + ran, seconds,       std::move(how_ended),
+            run.trigger, run.application,   run.parameters};
+}
+
+void task_launcher::record_running_at_exit() {
+    for (const run_in_progress* run : std::exchange(running_, {}))
+        p_.ledger.record(ledger_row(*run, "running at exit"));
 }
 
 void task_launcher::not_found(const std::string& application, const std::string& parameters,

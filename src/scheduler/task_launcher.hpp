@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "scheduler/run_ledger.hpp"
 
@@ -29,14 +30,30 @@ public:
     // One due task of a schedule, once the line is up.
     void run_scheduled_task(std::string application, const std::string& parameters,
                             run_trigger trigger);
+    // Writes the ledger row of each task still being waited for, ended
+    // "running at exit", as the program ends; the tasks themselves run on.
+    void record_running_at_exit();
 
 private:
+    struct run_in_progress {
+        wall_time started;
+        double clock_at;  // on the monotonic clock
+        run_trigger trigger;
+        std::string application;
+        std::string parameters;
+    };
+
+    void wait_listed(process& started, const run_in_progress* run);
+    // Timed on the monotonic clock: a wall clock set back meanwhile gives no
+    // end before the start.
+    ledger_run ledger_row(const run_in_progress& run, std::string how_ended) const;
     void start(const std::string& application, const std::string& parameters,
                const std::string& wait, std::optional<run_trigger> trigger);
     void not_found(const std::string& application, const std::string& parameters,
                    std::optional<run_trigger> trigger);
 
     program& p_;
+    std::vector<const run_in_progress*> running_;  // being waited for, outermost first
 };
 
 }  // namespace tw

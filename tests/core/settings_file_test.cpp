@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <tuple>
 
 #include "test_program.hpp"
 
@@ -152,6 +154,92 @@ TEST(settings_file, a_value_the_file_cannot_hold_costs_only_its_own_key) {
     p.shutdown();
     EXPECT_NE(p.file("tw.ini").find("Reconnect After Line Drop=Yes\r\n"), std::string::npos);
     EXPECT_NE(p.file("log.txt").find("a line break cannot be stored"), std::string::npos);
+}
+
+// With one instance the end writes every key, defaults and all; the fresh
+// folder is the first test's. "%F" stands for the program folder.
+TEST(settings_file, one_instance_ends_with_every_key_as_it_holds_it) {
+    const std::string help = "Help File=%F/twhelp.htm\r\n",
+                      paths =
+                          "RAS Phonebook=%F/system/ras/rasphone.pbk\r\nLast Directory=%F\r\n"
+                          "Task Ini File=%F/task.ini\r\nDefault ISP=\r\n"
+                          "Specific Connect Time=\r\nSpecific Disconnect Time=\r\n",
+                      flags =
+                          "Run Tasks At Connect=No\r\nReconnect After Line Drop=No\r\n"
+                          "Start Scheduler At Connect=No\r\nDisconnect After Last Task=No\r\n";
+    const std::tuple<const char*, std::string, std::function<void(test_program&)>, std::string>
+        cases[] = {
+            {"hand-edited, nothing changed",
+             "; mine\r\n[Current]\r\ntimeout=\r\nSave Logs=y\r\nDirectory=c:\\old\r\n"
+             "[Other]\r\nx=1\r\n",
+             [](test_program&) {},
+             "; mine\r\n[Current]\r\ntimeout=120\r\nSave Logs=Yes\r\n" + help + "Browser=\r\n" +
+                 paths + "Retry Count=3\r\n" + flags + "[Other]\r\nx=1\r\n"},
+            {"changed, and one change undone",
+             "[Current]\r\nTimeout=45\r\nRun Tasks At Connect=Yes\r\nRetry Count=7\r\n",
+             [](test_program& p) {
+                 p.main().o_timeout.set_text("60");
+                 p.main().o_timeout.set_text("45");
+                 p.main().o_line_drop.set_value(1);
+                 p.main().o_run_tasks_at_connect.set_value(0);
+             },
+             "[Current]\r\nTimeout=45\r\nRun Tasks At Connect=No\r\nRetry Count=7\r\n" + help +
+                 "Browser=\r\n" + paths +
+                 "Save Logs=No\r\nReconnect After Line Drop=Yes\r\nStart Scheduler At "
+                 "Connect=No\r\n"
+                 "Disconnect After Last Task=No\r\n"},
+            {"a browser stored at once, then put back", "[Current]\r\nSave Logs=No\r\n" + flags,
+             [](test_program& p) {
+                 p.prog.browser_path = p.folder / "tw.ini";
+                 p.prog.settings.store_browser_path();
+                 p.prog.browser_path = "";
+             },
+             "[Current]\r\nSave Logs=No\r\n" + flags + "Browser=\r\n" + help + paths +
+                 "Timeout=120\r\nRetry Count=3\r\n"},
+        };
+    for (const auto& [name, before, change, after] : cases) {
+        test_program p;
+        const auto in_folder = [&](std::string text) {  // "%F/name" up to the line's end
+            for (auto at = text.find("%F"); at != std::string::npos; at = text.find("%F", at)) {
+                const auto end = text.find('\r', at);
+                const std::string name = text.substr(at + 2, end - at - 2);
+                const std::string path =
+                    name.empty() ? p.folder.path().string() : p.folder / name.substr(1);
+                text.replace(at, end - at, path);
+            }
+            return text;
+        };
+        p.write("tw.ini", before);
+        p.start_up();
+        change(p);
+        p.shutdown();
+        EXPECT_EQ(p.file("tw.ini"), in_folder(after)) << name;
+    }
+}
+
+// Another instance in the same folder ends first and stores its own changes;
+// the keys this run left alone keep them, the ones it changed are its own.
+TEST(settings_file, the_end_writes_only_what_this_run_changed_over_the_file_as_it_is_now) {
+    test_program p;
+    p.write("tw.ini", "[Current]\r\nTimeout=45\r\nRetry Count=3\r\n");
+    p.start_up();
+    p.main().o_timeout.set_text("60");
+    p.main().o_line_drop.set_value(1);
+    profile_store other;
+    other.batch(p.folder / "tw.ini", [](ini_document& file) {
+        file.write("Current", "Run Tasks At Connect", "Yes");
+        file.write("Current", "Disconnect After Last Task", "Yes");
+        file.write("Current", "Timeout", "90");
+        file.write("Current", "Retry Count", "5");
+        file.write("Current", "Default ISP", "Office");
+    });
+    p.shutdown();
+    const std::string file = p.file("tw.ini");
+    for (const char* kept :
+         {"Run Tasks At Connect=Yes", "Disconnect After Last Task=Yes", "Retry Count=5",
+          "Default ISP=Office", "Timeout=60", "Reconnect After Line Drop=Yes", "Save Logs=No"})
+        EXPECT_NE(file.find(std::string("\r\n") + kept + "\r\n"), std::string::npos) << kept << "\n"
+                                                                                     << file;
 }
 
 }  // namespace

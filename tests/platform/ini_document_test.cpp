@@ -105,6 +105,39 @@ TEST(ini_document, edits_keep_reads_insert_points_and_copies_in_step) {
     EXPECT_EQ(interleaved.bytes(), "[s]\r\na=a\r\nb=b\r\n[t]\r\na=a\r\nb=b\r\n");
 }
 
+// A file in UTF-16 as an editor saves it, byte-order mark first.
+std::string utf16(std::u16string_view text, bool big_endian) {
+    const std::u16string units = u"\uFEFF" + std::u16string(text);
+    std::string bytes;
+    for (const char16_t unit : units) {
+        const char high = char(unit >> 8), low = char(unit & 0xFF);
+        bytes += big_endian ? high : low;
+        bytes += big_endian ? low : high;
+    }
+    return bytes;
+}
+
+TEST(ini_document, reads_utf16_and_writes_it_back_as_utf16) {
+    for (const bool big_endian : {false, true}) {
+        // A lone surrogate and an emoji on lines the edit does not touch.
+        ini_document document(
+            utf16(u"; \xD800 \U0001F600\r\n[Current]\r\nName=Zo\u00EB\r\nTimeout=45", big_endian));
+        EXPECT_EQ(document.read("current", "name"), "Zo\xC3\xAB") << big_endian;
+        EXPECT_EQ(document.read("Current", "Timeout"), "45");
+        document.write("Current", "Timeout", "60");
+        document.write("Current", "Browser", "/usr/bin/\xC3\xA9");
+        document.write("Current", "Odd", "a\xFF");  // no UTF-8: what the file can hold
+        EXPECT_EQ(document.bytes(),
+                  utf16(u"; \xD800 \U0001F600\r\n[Current]\r\nName=Zo\u00EB\r\n"
+                        u"Timeout=60\r\nBrowser=/usr/bin/\u00E9\r\nOdd=a\uFFFD\r\n",
+                        big_endian));
+        EXPECT_EQ(document.read("Current", "Odd"), "a\xEF\xBF\xBD");
+    }
+    ini_document fresh(utf16(u"", false));
+    fresh.write("s", "k", "1");
+    EXPECT_EQ(fresh.bytes(), utf16(u"[s]\r\nk=1\r\n", false)) << "a file of just the mark";
+}
+
 TEST(ini_document, refuses_what_a_line_cannot_hold) {
     const std::tuple<const char*, const char*, const char*> cases[] = {
         {"s", "k", "a\nb"}, {"s\n", "k", "v"}, {"s", "k\r", "v"}, {"a]b", "k", "v"},

@@ -110,6 +110,19 @@ TEST(interval_scheduler, a_cancelled_dial_makes_the_waiting_pass_skip_its_tasks)
                 ElementsAre("08:10,exit 0,schedule,first,", "08:10,exit 0,schedule,second,"));
 }
 
+// "/a" ticks "Run task(s) at connect time", so the dial of a mark runs every
+// enabled task at connect time; the pass that dialled does not run them again.
+TEST(interval_scheduler, a_due_task_run_at_connect_time_is_not_run_again_at_the_same_mark) {
+    scheduling_program p({{"due", "-v", "08:00", "09:00", "1 hour", "Y"},
+                          {"other", "", "06:00", "07:00", "Daily", "Y"}},
+                         7, 59, 50, "/s MyISP /a");
+    ASSERT_TRUE(p.main().o_run_tasks_at_connect.ticked());
+    p.run_for(70 * 60);
+    EXPECT_THAT(p.ledger(),
+                ElementsAre("08:00,exit 0,connect,due,-v", "08:00,exit 0,connect,other,",
+                            "09:00,exit 0,connect,due,-v", "09:00,exit 0,connect,other,"));
+}
+
 // A simulated session has no line, so its first connect-time tick ends it.
 TEST(interval_scheduler, a_simulated_connection_runs_the_due_task_without_dialling) {
     scheduling_program p({{"task", "-v", "08:00", "08:00", "1 hour", "Y"}}, 7, 59, 50,

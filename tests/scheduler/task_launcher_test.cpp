@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "scheduler/run_ledger.hpp"
 #include "test_program.hpp"
 
@@ -8,6 +10,8 @@ namespace tw {
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::EndsWith;
+using ::testing::HasSubstr;
 
 constexpr const char* complete_account =
     "[SMTP]\r\nPOP User Password=secret\r\nPOP User ID=me\r\nPOP Host=pop.example\r\n"
@@ -30,6 +34,19 @@ struct launcher_program : testing::test_program {
         drive([&] {
             prog.launcher.run_scheduled_task(application, parameters, run_trigger::schedule);
         });
+    }
+    // Runs the tool for `seconds`; `meanwhile` runs once, `after` seconds into the run.
+    void run_tool_with(double seconds, double after, const std::function<void()>& meanwhile) {
+        fakes.set_run_seconds(tool, seconds);
+        timer once;
+        once.tick.connect([&] {
+            once.stop();
+            meanwhile();
+        });
+        loop.add_timer(once);
+        once.start(static_cast<int>(after * 1000));
+        run_scheduled(tool, "-q");
+        loop.remove_timer(once);
     }
 };
 
@@ -101,8 +118,30 @@ TEST(task_launcher, a_scheduled_run_logs_the_task_and_what_kept_it_from_starting
     l.write("PW.EXE", "");
     l.run_scheduled(l.folder / "PW.EXE", "");  // another spelling is an ordinary program
     EXPECT_EQ(l.fakes.started().size(), 3u);
-    EXPECT_NE(l.file("log.txt").find("cannot append to " + (l.folder / "no/such/folder/tasks.csv")),
-              std::string::npos);
+    EXPECT_NE(
+        l.file("log.txt").find("cannot write '" + (l.folder / "no/such/folder/tasks.csv") + "'"),
+        std::string::npos);
+}
+
+// The end comes from a signal or the closed window while the task runs; the
+// task is the user's program and runs on.
+TEST(task_launcher, a_task_running_when_the_program_ends_gets_its_ledger_row) {
+    launcher_program l;
+    l.start_up();
+    l.run_tool_with(600, 45, [&] { l.prog.life.shutdown(); });
+    EXPECT_EQ(l.exit_code, 0);
+    EXPECT_THAT(l.file("logs/tasks.csv"),
+                EndsWith("\r\n2026-12-06 12:00:00,2026-12-06 12:00:45,45.0,running at exit,"
+                         "schedule," +
+                         l.tool + ",-q\r\n"));
+}
+
+TEST(task_launcher, a_wall_clock_set_back_during_a_task_gives_no_end_before_its_start) {
+    launcher_program l;
+    l.start_up();
+    l.run_tool_with(90, 30, [&] { l.loop.set_now(make_wall_time(2026, 12, 6, 11, 0, 0)); });
+    EXPECT_THAT(l.file("logs/tasks.csv"),
+                HasSubstr("\r\n2026-12-06 12:00:00,2026-12-06 12:01:30,90."));
 }
 
 TEST(run_ledger, quotes_only_fields_that_need_it_as_csv_does) {

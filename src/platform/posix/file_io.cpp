@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -101,13 +102,60 @@ void write_all(int fd, std::string_view bytes, const std::filesystem::path& file
     }
 }
 
+file_error not_a_file(std::string_view doing, const std::filesystem::path& file) {
+    return file_error(std::string("cannot ")
+                          .append(doing)
+                          .append(" '")
+                          .append(file.string())
+                          .append("': not a regular file"));
+}
+
+// The file a chain of symbolic links ends at (it may not exist yet); `file`
+// itself when it is no link. A loop ends after 40 links, where any open
+// reports it.
+std::filesystem::path link_target(std::filesystem::path file) {
+    std::error_code error;
+    for (int hops = 0; hops < 40 && std::filesystem::is_symlink(file, error); ++hops) {
+        const auto target = std::filesystem::read_symlink(file, error);
+        if (error) break;
+        file = target.is_absolute() ? target : file.parent_path() / target;
+    }
+    return file;
+}
+
 bool is_gone(std::uint64_t pid) {
     return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
 }
 
 }  // namespace
 
-void remove_stale_temp_files(const std::filesystem::path& file) {
+void append_to_file(const std::filesystem::path& file,
+                    const std::function<std::string(std::optional<char> last_byte)>& bytes_for) {
+    // Read too, for the last byte. O_NONBLOCK: a FIFO in the file's place
+    // must not hang the writer.
+    const unique_fd fd(
+        ::open(file.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666));
+    struct stat info {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0) throw failure("write", file, errno);
+    if (!S_ISREG(info.st_mode)) throw not_a_file("write", file);
+    // Best effort: another instance's append waits, so a cut-back never takes
+    // its record. File systems without locks still get the append.
+    while (::flock(fd.get(), LOCK_EX) != 0 && errno == EINTR) {
+    }
+    if (::fstat(fd.get(), &info) != 0) throw failure("write", file, errno);
+    std::optional<char> last;
+    char byte = 0;
+    if (info.st_size > 0 && ::pread(fd.get(), &byte, 1, info.st_size - 1) == 1) last = byte;
+    try {
+        write_all(fd.get(), bytes_for(last), file);
+    } catch (const file_error&) {
+        [[maybe_unused]] const int ignored = ::ftruncate(fd.get(), info.st_size);
+        throw;
+    }
+}
+
+void remove_stale_temp_files(const std::filesystem::path& link_or_file) {
+    const auto file = link_target(link_or_file);
     const std::string name = file.filename().native();
     const auto folder = file.parent_path().empty() ? "." : file.parent_path();
     std::error_code error;
@@ -117,7 +165,10 @@ void remove_stale_temp_files(const std::filesystem::path& file) {
             ::unlink(at->path().c_str());
 }
 
-file_stamp replace_file(const std::filesystem::path& file, std::string_view bytes) {
+// A link stays and its target is replaced, in the target's folder: the link
+// is how the user keeps the file elsewhere.
+file_stamp replace_file(const std::filesystem::path& link_or_file, std::string_view bytes) {
+    const auto file = link_target(link_or_file);
     // A read-only file stays unchanged, though the folder would allow the rename.
     if (::access(file.c_str(), W_OK) != 0 && errno != ENOENT) throw failure("write", file, errno);
     // A name already taken (left by an earlier process with this pid) is skipped.
@@ -132,8 +183,13 @@ file_stamp replace_file(const std::filesystem::path& file, std::string_view byte
     if (fd.get() < 0) throw failure("create a temporary file for", file, errno);
     try {
         struct stat info {};
-        // Keeping the old permissions is best effort: some file systems have none.
-        if (::stat(file.c_str(), &info) == 0) ::fchmod(fd.get(), info.st_mode & 07777);
+        // Keeping the old owner and permissions is best effort: only root may
+        // give a file away, and some file systems have neither. The owner
+        // goes first, as a change of owner may clear the set-id bits.
+        if (::stat(file.c_str(), &info) == 0) {
+            [[maybe_unused]] const int kept = ::fchown(fd.get(), info.st_uid, info.st_gid);
+            ::fchmod(fd.get(), info.st_mode & 07777);
+        }
         write_all(fd.get(), bytes, file);
         if (::fsync(fd.get()) != 0 || ::fstat(fd.get(), &info) != 0 || ::close(fd.release()) != 0) {
             throw failure("flush", file, errno);

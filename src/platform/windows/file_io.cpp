@@ -157,6 +157,29 @@ bool move_over(const std::filesystem::path& temp, const std::filesystem::path& f
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
+// The file a symbolic link (or another reparse point) leads to; `file` itself
+// when it is none or leads nowhere.
+std::filesystem::path link_target(const std::filesystem::path& file) {
+    const DWORD attributes = ::GetFileAttributesW(file.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        return file;
+    const unique_handle handle(::CreateFileW(file.c_str(), 0,
+                                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                             nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!handle.valid()) return file;
+    std::wstring target(MAX_PATH, L'\0');
+    DWORD length = ::GetFinalPathNameByHandleW(handle.get(), target.data(),
+                                               static_cast<DWORD>(target.size()), 0);
+    if (length >= target.size()) {
+        target.resize(length);
+        length = ::GetFinalPathNameByHandleW(handle.get(), target.data(),
+                                             static_cast<DWORD>(target.size()), 0);
+    }
+    if (length == 0 || length >= target.size()) return file;
+    target.resize(length);
+    return target;
+}
+
 // A writer that no longer runs; a pid that is not ours to open counts as running.
 bool is_gone(std::uint64_t pid) {
     if (pid == 0 || pid > MAXDWORD) return false;
@@ -169,7 +192,43 @@ bool is_gone(std::uint64_t pid) {
 
 }  // namespace
 
-void remove_stale_temp_files(const std::filesystem::path& file) {
+// No write sharing: another instance's append waits (with_retries), so a
+// cut-back never takes its record.
+void append_to_file(const std::filesystem::path& file,
+                    const std::function<std::string(std::optional<char> last_byte)>& bytes_for) {
+    HANDLE opened = INVALID_HANDLE_VALUE;
+    with_retries([&] {
+        opened = ::CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        return opened != INVALID_HANDLE_VALUE;
+    });
+    const unique_handle handle(opened);
+    if (!handle.valid()) throw failure("write", file, ::GetLastError());
+    if (::GetFileType(handle.get()) != FILE_TYPE_DISK)
+        throw failure("write", file, std::make_error_code(std::errc::invalid_argument));
+    LARGE_INTEGER size{};
+    if (!::GetFileSizeEx(handle.get(), &size)) throw failure("write", file, ::GetLastError());
+    std::optional<char> last;
+    char byte = 0;
+    DWORD got = 0;
+    LARGE_INTEGER before_last{};
+    before_last.QuadPart = size.QuadPart - 1;
+    if (size.QuadPart > 0 && ::SetFilePointerEx(handle.get(), before_last, nullptr, FILE_BEGIN) &&
+        ::ReadFile(handle.get(), &byte, 1, &got, nullptr) && got == 1)
+        last = byte;
+    if (!::SetFilePointerEx(handle.get(), size, nullptr, FILE_BEGIN))
+        throw failure("write", file, ::GetLastError());
+    try {
+        write_all(handle.get(), bytes_for(last), file);
+    } catch (const file_error&) {
+        ::SetFilePointerEx(handle.get(), size, nullptr, FILE_BEGIN);
+        ::SetEndOfFile(handle.get());
+        throw;
+    }
+}
+
+void remove_stale_temp_files(const std::filesystem::path& link_or_file) {
+    const auto file = link_target(link_or_file);
     const std::string name = narrow(file.filename().native());
     const auto folder = file.parent_path().empty() ? L"." : file.parent_path();
     std::error_code error;
@@ -179,7 +238,11 @@ void remove_stale_temp_files(const std::filesystem::path& file) {
             ::DeleteFileW(at->path().c_str());
 }
 
-file_stamp replace_file(const std::filesystem::path& file, std::string_view bytes) {
+// A link stays and its target is replaced, in the target's folder. Access
+// here follows the file's ACL, which ReplaceFileW keeps, so whoever could
+// write the file before still can.
+file_stamp replace_file(const std::filesystem::path& link_or_file, std::string_view bytes) {
+    const auto file = link_target(link_or_file);
     const DWORD attributes = ::GetFileAttributesW(file.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         throw failure("write", file, ERROR_ACCESS_DENIED);

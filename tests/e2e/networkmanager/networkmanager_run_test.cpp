@@ -27,21 +27,21 @@ TEST(networkmanager_run, with_a_the_task_due_at_the_mark_runs_and_the_line_is_hu
     run.write("task.ini", testing::task_file_text(
                               {{job, "-q, \"news\"", "08:00", "08:00", "10 minutes", "Y"}}));
     run.start();
-    const auto scheduled = [&] { return run.file("logs/tasks.csv").find(",schedule,"); };
-    ASSERT_TRUE(run.wait_until([&] { return scheduled() != std::string::npos; }))
-        << run.error_output();
+    const auto ran = [&] { return run.file("logs/tasks.csv").find(",connect,"); };
+    ASSERT_TRUE(run.wait_until([&] { return ran() != std::string::npos; })) << run.error_output();
     EXPECT_TRUE(run.wait_until([&] { return mock.active_connections().empty(); }))
         << "the profile is deactivated while the program runs on";
     run.send(SIGTERM);
     EXPECT_EQ(run.wait_for_exit(), 0);
 
-    // Switched on with the entry chosen, the schedule also runs the tasks at connect time.
-    EXPECT_EQ(run.file("ran.txt"), "-q, news\n-q, news\n");
+    // Switched on with the entry chosen, the schedule also runs the tasks at
+    // connect time; the due task then runs there, once.
+    EXPECT_EQ(run.file("ran.txt"), "-q, news\n");
     const std::string ledger = run.file("logs/tasks.csv");
-    const std::string record = ledger.substr(ledger.rfind("\r\n", scheduled()) + 2);
+    const std::string record = ledger.substr(ledger.rfind("\r\n", ran()) + 2);
     EXPECT_EQ(record.substr(0, 17), "2026-12-06 08:00:") << "started at the mark";
     EXPECT_EQ(record.substr(record.find(",exit 0")),
-              ",exit 0,schedule," + job + ",\"-q, \"\"news\"\"\"\r\n");
+              ",exit 0,connect," + job + ",\"-q, \"\"news\"\"\"\r\n");
 }
 
 }  // namespace

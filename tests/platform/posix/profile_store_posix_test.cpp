@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,6 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 using testing::profile_store_test;
+using testing::read_file;
 using testing::write_file;
 
 // The Windows runtime sets file times to the second only, and a file there has
@@ -82,6 +84,36 @@ TEST_F(profile_store_test, keeps_the_permissions_and_refuses_a_read_only_file_or
     EXPECT_THAT(refused_write(), HasSubstr(file_ + "': Permission denied"));
     EXPECT_EQ(on_disk(), "[s]\nk=2\r\n");
     EXPECT_EQ(files_in_folder(), 1);
+}
+
+// Root writing a user's file must leave it the user's, or the user's next run
+// cannot write it. A link is the user's way to keep the file elsewhere.
+TEST_F(profile_store_test, a_file_keeps_its_owner_and_a_link_is_followed_to_its_target) {
+    if (::geteuid() == 0) {  // only root can give a file to another user
+        write_file(file_, "[s]\nk=0\n");
+        ASSERT_EQ(::chown(file_.c_str(), 65534, 65534), 0);
+        store_.write(file_, "s", "k", "1");
+        struct stat info {};
+        ASSERT_EQ(::stat(file_.c_str(), &info), 0);
+        EXPECT_EQ(info.st_uid, 65534u);
+        EXPECT_EQ(info.st_gid, 65534u);
+        fs::remove(file_);
+    }
+    fs::create_directory(folder_ / "real");
+    const std::string target = folder_ / "real/settings.ini";
+    write_file(target, "[s]\nk=1\n");
+    fs::create_symlink("real/settings.ini", folder_ / "hop");  // relative, through a second link
+    fs::create_symlink(folder_ / "hop", file_);
+    store_.write(file_, "s", "k", "2");
+    EXPECT_TRUE(fs::is_symlink(file_));
+    EXPECT_EQ(read_file(target), "[s]\nk=2\r\n");
+    EXPECT_EQ(files_in_folder(), 3) << "the two links and the target's folder, no temp file";
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_ / "real"), {}), 1);
+
+    fs::remove(target);  // a dangling link: its target is created
+    store_.write(file_, "s", "k", "3");
+    EXPECT_TRUE(fs::is_symlink(file_));
+    EXPECT_EQ(read_file(target), "[s]\r\nk=3\r\n");
 }
 
 }  // namespace
