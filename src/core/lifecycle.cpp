@@ -54,6 +54,7 @@ void lifecycle::initialise() {
     if (std::string path = p_.settings_file_path; !file_exists(path))
         p_.settings.settings_pass("WRITE");
     p_.settings.settings_pass("READ");
+    settings_read_ = true;
     m.form.set_caption(message_title);
     // Every file dialog names its own initial folder, so none is kept here.
     p_.phonebook.fill_entry_list();
@@ -83,9 +84,11 @@ std::string lifecycle::query_switch(const std::string& which) {
 void lifecycle::shutdown(int exit_code) {
     p_.force_disconnect = false;
     p_.disconnecting.disconnect();
-    // Past the disconnect nothing may keep the process from ending.
+    // Past the disconnect nothing may keep the process from ending. Settings
+    // not read yet (a termination signal early in the start-up) are not
+    // stored: they would replace the user's with empty values.
     try {
-        p_.settings.settings_pass("WRITE");
+        if (settings_read_) p_.settings.settings_pass("WRITE");
     } catch (...) {
     }
     p_.app.end(exit_code);

@@ -28,6 +28,7 @@ private:
     void select_default_entry();
 
     program& p_;
+    bool settings_read_ = false;
 };
 
 }  // namespace tw

@@ -73,6 +73,25 @@ TEST(shutdown, exit_and_closing_the_window_store_the_settings_and_end) {
     }
 }
 
+// A termination signal may come at the start-up's first events, before the
+// settings are read; storing them then would replace the user's with blanks
+// (or, with no file known yet, write an error log at the file system's root).
+TEST(shutdown, before_the_settings_are_read_it_stores_nothing) {
+    test_program p;
+    const std::string settings = "[Current]\r\nTimeout=45\r\nSave Logs=Yes\r\n";
+    p.write("tw.ini", settings);
+    p.prog.program_folder = p.folder.path().string();
+    p.prog.settings_file_path = p.folder / "tw.ini";
+    timer signal_arrives;
+    p.loop.add_timer(signal_arrives);
+    signal_arrives.tick.connect([&] { p.prog.life.shutdown(); });
+    signal_arrives.start(1);
+    p.start_up();
+    p.loop.remove_timer(signal_arrives);
+    EXPECT_EQ(p.exit_code, 0);
+    EXPECT_EQ(p.file("tw.ini"), settings);
+}
+
 TEST(main_window, the_window_keeps_its_size_and_cannot_be_maximized) {
     test_program p;
     p.start_up();
