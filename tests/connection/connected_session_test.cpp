@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "dialing_program.hpp"
+#include "task_file_text.hpp"
 
 namespace tw {
 namespace {
@@ -85,6 +87,45 @@ TEST(connected_session, enabled_tasks_run_in_turn_then_the_line_is_hung_up) {
         EXPECT_FALSE(p.dialer.is_connected());
         EXPECT_FALSE(p.main().l_disconnect1.visible());
     }
+}
+
+// Another program may rewrite the task file at any time: the change counts
+// from the next task on, within a pass and from one pass to the next.
+TEST(connected_session, a_task_file_rewritten_elsewhere_counts_from_the_next_task_on) {
+    dialing_program p;
+    const std::string a = p.folder / "a.exe", b = p.folder / "b.exe", c = p.folder / "c.exe";
+    // Replaced as editors save, so the change shows within one time-stamp tick.
+    const auto rewrite = [&](const char* on_a, const char* on_b, const char* on_c) {
+        const std::string draft = p.folder / "task.ini.new";
+        testing::write_file(draft, testing::task_file_text({{a, "", "", "", "", on_a},
+                                                            {b, "", "", "", "", on_b},
+                                                            {c, "", "", "", "", on_c}}));
+        std::filesystem::rename(draft, p.prog.task_file_path);
+    };
+    for (const std::string& app : {a, b, c}) {
+        testing::write_file(app, "");
+        p.main().o_task_list.add_item(app);
+    }
+    rewrite("Yes", "Yes", "No");
+    p.fakes.set_run_seconds(a, 30);
+    p.main().o_run_tasks_at_connect.set_value(1);
+    p.main().o_disconnect_after_last_task.set_value(1);
+    timer while_a_runs;
+    p.loop.add_timer(while_a_runs);
+    while_a_runs.tick.connect([&] {
+        while_a_runs.stop();
+        rewrite("Yes", "No", "Yes");
+    });
+    while_a_runs.start(10'000);
+    p.click(p.main().b_connect);
+    p.run_for(60);
+    p.loop.remove_timer(while_a_runs);
+    rewrite("No", "Yes", "No");
+    p.click(p.main().b_connect);
+    p.run_for(60);
+    std::vector<std::string> started;
+    for (const auto& s : p.fakes.started()) started.push_back(s.application);
+    EXPECT_THAT(started, ElementsAre(a, c, b));
 }
 
 TEST(connected_session, start_scheduler_at_connect_switches_the_schedule_on_only_when_it_is_off) {
