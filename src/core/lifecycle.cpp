@@ -38,9 +38,11 @@ void lifecycle::start_up() {
     p_.loop.do_events();
     initialise();
     p_.window.center_form(p_.main.form);
-    query_switch("/s");
+    const bool named_entry_listed = select_named_entry();
+    // Nothing a /x run was asked to do can be done without its entry.
+    if (!named_entry_listed && !query_switch("/x").empty()) shutdown(exit_dial_gave_up);
     if (query_switch("/a") == "auto") p_.scheduler.b_run_schedule_Click();
-    if (!query_switch("/d").empty()) p_.dialing.connect();
+    if (!query_switch("/d").empty() && named_entry_listed) p_.dialing.connect();
     p_.main.SSTab1.set_tab(0);
     p_.app.set_mouse_pointer(application::default_pointer);
 }
@@ -72,6 +74,16 @@ void lifecycle::select_default_entry() {
     combo_box& list = p_.main.o_phonebook_list;
     for (int i = 0; i < list.list_count(); ++i)
         if (list.item(i) == p_.main.l_default_isp.caption()) list.set_list_index(i);
+}
+
+// A name the phone book lacks leaves the selection as it was, the default
+// entry; dialling that instead of the entry asked for would be wrong.
+bool lifecycle::select_named_entry() {
+    if (!query_switch("/s").empty()) return true;
+    const auto named = name_after_s(p_.app.command_line());
+    if (!named) return true;
+    p_.log.append_log_line(" Phone Book Entry Not Found: " + *named);
+    return false;
 }
 
 std::string lifecycle::query_switch(const std::string& which) {

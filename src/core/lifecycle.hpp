@@ -26,6 +26,9 @@ public:
 private:
     void initialise();
     void select_default_entry();
+    // "/s NAME": selects the entry NAME; false, and logged, when the phone
+    // book has none of that name.
+    bool select_named_entry();
 
     program& p_;
     bool settings_read_ = false;
