@@ -42,6 +42,7 @@ void lifecycle::start_up() {
     // Nothing a /x run was asked to do can be done without its entry.
     if (!named_entry_listed && !query_switch("/x").empty()) shutdown(exit_dial_gave_up);
     if (query_switch("/a") == "auto") p_.scheduler.b_run_schedule_Click();
+    say_when_x_never_ends();
     if (!query_switch("/d").empty() && named_entry_listed) p_.dialing.connect();
     p_.main.SSTab1.set_tab(0);
     p_.app.set_mouse_pointer(application::default_pointer);
@@ -84,6 +85,21 @@ bool lifecycle::select_named_entry() {
     if (!named) return true;
     p_.log.append_log_line(" Phone Book Entry Not Found: " + *named);
     return false;
+}
+
+// A /x run ends after the hang-up that follows the connect-time tasks, which
+// comes only with the schedule off and "Disconnect after last task" ticked.
+// The rule stays; a script or timer that started the run learns it at once.
+void lifecycle::say_when_x_never_ends() {
+    if (query_switch("/x").empty()) return;
+    if (p_.controls.t_check_for_work.enabled())
+        p_.boxes.tell(
+            "tarnwick: /x: this run will not end by itself, as the interval schedule is on (/a): "
+            "it hangs up after each mark and goes on.");
+    else if (!p_.disconnect_after_last_task)
+        p_.boxes.tell(
+            "tarnwick: /x: this run will not end by itself, as \"Disconnect after last task\" is "
+            "off: no hang-up follows the tasks.");
 }
 
 std::string lifecycle::query_switch(const std::string& which) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <iosfwd>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -31,6 +31,9 @@ public:
         unattended_ = false;
         answer_timer_.stop();
     }
+
+    // A line for whoever started the run, where the texts nobody saw go.
+    void tell(const std::string& line) { report_ << line << std::endl; }
 
     int message(const std::string& text, int flags, const std::string& title) override;
     std::string open_file(const file_request& request) override;

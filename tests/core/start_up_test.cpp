@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iostream>
+#include <sstream>
 
 #include "test_program.hpp"
 
@@ -67,6 +69,35 @@ TEST(start_up, s_naming_no_entry_of_the_phone_book_is_logged_and_nothing_is_dial
         EXPECT_EQ(p.log_texts(), std::vector<std::string>{" Phone Book Entry Not Found: Nowhere"})
             << command_line;
         EXPECT_EQ(p.exit_code, exit_code) << command_line;
+    }
+}
+
+// A /x run ends after the hang-up that follows the connect-time tasks; when
+// none will come, whoever started it is told at once.
+TEST(start_up, an_x_run_that_will_not_end_by_itself_says_so_on_standard_error) {
+    constexpr const char* option_off =
+        "tarnwick: /x: this run will not end by itself, as \"Disconnect after last task\" is "
+        "off: no hang-up follows the tasks.\n";
+    constexpr const char* schedule_on =
+        "tarnwick: /x: this run will not end by itself, as the interval schedule is on (/a): "
+        "it hangs up after each mark and goes on.\n";
+    const struct {
+        const char *command_line, *disconnect_after_last_task, *said;
+    } cases[] = {
+        {"/s MyISP /d /x", "No", option_off},
+        {"/s MyISP /d /x", "Yes", ""},
+        {"/s MyISP /d", "No", ""},
+        {"/s MyISP /a /x", "Yes", schedule_on},
+    };
+    for (const auto& c : cases) {
+        test_program p({.command_line = c.command_line});
+        p.write("tw.ini", std::string("[Current]\r\nDisconnect After Last Task=") +
+                              c.disconnect_after_last_task + "\r\n");
+        std::ostringstream said;
+        std::streambuf* const standard_error = std::cerr.rdbuf(said.rdbuf());
+        p.start_up();
+        std::cerr.rdbuf(standard_error);
+        EXPECT_EQ(said.str(), c.said) << c.command_line << ", " << c.disconnect_after_last_task;
     }
 }
 
