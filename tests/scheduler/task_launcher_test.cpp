@@ -1,6 +1,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+
 #include "scheduler/run_ledger.hpp"
 #include "test_program.hpp"
 
@@ -70,20 +74,25 @@ TEST(task_launcher, a_scheduled_run_logs_the_task_and_what_kept_it_from_starting
     l.prog.program_folder = l.folder.path().string();
     l.prog.log_directory = l.folder / "no/such/folder";
     const std::string missing = l.folder / "gone.exe", companion = l.folder / "pw.exe";
+    const std::string text = l.folder / "notes.txt";
     const std::string mail = companion + " /mode=auto /x";
     l.write("pw.exe", "");
+    l.write("notes.txt", "");
+    l.fakes.refuse(text);
     l.prog.mail_account_file_path = l.folder / "pw.ini";
     l.write("pw.ini", "[SMTP]\r\nPOP Host=pop.example\r\n");
     l.run_scheduled(l.tool, "-q");
     l.run_scheduled(missing, "");
     l.run_scheduled(companion, "/mode=auto /x");
+    l.run_scheduled(text, "");
     EXPECT_THAT(
         l.log_texts(),
         ElementsAre(" Running: " + l.tool + " -q", " Running: " + missing + " ",
-                    " File Not Found: " + missing, " Running: " + mail, " Run Error: " + mail));
-    EXPECT_THAT(l.statuses,
-                ElementsAre("Running: " + l.tool + " -q", "", "Running: " + missing + " ", "",
-                            "Running: " + mail, "Run Error: " + mail, ""));
+                    " File Not Found: " + missing, " Running: " + mail, " Run Error: " + mail,
+                    " Running: " + text + " ", " Could Not Start: " + text));
+    EXPECT_THAT(l.statuses, ElementsAre("Running: " + l.tool + " -q", "",
+                                        "Running: " + missing + " ", "", "Running: " + mail,
+                                        "Run Error: " + mail, "", "Running: " + text + " ", ""));
     ASSERT_EQ(l.fakes.started().size(), 1u);
     EXPECT_EQ(l.fakes.started()[0].command_line, " -q");
 
@@ -103,6 +112,53 @@ TEST(task_launcher, a_scheduled_run_logs_the_task_and_what_kept_it_from_starting
     EXPECT_EQ(l.fakes.started().size(), 3u);
     EXPECT_NE(l.file("log.txt").find("cannot append to " + (l.folder / "no/such/folder/tasks.csv")),
               std::string::npos);
+}
+
+// Each ledger row's "how it ended" and whole seconds, as "time limit 60"; the
+// end of a program is noticed within a check period.
+std::vector<std::string> endings(const launcher_program& l) {
+    std::vector<std::string> rows;
+    std::istringstream lines(l.file("logs/tasks.csv"));
+    std::string line;
+    std::getline(lines, line);  // the header
+    while (std::getline(lines, line)) {
+        std::vector<std::string> fields;
+        std::istringstream row(line);
+        for (std::string field; std::getline(row, field, ',');) fields.push_back(field);
+        rows.push_back(fields.at(3) + " " + std::to_string(std::lround(std::stod(fields.at(2)))));
+    }
+    return rows;
+}
+
+// The limit is read at each start, so a hand edit counts from the next task on.
+TEST(task_launcher, a_task_past_its_time_limit_is_asked_to_end_then_ended_and_the_run_goes_on) {
+    launcher_program l;
+    l.start_up();
+    const std::string stubborn = l.folder / "stubborn";
+    l.write("stubborn", "");
+    l.fakes.ignore_end_requests(stubborn);
+    const struct {
+        const char* limit;
+        const std::string& program;
+        double runs;
+        const char* ended;
+    } cases[] = {
+        {"1", l.tool, 30, "exit 0 30"},        {"1", l.tool, 1e6, "time limit 60"},
+        {"1", stubborn, 1e6, "time limit 70"}, {"0.5", stubborn, 1e6, "time limit 40"},
+        {"0", l.tool, 7200, "exit 0 7200"},    {"-1", l.tool, 7200, "exit 0 7200"},
+        {"soon", l.tool, 7200, "exit 0 7200"},
+    };
+    std::vector<std::string> expected;
+    for (const auto& c : cases) {
+        l.write("tw.ini", std::string("[Current]\r\nTask Time Limit=") + c.limit + "\r\n");
+        l.fakes.set_run_seconds(c.program, c.runs);
+        l.run_scheduled(c.program, "");
+        expected.push_back(c.ended);
+    }
+    EXPECT_EQ(endings(l), expected);
+    const auto texts = l.log_texts();
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), " Time Limit Reached: " + stubborn), 2);
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), " Time Limit Reached: " + l.tool), 1);
 }
 
 TEST(run_ledger, quotes_only_fields_that_need_it_as_csv_does) {
