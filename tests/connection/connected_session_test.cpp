@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "dialing_program.hpp"
+#include "scheduler/schedule_steps.hpp"
 #include "task_file_text.hpp"
 
 namespace tw {
@@ -89,43 +90,29 @@ TEST(connected_session, enabled_tasks_run_in_turn_then_the_line_is_hung_up) {
     }
 }
 
-// Another program may rewrite the task file at any time: the change counts
-// from the next task on, within a pass and from one pass to the next.
-TEST(connected_session, a_task_file_rewritten_elsewhere_counts_from_the_next_task_on) {
+// The file is looked at again after each task: a change another program
+// makes meanwhile counts from the next task on, and from one pass to the next.
+TEST(schedule_steps, a_task_file_rewritten_elsewhere_counts_from_the_next_task_on) {
     dialing_program p;
-    const std::string a = p.folder / "a.exe", b = p.folder / "b.exe", c = p.folder / "c.exe";
+    const std::string a = p.folder / "a", b = p.folder / "b", c = p.folder / "c";
+    for (const std::string& app : {a, b, c}) p.main().o_task_list.add_item(app);
     // Replaced as editors save, so the change shows within one time-stamp tick.
     const auto rewrite = [&](const char* on_a, const char* on_b, const char* on_c) {
-        const std::string draft = p.folder / "task.ini.new";
-        testing::write_file(draft, testing::task_file_text({{a, "", "", "", "", on_a},
-                                                            {b, "", "", "", "", on_b},
-                                                            {c, "", "", "", "", on_c}}));
-        std::filesystem::rename(draft, p.prog.task_file_path);
+        testing::write_file(
+            p.folder / "new.ini",
+            testing::task_file_text(
+                {{a, "", "", "", "", on_a}, {b, "", "", "", "", on_b}, {c, "", "", "", "", on_c}}));
+        std::filesystem::rename(p.folder / "new.ini", p.prog.task_file_path);
     };
-    for (const std::string& app : {a, b, c}) {
-        testing::write_file(app, "");
-        p.main().o_task_list.add_item(app);
-    }
+    std::vector<std::string> ran;
     rewrite("Yes", "Yes", "No");
-    p.fakes.set_run_seconds(a, 30);
-    p.main().o_run_tasks_at_connect.set_value(1);
-    p.main().o_disconnect_after_last_task.set_value(1);
-    timer while_a_runs;
-    p.loop.add_timer(while_a_runs);
-    while_a_runs.tick.connect([&] {
-        while_a_runs.stop();
-        rewrite("Yes", "No", "Yes");
+    for_each_enabled_task(p.prog, [&](const std::string& app) {
+        ran.push_back(app);
+        if (app == a) rewrite("Yes", "No", "Yes");
     });
-    while_a_runs.start(10'000);
-    p.click(p.main().b_connect);
-    p.run_for(60);
-    p.loop.remove_timer(while_a_runs);
     rewrite("No", "Yes", "No");
-    p.click(p.main().b_connect);
-    p.run_for(60);
-    std::vector<std::string> started;
-    for (const auto& s : p.fakes.started()) started.push_back(s.application);
-    EXPECT_THAT(started, ElementsAre(a, c, b));
+    for_each_enabled_task(p.prog, [&](const std::string& app) { ran.push_back(app); });
+    EXPECT_THAT(ran, ElementsAre(a, c, b));
 }
 
 TEST(connected_session, start_scheduler_at_connect_switches_the_schedule_on_only_when_it_is_off) {
