@@ -48,6 +48,17 @@ int main(int argc, char** argv) {
     const auto system = tw::make_system_info();
 
     QApplication qt(argc, argv);
+    // Closing the window fires the form's unload, on which the program shuts
+    // down; a termination signal takes the same way out, once. It is caught
+    // before anything slow (reading a large phone book) begins, and acted on
+    // at the first events the start-up lets run, so it never waits for the
+    // start-up to end nor kills the program outright.
+    tw::program* running = nullptr;
+    bool asked_to_end = false;
+    tw::termination_signals termination([&running, &asked_to_end] {
+        if (std::exchange(asked_to_end, true)) return;
+        if (running) running->life.shutdown();
+    });
     tw::qt_event_loop loop;
     tw::qt_dialogs dialogs;
     tw::qt_application app(argc, argv);
@@ -57,15 +68,10 @@ int main(int argc, char** argv) {
     const auto registry = tw::make_registry();
     const auto dde_client = tw::make_dde_client(*processes);
     tw::program program({loop, dialogs, *dialer, *processes, *system, app, *registry, *dde_client});
+    running = &program;
+    if (asked_to_end) program.life.shutdown();
     register_modal_views(dialogs, program);
-
-    // Closing the window fires the form's unload, on which the program shuts
-    // down; a termination signal takes the same way out, once.
     tw::main_window_view view(program.main);
-    tw::termination_signals termination([&program, started = false]() mutable {
-        if (std::exchange(started, true)) return;
-        program.life.shutdown();
-    });
 
     // A click anywhere tells that someone is there to answer boxes.
     tw::on_event(&qt, QEvent::MouseButtonPress,

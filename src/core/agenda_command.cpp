@@ -16,6 +16,10 @@ namespace {
 
 constexpr int default_agenda_hours = 24;
 
+constexpr const char* usage =
+    "usage: tarnwick --agenda [HOURS]   (HOURS: a whole number from 1 to 8760, 24 unless "
+    "given)\n";
+
 std::optional<int> whole_hours(const std::string& text) {
     int hours = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), hours);
@@ -31,18 +35,19 @@ std::optional<int> agenda_command(const std::vector<std::string>& arguments,
                                   std::ostream& out, std::ostream& err) {
     const auto asked = std::find(arguments.begin(), arguments.end(), "--agenda");
     if (asked == arguments.end()) return std::nullopt;
-    const auto given = std::next(asked);
-    const auto hours = given == arguments.end() ? default_agenda_hours : whole_hours(*given);
+    const std::vector<std::string> given(std::next(asked), arguments.end());
+    const auto hours = given.empty()       ? default_agenda_hours
+                       : given.size() == 1 ? whole_hours(given[0])
+                                           : std::nullopt;
     if (!hours) {
-        err << "tarnwick: --agenda takes a whole number of hours from 1 to " << max_agenda_hours
-            << ".\n";
+        err << usage;
         return 2;
     }
     profile_store profiles;
     const std::string settings = native_paths().join(program_folder, "tw.ini");
     const std::string task_file = stored_file_or_default(
         profiles.read(settings, "Current", "Task Ini File"), program_folder, "task.ini");
-    out << agenda_text(read_task_list(profiles, task_file), now, *hours);
+    write_agenda(out, read_task_list(profiles, task_file), now, *hours);
     return 0;
 }
 

@@ -33,4 +33,13 @@ switch_answer query_switch(std::string_view which, std::string_view command_line
     return {""};
 }
 
+// Lower-casing keeps every byte in its place, so the switch is found in the
+// lower-cased line and the name taken from the line as typed.
+std::optional<std::string> name_after_s(std::string_view command_line) {
+    const std::string typed(command_line);
+    const auto at = lower(typed).find("/s");
+    if (at == std::string::npos) return std::nullopt;
+    return entry_after_s(typed, at);
+}
+
 }  // namespace tw

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,5 +22,9 @@ struct switch_answer {
 //  Any other switch comes back lower-cased.
 switch_answer query_switch(std::string_view which, std::string_view command_line,
                            const std::vector<std::string>& entries);
+
+// The entry name "/s" is given, as typed, found by the same rule; none
+// without the switch.
+std::optional<std::string> name_after_s(std::string_view command_line);
 
 }  // namespace tw

@@ -50,7 +50,8 @@ Exit status:
   0                     an orderly end: the window closed, /x after the tasks,
                         a termination signal (SIGTERM, SIGINT, SIGHUP)
   1                     no remote access on this machine
-  2                     a /x run could not connect, or a wrong option
+  2                     a /x run could not connect or its /s named no entry
+                        of the phone book, or a wrong option
   128+N                 a second termination signal N ended the program at
                         once
 
@@ -61,11 +62,13 @@ Files:
   ${XDG_CONFIG_HOME:-$HOME/.config}/tarnwick instead (%APPDATA%\Tarnwick on
   Windows). The files in the program folder:
 
-  tw.ini                the settings, written when the program ends
+  tw.ini                the settings, written when the program ends; the key
+                        "Task Time Limit" (minutes, 0 for none) ends a task
+                        that runs longer
   task.ini              the task list
   fcd.ini               settings shared with the companion programs
-  log.txt               errors met reading or writing the settings or the
-                        ledger
+  log.txt               errors met reading or writing the settings, the task
+                        file or the ledger
   logs/last.log         the session log of the last run
   logs/tasks.csv        the run ledger: one line per task started
 

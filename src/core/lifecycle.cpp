@@ -38,9 +38,12 @@ void lifecycle::start_up() {
     p_.loop.do_events();
     initialise();
     p_.window.center_form(p_.main.form);
-    query_switch("/s");
+    const bool named_entry_listed = select_named_entry();
+    // Nothing a /x run was asked to do can be done without its entry.
+    if (!named_entry_listed && !query_switch("/x").empty()) shutdown(exit_dial_gave_up);
     if (query_switch("/a") == "auto") p_.scheduler.b_run_schedule_Click();
-    if (!query_switch("/d").empty()) p_.dialing.connect();
+    say_when_x_never_ends();
+    if (!query_switch("/d").empty() && named_entry_listed) p_.dialing.connect();
     p_.main.SSTab1.set_tab(0);
     p_.app.set_mouse_pointer(application::default_pointer);
 }
@@ -54,6 +57,7 @@ void lifecycle::initialise() {
     if (std::string path = p_.settings_file_path; !file_exists(path))
         p_.settings.settings_pass("WRITE");
     p_.settings.settings_pass("READ");
+    settings_read_ = true;
     m.form.set_caption(message_title);
     // Every file dialog names its own initial folder, so none is kept here.
     p_.phonebook.fill_entry_list();
@@ -73,6 +77,31 @@ void lifecycle::select_default_entry() {
         if (list.item(i) == p_.main.l_default_isp.caption()) list.set_list_index(i);
 }
 
+// A name the phone book lacks leaves the selection as it was, the default
+// entry; dialling that instead of the entry asked for would be wrong.
+bool lifecycle::select_named_entry() {
+    if (!query_switch("/s").empty()) return true;
+    const auto named = name_after_s(p_.app.command_line());
+    if (!named) return true;
+    p_.log.append_log_line(" Phone Book Entry Not Found: " + *named);
+    return false;
+}
+
+// A /x run ends after the hang-up that follows the connect-time tasks, which
+// comes only with the schedule off and "Disconnect after last task" ticked.
+// The rule stays; a script or timer that started the run learns it at once.
+void lifecycle::say_when_x_never_ends() {
+    if (query_switch("/x").empty()) return;
+    if (p_.controls.t_check_for_work.enabled())
+        p_.boxes.tell(
+            "tarnwick: /x: this run will not end by itself, as the interval schedule is on (/a): "
+            "it hangs up after each mark and goes on.");
+    else if (!p_.disconnect_after_last_task)
+        p_.boxes.tell(
+            "tarnwick: /x: this run will not end by itself, as \"Disconnect after last task\" is "
+            "off: no hang-up follows the tasks.");
+}
+
 std::string lifecycle::query_switch(const std::string& which) {
     combo_box& list = p_.main.o_phonebook_list;
     const switch_answer result = tw::query_switch(which, p_.app.command_line(), list.items());
@@ -83,13 +112,15 @@ std::string lifecycle::query_switch(const std::string& which) {
 void lifecycle::shutdown(int exit_code) {
     p_.force_disconnect = false;
     p_.disconnecting.disconnect();
-    // Past the disconnect nothing may keep the process from ending.
+    // Past the disconnect nothing may keep the process from ending. Settings
+    // not read yet (a termination signal early in the start-up) are not
+    // stored: they would replace the user's with empty values.
     try {
         p_.launcher.record_running_at_exit();
     } catch (...) {
     }
     try {
-        p_.settings.settings_pass("WRITE");
+        if (settings_read_) p_.settings.settings_pass("WRITE");
     } catch (...) {
     }
     p_.app.end(exit_code);

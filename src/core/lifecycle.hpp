@@ -26,8 +26,14 @@ public:
 private:
     void initialise();
     void select_default_entry();
+    // "/s NAME": selects the entry NAME; false, and logged, when the phone
+    // book has none of that name.
+    bool select_named_entry();
+    // Tells on standard error when a /x run will not end by itself.
+    void say_when_x_never_ends();
 
     program& p_;
+    bool settings_read_ = false;
 };
 
 }  // namespace tw

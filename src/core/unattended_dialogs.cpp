@@ -37,8 +37,10 @@ int unattended_dialogs::message(const std::string& text, int flags, const std::s
     return answer;
 }
 
+// A file dialog has no default answer to close itself with after a while, so
+// while nobody is there it counts as cancelled at once.
 std::string unattended_dialogs::open_file(const file_request& request) {
-    return shown_.open_file(request);
+    return unattended_ ? std::string() : shown_.open_file(request);
 }
 
 // The form is visible already; showing it again changes nothing.

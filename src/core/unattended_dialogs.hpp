@@ -1,6 +1,6 @@
 #pragma once
 
-#include <iosfwd>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,8 +16,9 @@ inline constexpr int unattended_answer_ms = 120'000;
 // The program's dialogs. In a run started with /d, /a or /x nobody may be
 // there to answer: an information box then closes itself with its default
 // answer after two minutes and its text goes to `report` as "title: text",
-// so a box at 03:00 does not keep a paid line up until morning. Once the
-// user has clicked in the window, boxes wait for the user as usual.
+// so a box at 03:00 does not keep a paid line up until morning, and a file
+// dialog counts as cancelled without being shown. Once the user has clicked
+// in the window, boxes and dialogs wait for the user as usual.
 class unattended_dialogs : public dialogs {
 public:
     unattended_dialogs(dialogs& shown, event_loop& loop, bool unattended, std::ostream& report);
@@ -30,6 +31,9 @@ public:
         unattended_ = false;
         answer_timer_.stop();
     }
+
+    // A line for whoever started the run, where the texts nobody saw go.
+    void tell(const std::string& line) { report_ << line << std::endl; }
 
     int message(const std::string& text, int flags, const std::string& title) override;
     std::string open_file(const file_request& request) override;

@@ -50,7 +50,13 @@ QWidget* phone_book_page(frm_main& f) {
 
     auto* entries = bound<QGroupBox>(f.f_phonebook_entries, "f_phonebook_entries", page);
     auto* entries_layout = column(entries);
-    entries_layout->addWidget(bound<QComboBox>(f.o_phonebook_list, "o_phonebook_list", entries));
+    auto* entry_list = bound<QComboBox>(f.o_phonebook_list, "o_phonebook_list", entries);
+    // The layout gives the list its width; measuring every entry's name for
+    // it instead would take seconds with a phone book of 100,000 entries.
+    // Entries have no icons; without room for one the list keeps its height.
+    entry_list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    entry_list->setIconSize(QSize(0, 0));
+    entries_layout->addWidget(entry_list);
     entries_layout->addLayout(row({bound<QPushButton>(f.b_connect, "b_connect", entries),
                                    bound<QPushButton>(f.b_disconnect, "b_disconnect", entries),
                                    bound<QPushButton>(f.b_cancel, "b_cancel", entries)}));

@@ -7,4 +7,8 @@ namespace tw {
 // The system's local date and time of day, to the millisecond.
 wall_time local_now();
 
+// False for a time the local clock skips: the hour lost when summer time
+// begins, in the system's time zone.
+bool local_time_exists(wall_time t);
+
 }  // namespace tw

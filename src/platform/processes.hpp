@@ -20,6 +20,11 @@ public:
     virtual bool has_ended() = 0;
     // Known once has_ended() said so.
     virtual process_end end() const = 0;
+    // Asks the program to end (SIGTERM; on Windows WM_CLOSE to its windows);
+    // it may take its time or refuse. Nothing once it has ended.
+    virtual void ask_to_end() = 0;
+    // Ends the program at once. Nothing once it has ended.
+    virtual void terminate() = 0;
 };
 
 // Starts programs. `command_line` is the text handed to the program after

@@ -89,12 +89,18 @@ bool is_due(time_of_day now, std::string_view start, std::string_view stop,
     return false;
 }
 
+// The marks is_due() answers yes for, with the fields read once, not once per mark.
 std::vector<time_of_day> daily_runs(std::string_view start, std::string_view stop,
                                     std::string_view interval) {
+    const auto first = parse_time_of_day(start);
+    const auto last = parse_time_of_day(stop);
+    const auto step = interval_minutes(interval);
     std::vector<time_of_day> runs;
-    for (int hour = 0; hour < 24; ++hour)
-        for (int minute = 0; minute < 60; minute += 10)
-            if (is_due({hour, minute}, start, stop, interval)) runs.push_back({hour, minute});
+    if (!first || !last || !step) return runs;
+    constexpr int minutes_per_day = 24 * 60;
+    for (int at = first->hour * 60 + first->minute; at < minutes_per_day && at / 60 <= last->hour;
+         at += *step)
+        if (const time_of_day t{at / 60, at % 60}; is_schedule_mark(t)) runs.push_back(t);
     return runs;
 }
 

@@ -12,6 +12,20 @@ namespace {
 // How long a wait for the line may block before it looks again; the dialer's
 // events and the watchdog's ticks wake it sooner.
 constexpr double line_check_seconds = 1;
+
+// The first task from `from` up to `end` whose stored "Enabled" field is on,
+// else `end`. The file is looked at once for all of them: a look per task
+// would check the file on disk thousands of times in a long list.
+int next_enabled_task(program& p, int from, int end) {
+    const list_box& list = p.main.o_task_list;
+    int found = end;
+    p.profiles.view(p.task_file_path, [&](const ini_document& file) {
+        for (int i = from; i < end && found == end; ++i)
+            if (means_yes(file.read(task_sections::enabled, list.item(i)))) found = i;
+    });
+    return found;
+}
+
 }  // namespace
 
 bool line_is_up(program& p) { return p.ctrl_RAS.connection_state() == ras_connected; }
@@ -42,12 +56,16 @@ std::string task_field(program& p, const char* section, const std::string& appli
     return p.profiles.read(p.task_file_path, section, application);
 }
 
+// Each run lets events go on, so the file is looked at afresh after it: a
+// change saved meanwhile, here or by another program, counts.
 void for_each_enabled_task(program& p, const std::function<void(const std::string&)>& run) {
     const list_box& list = p.main.o_task_list;
     const int count = list.list_count();
-    for (int i = 0; i < count && i < list.list_count(); ++i) {
+    const auto end = [&] { return std::min(count, list.list_count()); };
+    for (int i = next_enabled_task(p, 0, end()); i < end();
+         i = next_enabled_task(p, i + 1, end())) {
         const std::string app = list.item(i);
-        if (means_yes(task_field(p, task_sections::enabled, app))) run(app);
+        run(app);
     }
 }
 

@@ -1,12 +1,15 @@
 #include "scheduler/task_file.hpp"
 
 #include <array>
+#include <filesystem>
 #include <optional>
 #include <stdexcept>
 #include <unordered_map>
 
+#include "core/error_log.hpp"
 #include "core/file_helpers.hpp"
 #include "core/yes_text.hpp"
+#include "platform/file_io.hpp"
 #include "program.hpp"
 #include "scheduler/companion_files.hpp"
 
@@ -68,6 +71,7 @@ void task_file::load_tasks() {
     m.o_application.set_caption("");
     m.o_parameters.set_text("");
     p_.controls.tasks.clear();
+    report_unreadable_file();
     std::vector<task_entry> loaded = read_task_list(p_.profiles, p_.task_file_path);
     for (const task_entry& task : loaded) {
         m.o_task_list.add_item(task.application);
@@ -75,6 +79,17 @@ void task_file::load_tasks() {
     }
     p_.controls.tasks = std::move(loaded);
     if (m.o_task_list.list_count() == 0) seed_companion_tasks();
+}
+
+// Such a file reads as an empty list, as a missing one does, so the user is
+// told in log.txt, as the settings' failures are.
+void task_file::report_unreadable_file() const {
+    const std::filesystem::path path = file_path(p_.task_file_path);
+    std::error_code unknown;
+    if (!std::filesystem::exists(path, unknown) || is_readable_file(path)) return;
+    error_log_append(native_paths().join(p_.program_folder, "log.txt"), p_.loop.now(), "task file",
+                     "cannot read " + p_.task_file_path +
+                         ": a folder, a special file or no permission; the task list is empty");
 }
 
 // The whole file is read in one look.

@@ -56,6 +56,8 @@ private:
     // Failures change nothing and are not reported: an unreadable file reads
     // as an empty list, a failed write leaves the file as it was.
     void with_file(const std::function<void(ini_document&)>& edit);
+    // Logs a task file that is there but cannot be read.
+    void report_unreadable_file() const;
     void write_list(ini_document& file) const;
     std::string remove_task(ini_document& file, const std::string& selected, int count) const;
     void show_companion_menus(const std::string& application);

@@ -1,11 +1,13 @@
 #include "scheduler/task_launcher.hpp"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <exception>
 #include <utility>
 
 #include "core/file_helpers.hpp"
+#include "core/number_text.hpp"
 #include "program.hpp"
 #include "scheduler/companion_files.hpp"
 
@@ -14,11 +16,18 @@ namespace tw {
 namespace {
 
 constexpr const char* not_found_log = " File Not Found: ";
+constexpr const char* not_started_log = " Could Not Start: ";
+constexpr const char* time_limit_log = " Time Limit Reached: ";
 
 // How long each wait may block in the event loop before the program is looked
 // at again. The real loop wakes at once for events and timers, so this bounds
 // only how late the end of the program is noticed, and costs no CPU meanwhile.
 constexpr double end_check_seconds = 0.1;
+
+// The setting (in minutes; 0, the default, or no number: none) after which a
+// task is asked to end, so one that never ends cannot hold up a schedule or
+// an unattended run for good. Read at every start, so an edit counts at once.
+constexpr const char* time_limit_key = "Task Time Limit";
 
 std::string not_found_message(const std::string& application) {
     return "The '" + application +
@@ -47,30 +56,44 @@ void task_launcher::launch_app(std::string& application, std::string parameters,
 }
 
 // A program that cannot be started (no program at all, no permission) is
-// not reported: the caller simply goes on.
+// logged for a task, as its ledger row records it; the caller goes on. Only
+// tasks get the time limit: the program's own tools wait for the user.
 void task_launcher::start(const std::string& application, const std::string& parameters,
                           const std::string& wait, std::optional<run_trigger> trigger) {
     p_.app.set_mouse_pointer(tw::application::hourglass);
     const run_in_progress run{p_.loop.now(), p_.loop.clock(), trigger.value_or(run_trigger::now),
                               application, parameters};
     const auto started = p_.programs.start(application, " " + trim(parameters));
-    if (started && wait == "YES") wait_listed(*started, trigger ? &run : nullptr);
+    const bool timed_out =
+        started && wait == "YES" && wait_listed(*started, trigger ? &run : nullptr);
     p_.app.set_mouse_pointer(tw::application::default_pointer);
-    if (trigger)
-        p_.ledger.record(ledger_row(run, started ? how_ended_text(started->end()) : "not started"));
+    if (!trigger) return;
+    if (!started) p_.log.append_log_line(not_started_log + application);
+    if (timed_out) p_.log.append_log_line(time_limit_log + application);
+    p_.ledger.record(ledger_row(run, !started    ? "not started"
+                                     : timed_out ? "time limit"
+                                                 : how_ended_text(started->end())));
+}
+
+double task_launcher::time_limit_seconds() {
+    const double minutes =
+        number_value(p_.profiles.read(p_.settings_file_path, "Current", time_limit_key));
+    return std::max(minutes, 0.0) * 60;
 }
 
 // Waits for `started` with `run` listed meanwhile, so the end of the program
-// can still give it its row.
-void task_launcher::wait_listed(process& started, const run_in_progress* run) {
+// can still give it its row. Only tasks get the time limit.
+bool task_launcher::wait_listed(process& started, const run_in_progress* run) {
     if (run) running_.push_back(run);
+    bool timed_out = false;
     try {
-        wait_for_app(started);
+        timed_out = wait_for_app(started, run ? time_limit_seconds() : 0);
     } catch (...) {
         std::erase(running_, run);
         throw;
     }
     std::erase(running_, run);
+    return timed_out;
 }
 
 ledger_run task_launcher::ledger_row(const run_in_progress& run, std::string how_ended) const {
@@ -95,8 +118,31 @@ void task_launcher::not_found(const std::string& application, const std::string&
 }
 
 // The process object releases the child's resources when the caller drops it.
-void task_launcher::wait_for_app(process& started) {
-    while (!started.has_ended()) p_.loop.wait(end_check_seconds);
+// Past the time limit the program is asked to end, and once the grace is
+// over too it is ended; each wait stops short of the next of these moments.
+bool task_launcher::wait_for_app(process& started, double time_limit_seconds) {
+    const double ask_at = p_.loop.clock() + time_limit_seconds;
+    const double end_at = ask_at + end_request_grace_seconds;
+    bool asked = false;
+    bool ended = false;
+    while (!started.has_ended()) {
+        const double now = p_.loop.clock();
+        if (time_limit_seconds > 0 && !asked && now >= ask_at) {
+            started.ask_to_end();
+            asked = true;
+            continue;
+        }
+        if (asked && !ended && now >= end_at) {
+            started.terminate();
+            ended = true;
+            continue;
+        }
+        const double next = time_limit_seconds <= 0 || ended ? now + end_check_seconds
+                            : asked                          ? end_at
+                                                             : ask_at;
+        p_.loop.wait(std::min(end_check_seconds, next - now));
+    }
+    return asked;
 }
 
 bool task_launcher::check_mail_account() {

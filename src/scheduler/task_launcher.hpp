@@ -11,6 +11,9 @@ namespace tw {
 class program;
 class process;
 
+// How long a task asked to end at its time limit has before it is ended.
+inline constexpr double end_request_grace_seconds = 10;
+
 // Starts every program the system runs, and waits for it while events go on.
 class task_launcher {
 public:
@@ -21,8 +24,10 @@ public:
     // program's own tools (the phone-book editor, a companion's set-up) do not.
     void launch_app(std::string& application, std::string parameters, const std::string& wait,
                     std::optional<run_trigger> trigger = std::nullopt);
-    // Lets events and timers run until `started` has ended.
-    void wait_for_app(process& started);
+    // Lets events and timers run until `started` has ended. A time limit
+    // above 0 asks it to end once that many seconds have passed, and ends it
+    // end_request_grace_seconds later; true when the limit was reached.
+    bool wait_for_app(process& started, double time_limit_seconds = 0);
     // True when the e-mail companion's account file holds every key it needs.
     bool check_mail_account();
     // Shows on the status bar and logs that a task is being run.
@@ -43,7 +48,10 @@ private:
         std::string parameters;
     };
 
-    void wait_listed(process& started, const run_in_progress* run);
+    // The setting "Task Time Limit" in seconds; 0 for none.
+    double time_limit_seconds();
+    // True when the task reached its time limit.
+    bool wait_listed(process& started, const run_in_progress* run);
     // Timed on the monotonic clock: a wall clock set back meanwhile gives no
     // end before the start.
     ledger_run ledger_row(const run_in_progress& run, std::string how_ended) const;

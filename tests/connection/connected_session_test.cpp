@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "connection/connect_time.hpp"
 #include "dialing_program.hpp"
+#include "scheduler/schedule_steps.hpp"
+#include "task_file_text.hpp"
 
 namespace tw {
 namespace {
@@ -95,6 +98,31 @@ TEST(connected_session, enabled_tasks_run_in_turn_then_the_line_is_hung_up) {
         EXPECT_FALSE(p.dialer.is_connected());
         EXPECT_FALSE(p.main().l_disconnect1.visible());
     }
+}
+
+// The file is looked at again after each task: a change another program
+// makes meanwhile counts from the next task on, and from one pass to the next.
+TEST(schedule_steps, a_task_file_rewritten_elsewhere_counts_from_the_next_task_on) {
+    dialing_program p;
+    const std::string a = p.folder / "a", b = p.folder / "b", c = p.folder / "c";
+    for (const std::string& app : {a, b, c}) p.main().o_task_list.add_item(app);
+    // Replaced as editors save, so the change shows within one time-stamp tick.
+    const auto rewrite = [&](const char* on_a, const char* on_b, const char* on_c) {
+        testing::write_file(
+            p.folder / "new.ini",
+            testing::task_file_text(
+                {{a, "", "", "", "", on_a}, {b, "", "", "", "", on_b}, {c, "", "", "", "", on_c}}));
+        std::filesystem::rename(p.folder / "new.ini", p.prog.task_file_path);
+    };
+    std::vector<std::string> ran;
+    rewrite("Yes", "Yes", "No");
+    for_each_enabled_task(p.prog, [&](const std::string& app) {
+        ran.push_back(app);
+        if (app == a) rewrite("Yes", "No", "Yes");
+    });
+    rewrite("No", "Yes", "No");
+    for_each_enabled_task(p.prog, [&](const std::string& app) { ran.push_back(app); });
+    EXPECT_THAT(ran, ElementsAre(a, c, b));
 }
 
 TEST(connected_session, start_scheduler_at_connect_switches_the_schedule_on_only_when_it_is_off) {

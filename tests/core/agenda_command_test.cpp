@@ -10,8 +10,8 @@
 namespace tw {
 namespace {
 
-// The task file the settings name; the hours asked for, or
-// refused when they are no whole number from 1 to 8760; nothing written.
+// The task file the settings name; the hours asked for, or the usage when
+// they are no whole number from 1 to 8760 or more follows them; nothing written.
 TEST(agenda_command, lists_the_runs_of_the_named_task_file_over_the_hours_asked) {
     testing::temp_folder folder;
     const auto run = [&](std::vector<std::string> arguments) {
@@ -22,11 +22,15 @@ TEST(agenda_command, lists_the_runs_of_the_named_task_file_over_the_hours_asked)
     };
     EXPECT_EQ(run({"--agenda", "8760"}),
               std::tuple(0, "No planned runs in the next 8760 hours.\n", ""));
-    for (const char* hours : {"0", "8761", "2.5", "x"})
-        EXPECT_EQ(run({"--agenda", hours}),
+    const std::vector<std::string> refused[] = {{"--agenda", "0"},        {"--agenda", "8761"},
+                                                {"--agenda", "2.5"},      {"--agenda", "x"},
+                                                {"--agenda", "24", "48"}, {"--agenda", "24", "/x"}};
+    for (const auto& arguments : refused)
+        EXPECT_EQ(run(arguments),
                   std::tuple(2, "",
-                             "tarnwick: --agenda takes a whole number of hours from 1 to "
-                             "8760.\n"));
+                             "usage: tarnwick --agenda [HOURS]   (HOURS: a whole number from 1 "
+                             "to 8760, 24 unless given)\n"))
+            << arguments.back();
     EXPECT_FALSE(std::get<0>(run({"/s", "MyISP", "/d"})).has_value());
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <iostream>
+#include <sstream>
 
 #include "test_program.hpp"
 
@@ -40,6 +43,46 @@ TEST(start_up, selects_the_last_entry_equal_to_the_default_and_s_overrides_it) {
     }
 }
 
+// Dialling another entry than the one asked for (the default) would be
+// wrong, and dialling none for minutes is no better: the run says so at once.
+TEST(start_up, s_naming_no_entry_of_the_phone_book_is_logged_and_nothing_is_dialled) {
+    for (const auto& [command_line, exit_code] :
+         {std::pair{"/s Nowhere /d", std::optional<int>()}, {"/S Nowhere/D /X", 2}}) {
+        test_program p({.command_line = command_line});
+        p.write("tw.ini", "[Current]\r\nDefault ISP=MyISP\r\nSave Logs=Yes\r\n");
+        p.start_up();
+        p.run_for(600);
+        EXPECT_EQ(p.log_texts(), std::vector<std::string>{" Phone Book Entry Not Found: Nowhere"})
+            << command_line;
+        EXPECT_EQ(p.exit_code, exit_code) << command_line;
+    }
+}
+
+// A /x run ends after the hang-up that follows the connect-time tasks; when
+// none will come, whoever started it is told why, in one line, at once.
+TEST(start_up, an_x_run_that_will_not_end_by_itself_says_why_on_standard_error) {
+    const struct {
+        const char *command_line, *disconnect_after_last_task, *why;
+    } cases[] = {{"/s MyISP /d /x", "No", "\"Disconnect after last task\" is off"},
+                 {"/s MyISP /a /x", "Yes", "the interval schedule is on (/a)"},
+                 {"/s MyISP /d /x", "Yes", nullptr},
+                 {"/s MyISP /d", "No", nullptr}};
+    for (const auto& c : cases) {
+        test_program p({.command_line = c.command_line});
+        p.write("tw.ini", std::string("[Current]\r\nDisconnect After Last Task=") +
+                              c.disconnect_after_last_task + "\r\n");
+        std::ostringstream said;
+        std::streambuf* const standard_error = std::cerr.rdbuf(said.rdbuf());
+        p.start_up();
+        std::cerr.rdbuf(standard_error);
+        const std::string text = said.str();
+        const std::string line =
+            c.why ? std::string("tarnwick: /x: this run will not end by itself, as ") + c.why : "";
+        EXPECT_EQ(text.substr(0, line.size()), line) << c.command_line;
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), c.why ? 1 : 0) << text;
+    }
+}
+
 TEST(shutdown, exit_and_closing_the_window_store_the_settings_and_end) {
     for (const bool by_menu : {true, false}) {
         test_program p;
@@ -56,6 +99,25 @@ TEST(shutdown, exit_and_closing_the_window_store_the_settings_and_end) {
         EXPECT_EQ(p.exit_code, 0);
         EXPECT_NE(p.file("tw.ini").find("Run Tasks At Connect=Yes"), std::string::npos);
     }
+}
+
+// A termination signal may come at the start-up's first events, before the
+// settings are read; storing them then would replace the user's with blanks
+// (or, with no file known yet, write an error log at the file system's root).
+TEST(shutdown, before_the_settings_are_read_it_stores_nothing) {
+    test_program p;
+    const std::string settings = "[Current]\r\nTimeout=45\r\nSave Logs=Yes\r\n";
+    p.write("tw.ini", settings);
+    p.prog.program_folder = p.folder.path().string();
+    p.prog.settings_file_path = p.folder / "tw.ini";
+    timer signal_arrives;
+    p.loop.add_timer(signal_arrives);
+    signal_arrives.tick.connect([&] { p.prog.life.shutdown(); });
+    signal_arrives.start(1);
+    p.start_up();
+    p.loop.remove_timer(signal_arrives);
+    EXPECT_EQ(p.exit_code, 0);
+    EXPECT_EQ(p.file("tw.ini"), settings);
 }
 
 }  // namespace

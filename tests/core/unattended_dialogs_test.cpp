@@ -9,7 +9,8 @@
 namespace tw {
 namespace {
 
-// A box on screen: it stays open until dismissed or, after an hour, answered No by the user.
+// A box on screen: it stays open until dismissed or, after an hour, answered No by the user,
+// who picks a file in a file dialog.
 struct screen_with_a_user : dialogs {
     virtual_event_loop& loop;
     bool dismissed = false;
@@ -20,7 +21,7 @@ struct screen_with_a_user : dialogs {
         return dismissed ? box::ok : box::no;
     }
     void dismiss_message() override { dismissed = true; }
-    std::string open_file(const file_request&) override { return {}; }
+    std::string open_file(const file_request&) override { return "/home/user/office.pbk"; }
     void run_modal(window&) override {}
     void beep() override {}
 };
@@ -52,6 +53,18 @@ TEST(unattended_dialogs, an_information_box_nobody_answers_closes_after_two_minu
         loop.run_for(300);
         EXPECT_FALSE(screen.dismissed) << c.name << ": nothing closes later";
     }
+}
+
+// A file dialog cannot close itself with a default answer: until someone
+// clicks, it counts as cancelled without being shown.
+TEST(unattended_dialogs, a_file_dialog_counts_as_cancelled_until_the_user_clicks) {
+    virtual_event_loop loop;
+    screen_with_a_user screen(loop);
+    std::ostringstream report;
+    unattended_dialogs boxes(screen, loop, true, report);
+    EXPECT_EQ(boxes.open_file({}), "");
+    boxes.user_clicked();
+    EXPECT_EQ(boxes.open_file({}), "/home/user/office.pbk");
 }
 
 }  // namespace

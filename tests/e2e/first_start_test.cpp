@@ -40,6 +40,21 @@ TEST(first_start, settings_survive_a_restart) {
     EXPECT_TRUE(run.exists("logs/last.log"));
 }
 
+// The signal is caught from the program's first moments, while a large phone
+// book is still being read, and ends it as the window's Exit does.
+TEST(first_start, a_termination_signal_during_start_up_ends_it_in_order) {
+    program_run run;
+    std::string book;
+    for (int n = 0; n < 100'000; ++n) book += "[Entry" + std::to_string(n) + "]\r\n";
+    run.write("ras/rasphone.pbk", book);
+    run.write("tw.ini", "[Current]\r\nTimeout=45\r\n");
+    run.start();
+    ASSERT_TRUE(run.wait_until([&] { return run.catches(SIGTERM); })) << run.error_output();
+    run.send(SIGTERM);
+    EXPECT_EQ(run.wait_for_exit(), 0);
+    EXPECT_NE(run.file("tw.ini").find("Timeout=45\r\n"), std::string::npos) << run.file("tw.ini");
+}
+
 // FIFOs named as the phone book, the task file, the help file and the browser
 // would block any open for reading until a writer comes.
 TEST(first_start, fifos_in_place_of_files_neither_hang_it_nor_keep_it_from_ending) {

@@ -78,6 +78,14 @@ std::optional<int> program_run::wait_for_exit(std::chrono::seconds limit) {
 
 void program_run::send(int signal) const { ::kill(pid_, signal); }
 
+bool program_run::catches(int signal) const {
+    const std::string status = read_file("/proc/" + std::to_string(pid_) + "/status");
+    const auto at = status.find("SigCgt:");
+    if (at == std::string::npos) return false;
+    const unsigned long long caught = std::stoull(status.substr(at + 7), nullptr, 16);
+    return (caught >> (signal - 1)) & 1;
+}
+
 bool program_run::exists(const std::string& name) const {
     return std::filesystem::exists(folder / name);
 }

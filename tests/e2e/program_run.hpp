@@ -29,6 +29,8 @@ public:
     // The exit code once the program ended by itself, within `limit`.
     std::optional<int> wait_for_exit(std::chrono::seconds limit = std::chrono::seconds(30));
     void send(int signal) const;
+    // True once the running program has a handler of its own for `signal`.
+    bool catches(int signal) const;
 
     std::string file(const std::string& name) const { return read_file(folder / name); }
     void write(const std::string& name, const std::string& bytes) const {

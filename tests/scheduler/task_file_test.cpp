@@ -74,6 +74,21 @@ TEST(task_file, loading_replaces_the_records_up_to_the_first_empty_task_key) {
     EXPECT_EQ(empty_first.file("task.ini"), first_empty) << "an empty list writes nothing";
 }
 
+// As a missing file, one that is there but cannot be read gives an empty
+// list; log.txt says why, as for the settings.
+TEST(task_file, a_task_file_that_cannot_be_read_is_an_empty_list_and_is_logged) {
+    for (const bool folder : {false, true}) {
+        test_program p;
+        if (folder) std::filesystem::create_directories(p.folder / "task.ini");
+        p.start_up();
+        EXPECT_THAT(p.main().o_task_list.items(), IsEmpty());
+        EXPECT_EQ(
+            p.file("log.txt").find("cannot read " + (p.folder / "task.ini")) != std::string::npos,
+            folder)
+            << p.file("log.txt");
+    }
+}
+
 TEST(task_file, a_path_holding_a_companion_name_anywhere_shows_its_menu_on_loading) {
     task_program p;
     p.write("task.ini", task_file_of({"/opt/StockFC.EXE", p.folder / "tools/xpw.exe"}));

@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "scheduler/run_ledger.hpp"
@@ -87,20 +88,25 @@ TEST(task_launcher, a_scheduled_run_logs_the_task_and_what_kept_it_from_starting
     l.prog.program_folder = l.folder.path().string();
     l.prog.log_directory = l.folder / "no/such/folder";
     const std::string missing = l.folder / "gone.exe", companion = l.folder / "pw.exe";
+    const std::string text = l.folder / "notes.txt";
     const std::string mail = companion + " /mode=auto /x";
     l.write("pw.exe", "");
+    l.write("notes.txt", "");
+    l.fakes.refuse(text);
     l.prog.mail_account_file_path = l.folder / "pw.ini";
     l.write("pw.ini", "[SMTP]\r\nPOP Host=pop.example\r\n");
     l.run_scheduled(l.tool, "-q");
     l.run_scheduled(missing, "");
     l.run_scheduled(companion, "/mode=auto /x");
+    l.run_scheduled(text, "");
     EXPECT_THAT(
         l.log_texts(),
         ElementsAre(" Running: " + l.tool + " -q", " Running: " + missing + " ",
-                    " File Not Found: " + missing, " Running: " + mail, " Run Error: " + mail));
-    EXPECT_THAT(l.statuses,
-                ElementsAre("Running: " + l.tool + " -q", "", "Running: " + missing + " ", "",
-                            "Running: " + mail, "Run Error: " + mail, ""));
+                    " File Not Found: " + missing, " Running: " + mail, " Run Error: " + mail,
+                    " Running: " + text + " ", " Could Not Start: " + text));
+    EXPECT_THAT(l.statuses, ElementsAre("Running: " + l.tool + " -q", "",
+                                        "Running: " + missing + " ", "", "Running: " + mail,
+                                        "Run Error: " + mail, "", "Running: " + text + " ", ""));
     ASSERT_EQ(l.fakes.started().size(), 1u);
     EXPECT_EQ(l.fakes.started()[0].command_line, " -q");
 
@@ -142,6 +148,39 @@ TEST(task_launcher, a_wall_clock_set_back_during_a_task_gives_no_end_before_its_
     l.run_tool_with(90, 30, [&] { l.loop.set_now(make_wall_time(2026, 12, 6, 11, 0, 0)); });
     EXPECT_THAT(l.file("logs/tasks.csv"),
                 HasSubstr("\r\n2026-12-06 12:00:00,2026-12-06 12:01:30,90."));
+}
+
+// The limit is read at each start, so a hand edit counts from the next task on.
+TEST(task_launcher, a_task_past_its_time_limit_is_asked_to_end_then_ended_and_the_run_goes_on) {
+    launcher_program l;
+    l.start_up();
+    const std::string stubborn = l.folder / "stubborn";
+    l.write("stubborn", "");
+    l.fakes.ignore_end_requests(stubborn);
+    const struct {
+        const char* limit;
+        const std::string& program;
+        double runs;
+        const char* ledger;  // seconds and how it ended
+    } cases[] = {
+        {"1", l.tool, 30, ",exit 0,"},
+        {"1", l.tool, 1e6, ",60.0,time limit,"},
+        {"1", stubborn, 1e6, ",70.0,time limit,"},
+        {"0.5", stubborn, 1e6, ",40.0,time limit,"},
+        {"0", l.tool, 7200, ",exit 0,"},
+        {"soon", l.tool, 7200, ",exit 0,"},
+    };
+    for (const auto& c : cases) {
+        l.write("tw.ini", std::string("[Current]\r\nTask Time Limit=") + c.limit + "\r\n");
+        l.fakes.set_run_seconds(c.program, c.runs);
+        l.run_scheduled(c.program, "");
+        const std::string ledger = l.file("logs/tasks.csv");
+        const std::string last_row = ledger.substr(ledger.rfind('\n', ledger.size() - 2));
+        EXPECT_NE(last_row.find(c.ledger), std::string::npos) << c.limit << last_row;
+    }
+    const auto texts = l.log_texts();
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), " Time Limit Reached: " + stubborn), 2);
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), " Time Limit Reached: " + l.tool), 1);
 }
 
 TEST(run_ledger, quotes_only_fields_that_need_it_as_csv_does) {

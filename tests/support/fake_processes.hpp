@@ -17,7 +17,8 @@ struct started_program {
 };
 
 // Programs that run for a set simulated time (1 s unless told), exit with 0
-// and record how they were started.
+// and record how they were started. Asked to end, one ends at once with
+// SIGTERM's number unless it ignores such requests; ended, with SIGKILL's.
 class fake_processes : public processes {
 public:
     explicit fake_processes(event_loop& loop) : loop_(loop) {}
@@ -27,6 +28,8 @@ public:
     }
     // Starting `application` fails, as a file that is no program does.
     void refuse(const std::string& application) { refused_.push_back(application); }
+    // `application` runs on when asked to end; only ending it stops it.
+    void ignore_end_requests(const std::string& application) { stubborn_.push_back(application); }
 
     const std::vector<started_program>& started() const { return started_; }
 
@@ -39,6 +42,7 @@ private:
     event_loop& loop_;
     std::map<std::string, double> run_seconds_;
     std::vector<std::string> refused_;
+    std::vector<std::string> stubborn_;
     std::vector<started_program> started_;
 };
 

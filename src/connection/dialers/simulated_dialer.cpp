@@ -74,18 +74,18 @@ void simulated_dialer::refresh() {
     read_stamp_ = stamp;
 }
 
-// Section names in file order; the first of duplicates counts.
+// Section names in file order; the first of duplicates counts. The names met
+// so far are kept in a set, so a phone book of many entries reads in one pass.
 void simulated_dialer::read_entries() {
     entries_.clear();
+    known_entries_.clear();
     std::istringstream lines(file_text(phonebook_));
     for (std::string line; std::getline(lines, line);) {
         const std::string text = trim(line.substr(0, line.find_last_not_of("\r\t ") + 1));
         const auto close = text.find(']');
         if (text.empty() || text[0] != '[' || close == std::string::npos) continue;
-        const std::string name = trim(text.substr(1, close - 1));
-        bool seen = false;
-        for (const auto& e : entries_) seen = seen || lower(e) == lower(name);
-        if (!seen) entries_.push_back(name);
+        std::string name = trim(text.substr(1, close - 1));
+        if (known_entries_.insert(lower(name)).second) entries_.push_back(std::move(name));
     }
 }
 
@@ -104,8 +104,7 @@ simulated_dialer::dial_plan simulated_dialer::plan_for(const std::string& entry)
 }
 
 void simulated_dialer::dial_entry() {
-    bool known = false;
-    for (const auto& e : entries_) known = known || lower(e) == lower(entry_name_);
+    const bool known = known_entries_.contains(lower(entry_name_));
     if (dialing_ || state_ == ras_connected) ++overlapping_dials_;
     plan_ = plan_for(entry_name_);
     state_ = ras_dialing;

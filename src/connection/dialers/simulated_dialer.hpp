@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "connection/dialer.hpp"
@@ -55,6 +56,7 @@ private:
     std::string phonebook_;
     std::string entry_name_;
     std::vector<std::string> entries_;
+    std::unordered_set<std::string> known_entries_;  // the entries' names in lower case
     // The phone book's size and time stamp when the entries were read; a
     // refresh reads them again only when these changed.
     std::optional<std::pair<std::uintmax_t, std::filesystem::file_time_type>> read_stamp_;

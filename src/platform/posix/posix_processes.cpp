@@ -94,6 +94,16 @@ bool posix_process::has_ended() {
     return ended_;
 }
 
+// A child not reaped yet still owns its pid, so the signal cannot reach
+// another process that took the number over.
+void posix_process::ask_to_end() {
+    if (!has_ended()) ::kill(pid_, SIGTERM);
+}
+
+void posix_process::terminate() {
+    if (!has_ended()) ::kill(pid_, SIGKILL);
+}
+
 posix_processes::posix_processes() : unreaped_(std::make_shared<unreaped_children>()) {}
 
 posix_processes::~posix_processes() { unreaped_->reap_ended(); }

@@ -23,6 +23,8 @@ public:
 
     bool has_ended() override;
     process_end end() const override { return end_; }
+    void ask_to_end() override;
+    void terminate() override;
     pid_t pid() const { return pid_; }
 
 private:

@@ -24,8 +24,23 @@ public:
         if (!::GetExitCodeProcess(handle_, &code) || code == STILL_ACTIVE) return {};
         return {process_end::kind::exited, static_cast<int>(code)};
     }
+    // A windowed program is asked as closing its windows asks it; a console
+    // program has no window to ask and is ended when its time is up.
+    void ask_to_end() override {
+        if (!has_ended()) ::EnumWindows(close_if_owned_by, ::GetProcessId(handle_));
+    }
+    void terminate() override {
+        if (!has_ended()) ::TerminateProcess(handle_, 1);
+    }
 
 private:
+    static BOOL CALLBACK close_if_owned_by(HWND window, LPARAM process_id) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(window, &owner);
+        if (owner == static_cast<DWORD>(process_id)) ::PostMessageW(window, WM_CLOSE, 0, 0);
+        return TRUE;
+    }
+
     HANDLE handle_;
 };
 

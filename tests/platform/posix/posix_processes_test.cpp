@@ -3,6 +3,8 @@
 #include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -91,6 +93,32 @@ TEST(posix_processes, a_launch_waits_for_the_end_and_skips_a_non_program_quietly
     EXPECT_THAT(p.app.pointers(),
                 ::testing::ElementsAre(application::hourglass, application::default_pointer,
                                        application::hourglass, application::default_pointer));
+}
+
+// SIGTERM ends a program that keeps the default; one that ignores it ends
+// only by SIGKILL, which it cannot ignore.
+TEST(posix_processes, a_program_asked_to_end_gets_sigterm_and_an_ended_one_sigkill) {
+    temp_folder folder;
+    posix_processes processes;
+    const std::string fifo = folder / "ready";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    // An ignored signal stays ignored across exec; the line in the FIFO says the trap is set.
+    const std::string obeying = script(folder, "obeying", "exec sleep 30");
+    const std::string ignoring =
+        script(folder, "ignoring", "trap '' TERM\necho > \"" + fifo + "\"\nexec sleep 30");
+    const auto obeys = processes.start(obeying, " ");
+    const auto ignores = processes.start(ignoring, " ");
+    ASSERT_TRUE(obeys && ignores);
+    read_file(fifo);
+    for (const auto* child : {&obeys, &ignores}) (*child)->ask_to_end();
+    wait_for_end_unreaped(pid_of(obeys));
+    ASSERT_TRUE(obeys->has_ended());
+    EXPECT_EQ(obeys->end().value, SIGTERM);
+    ignores->terminate();
+    wait_for_end_unreaped(pid_of(ignores));
+    ASSERT_TRUE(ignores->has_ended());
+    EXPECT_EQ(ignores->end().value, SIGKILL) << "SIGTERM did not end it";
+    obeys->terminate();  // ended already: nothing happens
 }
 
 TEST(posix_processes, the_child_gets_no_descriptor_but_the_standard_three) {
