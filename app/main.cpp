@@ -6,13 +6,9 @@
 #include <utility>
 
 #include "connection/dialers/make_dialer.hpp"
-#include "core/agenda_command.hpp"
-#include "gui/about_view.hpp"
-#include "gui/apps_view.hpp"
-#include "gui/browser_selection_view.hpp"
+#include "core/early_commands.hpp"
 #include "gui/event_hook.hpp"
 #include "gui/main_window_view.hpp"
-#include "gui/module_settings_view.hpp"
 #include "gui/qt_application.hpp"
 #include "gui/qt_dialogs.hpp"
 #include "gui/qt_event_loop.hpp"
@@ -22,28 +18,13 @@
 #include "platform/make_processes.hpp"
 #include "platform/make_system_info.hpp"
 #include "program.hpp"
-
-namespace {
-
-// What each modal form shows on screen.
-void register_modal_views(tw::qt_dialogs& dialogs, tw::program& program) {
-    dialogs.register_view(program.apps.form,
-                          [&](QDialog& d) { tw::build_apps_view(program.apps, d); });
-    dialogs.register_view(program.browser_choice.form, [&](QDialog& d) {
-        tw::build_browser_selection_view(program.browser_choice, d);
-    });
-    dialogs.register_view(program.about.form,
-                          [&](QDialog& d) { tw::build_about_view(program.about, d); });
-    tw::register_module_settings_views(dialogs, program.modules);
-}
-
-}  // namespace
+#include "ui/modal_forms.hpp"
 
 int main(int argc, char** argv) {
     const auto system = tw::make_system_info();
     // Answered before Qt starts: no window, no dial, no file written.
-    if (const auto code = tw::agenda_command({argv + 1, argv + argc}, system->program_folder(),
-                                             tw::local_now(), std::cout, std::cerr))
+    if (const auto code = tw::early_command({argv + 1, argv + argc}, system->program_folder(),
+                                            tw::local_now(), std::cout, std::cerr))
         return *code;
 
     QApplication qt(argc, argv);
@@ -56,7 +37,7 @@ int main(int argc, char** argv) {
     const auto registry = tw::make_registry();
     const auto dde_client = tw::make_dde_client(*processes);
     tw::program program({loop, dialogs, *dialer, *processes, *system, app, *registry, *dde_client});
-    register_modal_views(dialogs, program);
+    dialogs.register_views(tw::modal_forms(program));
 
     // Closing the window fires the form's unload, on which the program shuts
     // down; a termination signal takes the same way out, once.

@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "connection/dialers/simulated_dialer.hpp"
-#include "gui/apps_view.hpp"
+#include "gui/form_view.hpp"
 #include "gui/main_window_view.hpp"
 #include "gui/qt_dialogs.hpp"
 #include "gui/qt_event_loop.hpp"
@@ -34,7 +34,8 @@ TEST(modal_views, a_shown_form_can_be_filled_and_its_buttons_pressed) {
     int unloads = 0;
     apps.form.unload.connect([&] { ++unloads; });
     qt_dialogs dialogs;
-    dialogs.register_view(apps.form, [&](QDialog& d) { build_apps_view(apps, d); });
+    dialogs.register_view(apps.form,
+                          [&](QDialog& d) { build_form_view(frm_apps_layout(apps), d); });
 
     dialogs.set_offscreen_user([&](QDialog& d) {
         const int shown = twips_to_pixels(1890, d.logicalDpiY());
