@@ -1,0 +1,112 @@
+// The Win32 view shows control state and reports clicks; what the program
+// makes of them is tested on the controls themselves.
+#include "win32/form_window.hpp"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "ui/frm_main_layout.hpp"
+#include "win32/file_filter.hpp"
+#include "win32/win32_event_loop.hpp"
+#include "win32/win32_text.hpp"
+
+namespace tw {
+namespace {
+
+struct found_child {
+    std::wstring text;
+    HWND window = nullptr;
+};
+
+HWND child_with_text(HWND parent, const std::wstring& text) {
+    found_child found{text};
+    ::EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM l) {
+            auto& f = *reinterpret_cast<found_child*>(l);
+            if (window_text(child) != f.text) return TRUE;
+            f.window = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found.window;
+}
+
+std::wstring menu_entries(HWND window, int menu) {
+    const HMENU drop_down = ::GetSubMenu(::GetMenu(window), menu);
+    std::wstring entries;
+    for (int i = 0; i < ::GetMenuItemCount(drop_down); ++i) {
+        wchar_t text[64] = {};
+        ::GetMenuStringW(drop_down, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+        entries += (entries.empty() ? L"" : L"|") + std::wstring(text);
+    }
+    return entries;
+}
+
+TEST(form_window, shows_the_controls_and_reports_what_the_user_does) {
+    frm_main form;
+    form_window view(form, frm_main_layout(form), nullptr);
+    const HWND connect = child_with_text(view.handle(), L"Connect");
+    ASSERT_NE(connect, nullptr);
+    EXPECT_FALSE(::IsWindowEnabled(connect)) << "the form's design, before any change";
+
+    bool clicked = false;
+    form.b_connect.click.connect([&] { clicked = true; });
+    form.b_connect.set_enabled(true);
+    ::SendMessageW(connect, BM_CLICK, 0, 0);
+    EXPECT_TRUE(clicked);
+
+    const HWND timeout_label = child_with_text(view.handle(), L"Timeout (seconds)");
+    RECT before{}, after{};
+    ::GetWindowRect(timeout_label, &before);
+    form.SSTab1.set_tab(1);
+    EXPECT_TRUE(::GetWindowLongPtrW(timeout_label, GWL_STYLE) & WS_VISIBLE);
+    EXPECT_FALSE(::GetWindowLongPtrW(connect, GWL_STYLE) & WS_VISIBLE) << "on another page";
+    form.l_disconnect1.set_visible(true);
+    form.o_simulated_connection.set_visible(true);
+    ::GetWindowRect(timeout_label, &after);
+    EXPECT_TRUE(::EqualRect(&before, &after)) << "nothing moves when controls show";
+
+    EXPECT_EQ(menu_entries(view.handle(), 1), L"Browser");
+    form.menuAppsItem_postwright.set_visible(true);
+    EXPECT_EQ(menu_entries(view.handle(), 1), L"Browser|Postwright");
+    EXPECT_EQ(menu_entries(view.handle(), 2),
+              L"Help File (HTML format)||&On-Line Web Pages||About");
+
+    int chosen = 0;
+    form.menuHelpItem_about.click.connect([&](int index) { chosen = index; });
+    const HMENU help = ::GetSubMenu(::GetMenu(view.handle()), 2);
+    ::SendMessageW(view.handle(), WM_COMMAND, ::GetMenuItemID(help, 4), 0);
+    EXPECT_EQ(chosen, 99);
+
+    bool unloaded = false;
+    form.form.unload.connect([&] { unloaded = true; });
+    ::SendMessageW(view.handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(unloaded);
+    EXPECT_TRUE(view.closed());
+}
+
+TEST(win32_event_loop, sleeps_until_a_timer_ticks) {
+    win32_event_loop loop;
+    timer t;
+    int ticks = 0;
+    t.tick.connect([&] { ++ticks; });
+    loop.add_timer(t);
+    t.start(30);
+    const double start = loop.clock();
+    while (ticks == 0 && loop.clock() - start < 10) loop.wait(10);
+    EXPECT_EQ(ticks, 1);
+    loop.remove_timer(t);
+}
+
+TEST(win32_file_filter, pairs_of_description_and_patterns) {
+    EXPECT_EQ(win32_file_filter("Text|*.txt;*.log|All|*.*"),
+              std::wstring(L"Text\0*.txt;*.log\0All\0*.*\0\0", 27));
+    EXPECT_EQ(win32_file_filter("Text"), std::wstring(L"\0", 1));
+}
+
+}  // namespace
+}  // namespace tw
