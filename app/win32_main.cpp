@@ -1,8 +1,9 @@
 // Tarnwick: the program with its real services, in Win32 windows.
 
+#include <windows.h>
+// These need windows.h first.
 #include <commctrl.h>
 #include <shellapi.h>
-#include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
