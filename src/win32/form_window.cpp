@@ -109,6 +109,18 @@ void form_window::put_containers_below() {
                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+// Enter presses the push button that has the focus, as in a dialog; Escape
+// closes a modal form as its close box does.
+void form_window::press_focused_button() {
+    const HWND focus = ::GetFocus();
+    wchar_t kind[16] = {};
+    ::GetClassNameW(focus, kind, 16);
+    const auto style = ::GetWindowLongPtrW(focus, GWL_STYLE) & BS_TYPEMASK;
+    if (::IsChild(handle_, focus) && ::lstrcmpiW(kind, L"Button") == 0 &&
+        (style == BS_PUSHBUTTON || style == BS_DEFPUSHBUTTON || style == BS_OWNERDRAW))
+        ::SendMessageW(focus, BM_CLICK, 0, 0);
+}
+
 int form_window::pixels(int twips) const { return ::MulDiv(twips, dpi_, 1440); }
 int form_window::twips(int pixels) const { return ::MulDiv(pixels, 1440, dpi_); }
 
@@ -132,7 +144,13 @@ void form_window::place() {
         ::SendMessageW(tabs_->window(), WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.text()), TRUE);
         ::SetWindowPos(tabs_->window(), nullptr, page.left, page.top, page.right - page.left,
                        page.bottom - page.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        const LONG strip_top = page.top;
         ::SendMessageW(tabs_->window(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+        // The tab control keeps its strip only: the pages lie on the form's
+        // own face, in the colour every caption on them is drawn on (the
+        // control's own page may be lighter, as under Wine).
+        ::SetWindowPos(tabs_->window(), nullptr, 0, 0, page.right - page.left + 2 * page.left,
+                       page.top - strip_top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     for (const placed& c : controls_) {
         const int height = pixels(c.at.height) * (c.drops_down ? drop_down_rows : 1);
@@ -254,7 +272,12 @@ LRESULT form_window::handle(UINT message, WPARAM w, LPARAM l) {
     if (LRESULT result = 0; notify_control(message, w, l, result)) return result;
     switch (message) {
         case WM_COMMAND:
-            if (menus_ && HIWORD(w) == 0) menus_->chosen(LOWORD(w));
+            if (LOWORD(w) == IDOK && HIWORD(w) == 0)
+                press_focused_button();
+            else if (LOWORD(w) == IDCANCEL && HIWORD(w) == 0 && ::GetWindow(handle_, GW_OWNER))
+                ::PostMessageW(handle_, WM_CLOSE, 0, 0);
+            else if (menus_ && HIWORD(w) == 0)
+                menus_->chosen(LOWORD(w));
             return 0;
         case WM_CLOSE:
             closed_ = true;

@@ -48,7 +48,7 @@ std::wstring menu_entries(HWND window, int menu) {
 
 TEST(form_window, shows_the_controls_and_reports_what_the_user_does) {
     frm_main form;
-    form_window view(form, frm_main_layout(form), nullptr);
+    form_window view(form.form, frm_main_layout(form), nullptr);
     const HWND connect = child_with_text(view.handle(), L"Connect");
     ASSERT_NE(connect, nullptr);
     EXPECT_FALSE(::IsWindowEnabled(connect)) << "the form's design, before any change";
@@ -104,7 +104,7 @@ TEST(win32_event_loop, sleeps_until_a_timer_ticks) {
 
 TEST(win32_file_filter, pairs_of_description_and_patterns) {
     EXPECT_EQ(win32_file_filter("Text|*.txt;*.log|All|*.*"),
-              std::wstring(L"Text\0*.txt;*.log\0All\0*.*\0\0", 27));
+              std::wstring(L"Text\0*.txt;*.log\0All\0*.*\0\0", 26));
     EXPECT_EQ(win32_file_filter("Text"), std::wstring(L"\0", 1));
 }
 
