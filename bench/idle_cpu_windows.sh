@@ -28,7 +28,7 @@ printf '[MyISP]\r\nSimulatedConnectSeconds=1\r\n' >"$ras/rasphone.pbk"
 
 "$wine_dir/wine64" "$folder/tarnwick.exe" /s MyISP /a /d &
 pid=$!
-window=$(timeout 120 xdotool search --sync --classname '^tarnwick.exe$' | head -1)
+window=$(timeout 120 xdotool search --sync --name '^(Tarnwick v1.20|[0-9]{2}:[0-9]{2}:[0-9]{2})$' | head -1)
 sleep 5
 # Connected and minimized, the caption shows the connect time.
 [[ "$(xdotool getwindowname "$window")" =~ ^[0-9]{2}:[0-9]{2}:[0-9]{2}$ ]] ||

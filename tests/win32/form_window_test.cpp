@@ -89,6 +89,75 @@ TEST(form_window, shows_the_controls_and_reports_what_the_user_does) {
     EXPECT_TRUE(view.closed());
 }
 
+HWND child_of_class(HWND parent, const wchar_t* kind, int count_message, int count) {
+    struct search {
+        const wchar_t* kind;
+        UINT message;
+        int count;
+        HWND found = nullptr;
+    } wanted{kind, static_cast<UINT>(count_message), count};
+    ::EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM l) {
+            auto& w = *reinterpret_cast<search*>(l);
+            wchar_t name[32] = {};
+            ::GetClassNameW(child, name, 32);
+            if (::lstrcmpiW(name, w.kind) != 0 || ::SendMessageW(child, w.message, 0, 0) != w.count)
+                return TRUE;
+            w.found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&wanted));
+    return wanted.found;
+}
+
+// What the user does to each kind of input window reaches its control, and
+// what the program sets shows in the window.
+TEST(form_window, input_controls_follow_both_ways) {
+    frm_main form;
+    form_window view(form.form, frm_main_layout(form), nullptr);
+    const HWND parent = view.handle();
+
+    form.o_timeout.set_text("42");
+    const HWND timeout = child_with_text(parent, L"42");
+    ASSERT_NE(timeout, nullptr);
+    ::SetWindowTextW(timeout, L"57");
+    EXPECT_EQ(form.o_timeout.text(), "57");
+
+    const HWND line_drop = child_with_text(parent, L"Reconnect after a line drop");
+    ::SendMessageW(line_drop, BM_CLICK, 0, 0);
+    EXPECT_EQ(form.o_line_drop.value(), 1);
+    form.o_line_drop.set_value(2);
+    EXPECT_EQ(::SendMessageW(line_drop, BM_GETCHECK, 0, 0), BST_INDETERMINATE);
+
+    ::SendMessageW(child_with_text(parent, L"Modem"), BM_CLICK, 0, 0);
+    EXPECT_TRUE(form.o_connection_type[1].value());
+    ::SendMessageW(child_with_text(parent, L"Direct Connect"), BM_CLICK, 0, 0);
+    EXPECT_TRUE(form.o_connection_type[0].value());
+    EXPECT_FALSE(form.o_connection_type[1].value()) << "one choice of the group";
+
+    for (const char* line : {"a", "b", "c"}) form.o_log.add_item(line);
+    int clicks = 0;
+    form.o_log.click.connect([&] { ++clicks; });
+    const HWND log = child_of_class(parent, L"ListBox", LB_GETCOUNT, 3);
+    ::SendMessageW(log, LB_SETCURSEL, 1, 0);
+    ::SendMessageW(parent, WM_COMMAND, MAKEWPARAM(0, LBN_SELCHANGE), reinterpret_cast<LPARAM>(log));
+    EXPECT_EQ(form.o_log.list_index(), 1);
+    EXPECT_EQ(clicks, 1);
+
+    form.FlatScrollBar1.set_max(3);
+    const HWND order = child_of_class(parent, L"ScrollBar", WM_GETTEXTLENGTH, 0);
+    for (int request : {SB_LINEUP, SB_LINEDOWN, SB_LINEDOWN})
+        ::SendMessageW(parent, WM_VSCROLL, request, reinterpret_cast<LPARAM>(order));
+    EXPECT_EQ(form.FlatScrollBar1.value(), 2) << "no step below the least value";
+
+    const HWND schedule = child_with_text(parent, L"Run Tasks As Scheduled");
+    form.b_run_schedule.set_back_colour(red);
+    EXPECT_EQ(::GetWindowLongPtrW(schedule, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+    form.b_run_schedule.set_back_colour(system_button_face);
+    EXPECT_EQ(::GetWindowLongPtrW(schedule, GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
+}
+
 TEST(win32_event_loop, sleeps_until_a_timer_ticks) {
     win32_event_loop loop;
     timer t;
