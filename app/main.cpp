@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "connection/dialers/make_dialer.hpp"
-#include "core/early_commands.hpp"
+#include "core/console_command.hpp"
 #include "gui/event_hook.hpp"
 #include "gui/main_window_view.hpp"
 #include "gui/qt_application.hpp"
@@ -21,11 +21,12 @@
 #include "ui/modal_forms.hpp"
 
 int main(int argc, char** argv) {
-    const auto system = tw::make_system_info();
     // Answered before Qt starts: no window, no dial, no file written.
-    if (const auto code = tw::early_command({argv + 1, argv + argc}, system->program_folder(),
-                                            tw::local_now(), std::cout, std::cerr))
+    if (const auto code = tw::console_command(
+            {argv + 1, argv + argc}, [] { return tw::make_system_info()->program_folder(); },
+            tw::local_now(), std::cout, std::cerr))
         return *code;
+    const auto system = tw::make_system_info();
 
     QApplication qt(argc, argv);
     tw::qt_event_loop loop;

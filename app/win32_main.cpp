@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "connection/dialers/make_dialer.hpp"
-#include "core/early_commands.hpp"
+#include "core/console_command.hpp"
 #include "platform/browser_platform.hpp"
 #include "platform/local_time.hpp"
 #include "platform/make_processes.hpp"
@@ -65,10 +65,11 @@ LRESULT CALLBACK note_click(int code, WPARAM message, LPARAM details) {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     write_to_parent_console();
     const std::vector<std::string> args = arguments();
-    const auto system = tw::make_system_info();
-    if (const auto code = tw::early_command(args, system->program_folder(), tw::local_now(),
-                                            std::cout, std::cerr))
+    if (const auto code = tw::console_command(
+            args, [] { return tw::make_system_info()->program_folder(); }, tw::local_now(),
+            std::cout, std::cerr))
         return *code;
+    const auto system = tw::make_system_info();
 
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX),
                                        ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};

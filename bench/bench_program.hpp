@@ -38,6 +38,7 @@ struct folder_system : tw::system_info {
     int platform_number() const override { return 2; }
     std::string system_directory() const override { return folder_; }
     std::string program_folder() const override { return folder_; }
+    std::string help_page() const override { return folder_ + "/twhelp.htm"; }
     std::string folder_;
 };
 

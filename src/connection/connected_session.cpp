@@ -105,6 +105,7 @@ void connected_session::show_connect_time() {
 void connected_session::line_dropped() {
     frm_main& m = p_.main;
     p_.controls.t_connection_time.set_enabled(false);
+    m.form.set_caption(message_title);
     p_.log.add_line(" Connection dropped from " + m.o_phonebook_list.text());
     p_.log.add_line(connect_time_prefix + m.l_connection_time.caption());
     p_.log.append_empty_line();

@@ -12,4 +12,11 @@ void disable_control(control& c) {
     if (c.enabled()) c.set_enabled(false);
 }
 
+void switch_control(control& c, bool enabled) {
+    if (enabled)
+        enable_control(c);
+    else
+        disable_control(c);
+}
+
 }  // namespace tw

@@ -8,5 +8,7 @@ class control;
 // is never told about a change that did not happen.
 void enable_control(control& c);
 void disable_control(control& c);
+// One of the two, as `enabled` says.
+void switch_control(control& c, bool enabled);
 
 }  // namespace tw

@@ -26,6 +26,8 @@ dial_controller::dial_controller(program& p) : p_(p) {
 void dial_controller::connect() {
     frm_main& m = p_.main;
     dialer& ras = p_.ctrl_RAS;
+    ++sequence_;
+    cancelled_ = false;
     p_.controls.t_redial.start(1);
     p_.redial_count = 0;
     p_.dial_started_at = p_.loop.clock();
@@ -101,7 +103,11 @@ void dial_controller::t_redial_Timer() {
 void dial_controller::dial_next_pass() {
     show_dialing();
     p_.ctrl_RAS.hang_up();
+    const unsigned sequence = sequence_;
     p_.loop.pause(redial_pause_seconds);
+    // A Cancel, a new Connect or a session start during the pause ended this
+    // sequence; its next pass must not dial.
+    if (sequence != sequence_ || !p_.controls.t_redial.enabled()) return;
     p_.dial_started_at = p_.loop.clock();
     p_.ctrl_RAS.dial_entry();
 }
@@ -130,27 +136,31 @@ void dial_controller::give_up() {
         p_.life.shutdown(exit_dial_gave_up);
 }
 
-// The watchdog is left running: when the cancelled pass's time-out is over it
-// dials the next pass, or gives up, which releases a waiting scheduler.
+// The whole sequence ends: a user who cancels wants no later pass to dial
+// by itself. Stopping the watchdog releases a scheduler waiting for the line.
 void dial_controller::b_cancel_Click() {
     frm_main& m = p_.main;
+    cancelled_ = true;
+    p_.controls.t_redial.stop();
     p_.ctrl_RAS.hang_up();
     enable_control(m.o_phonebook_list);
     enable_control(m.b_connect);
     enable_control(m.b_update_phonebook);
     disable_control(m.b_cancel);
-    enable_control(m.b_run_schedule);
+    p_.scheduler.enable_b_run_schedule();
     p_.log.append_log_line(" Dial cancelled");
     p_.set_status("");
 }
 
+// A line still up keeps the controls that end it: Connect would dial over it.
 void dial_controller::set_idle_controls() {
     frm_main& m = p_.main;
-    enable_control(m.b_connect);
-    disable_control(m.b_disconnect);
-    enable_control(m.o_phonebook_list);
-    enable_control(m.b_update_phonebook);
-    enable_control(m.b_run_schedule);
+    const bool idle = !p_.ctrl_RAS.is_connected();
+    switch_control(m.b_connect, idle);
+    switch_control(m.b_disconnect, !idle);
+    switch_control(m.o_phonebook_list, idle);
+    switch_control(m.b_update_phonebook, idle);
+    p_.scheduler.enable_b_run_schedule();
     p_.set_status("");
 }
 

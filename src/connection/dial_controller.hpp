@@ -20,10 +20,13 @@ public:
     void connect();
     // The watchdog: ends each pass after the time-out, redials or gives up.
     void t_redial_Timer();
-    // Hangs up the current pass; the watchdog goes on to the next pass.
+    // Ends the whole dial sequence: hangs up and stops the watchdog.
     void b_cancel_Click();
-    // The connection controls as they are with no connection and no dial.
+    // The connection controls as they are with no dial; while a line is
+    // still up, those of a connection.
     void set_idle_controls();
+    // Whether the user cancelled the latest sequence.
+    bool cancelled() const { return cancelled_; }
 
     // "Dialing ENTRY (pass #N)" for the entry shown and redial_count.
     std::string dialing_text() const;
@@ -37,6 +40,10 @@ private:
     void give_up();
 
     program& p_;
+    // Counts the sequences, so a pass paused between its dials can tell a
+    // new sequence started meanwhile.
+    unsigned sequence_ = 0;
+    bool cancelled_ = false;
 };
 
 }  // namespace tw

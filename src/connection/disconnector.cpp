@@ -1,7 +1,6 @@
 #include "connection/disconnector.hpp"
 
 #include "connection/connect_time.hpp"
-#include "connection/control_switches.hpp"
 #include "core/number_text.hpp"
 #include "program.hpp"
 
@@ -23,7 +22,7 @@ void disconnector::disconnect() {
     m.l_disconnect1.set_visible(false);
     m.o_disconnect_in_minutes.set_visible(false);
     m.l_disconnect2.set_visible(false);
-    enable_control(m.b_run_schedule);
+    p_.scheduler.enable_b_run_schedule();
 }
 
 bool disconnector::session_running() const {
@@ -40,8 +39,10 @@ void disconnector::hang_up() {
     p_.ctrl_RAS.hang_up();
     p_.controls.t_disconnect.stop();
     if (report) p_.set_status("Disconnected");
-    enable_control(m.b_run_schedule);
+    p_.scheduler.enable_b_run_schedule();
     p_.controls.t_connection_time.stop();
+    // The task bar must not go on showing a connect time.
+    p_.main.form.set_caption(message_title);
     if (!report) return;
     p_.log.add_line(connect_time_prefix + m.l_connection_time.caption());
     p_.log.add_line(" Disconnected from " + m.o_phonebook_list.text());

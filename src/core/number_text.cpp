@@ -47,6 +47,8 @@ double number_value(std::string_view text) {
     return negative ? -magnitude : magnitude;
 }
 
+bool digits_only(std::string_view text) { return skip_digits(text, 0) == text.size(); }
+
 std::string number_text(double value) {
     value = std::clamp(value, -number_limit, number_limit);
     if (value == std::trunc(value)) return std::to_string(static_cast<long long>(value));

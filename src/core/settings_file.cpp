@@ -3,6 +3,7 @@
 #include "companions/companion_settings.hpp"
 #include "core/error_log.hpp"
 #include "core/file_helpers.hpp"
+#include "core/number_text.hpp"
 #include "core/yes_text.hpp"
 #include "program.hpp"
 
@@ -36,9 +37,25 @@ void settings_file::guarded(const std::function<void()>& step) {
     try {
         step();
     } catch (const std::exception& error) {
-        error_log_append(native_paths().join(p_.program_folder, "log.txt"), p_.loop.now(),
-                         "mod1:errorreadwriteini", error.what());
+        log_error(error.what());
     }
+}
+
+void settings_file::log_error(const std::string& description) {
+    error_log_append(native_paths().join(p_.program_folder, "log.txt"), p_.loop.now(),
+                     "mod1:errorreadwriteini", description);
+}
+
+// A hand-edited count that is not a whole number of at least `least` would
+// make every dial fail at once, or show a negative count: the default
+// serves instead, and the error log says why.
+std::string settings_file::read_count(const char* key, const char* default_value, double least) {
+    const std::string value = read(key);
+    if (value.empty()) return default_value;
+    if (digits_only(value) && number_value(value) >= least) return value;
+    log_error(std::string(key) + ": \"" + value + "\" is not a whole number" +
+              (least > 0 ? " above 0" : "") + "; " + default_value + " is used instead");
+    return default_value;
 }
 
 void settings_file::store_browser_path() {
@@ -67,13 +84,11 @@ void settings_file::read_pass() {
         p_.profiles.write(p_.companion_settings_file_path, keys::current, keys::outbox, outbox);
     });
     guarded([&] {
-        const std::string timeout = read("Timeout");
-        p_.timeout_text = timeout.empty() ? "120" : timeout;
+        p_.timeout_text = read_count("Timeout", "120", 1);
         m.o_timeout.set_text(p_.timeout_text);
     });
     guarded([&] {
-        const std::string retries = read("Retry Count");
-        p_.retry_count_text = retries.empty() ? "3" : retries;
+        p_.retry_count_text = read_count("Retry Count", "3", 0);
         m.o_retry_count.set_text(p_.retry_count_text);
     });
     {
@@ -91,11 +106,14 @@ void settings_file::read_pass() {
         p_.default_isp = read("Default ISP");
         m.l_default_isp.set_caption(p_.default_isp);
     });
-    const auto file_or_default = [&](const char* key, const char* default_name) {
-        return stored_file_or_default(read(key), p_.program_folder, default_name);
-    };
-    guarded([&] { p_.help_file_path = file_or_default("Help File", "twhelp.htm"); });
-    guarded([&] { p_.task_file_path = file_or_default("Task Ini File", "task.ini"); });
+    guarded([&] {
+        std::string stored = read("Help File");
+        p_.help_file_path = file_exists(stored) ? stored : p_.system.help_page();
+    });
+    guarded([&] {
+        p_.task_file_path =
+            stored_file_or_default(read("Task Ini File"), p_.program_folder, "task.ini");
+    });
     guarded([&] {
         const std::string folder = read("Log Directory");
         p_.log_directory = folder.empty() ? path_in_program_folder("logs") : folder;

@@ -31,7 +31,12 @@ private:
     // Runs one step; an error costs only that step and goes to the error log.
     void guarded(const std::function<void()>& step);
 
+    void log_error(const std::string& description);
+
     std::string read(const char* key);
+    // The count stored under `key`, or `default_value` when it is missing,
+    // empty or not a whole number of at least `least` (logged).
+    std::string read_count(const char* key, const char* default_value, double least);
     std::string path_in_program_folder(const char* name) const;
 
     program& p_;

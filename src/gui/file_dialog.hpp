@@ -10,8 +10,8 @@ class QWidget;
 namespace tw {
 
 // The file dialog for `request`: its title, filter, folder and file name,
-// and whether a name that does not exist yet may be typed in. Its button
-// says "Open" either way, as the program has one kind of file dialog.
+// whether a name that does not exist yet may be typed in, and whether it
+// opens or saves (its button says "Open" or "Save").
 std::unique_ptr<QFileDialog> make_file_dialog(const file_request& request, QWidget* parent);
 
 }  // namespace tw

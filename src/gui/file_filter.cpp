@@ -1,7 +1,7 @@
 #include "gui/file_filter.hpp"
 
+#include <algorithm>
 #include <sstream>
-#include <vector>
 
 namespace tw {
 
@@ -22,19 +22,26 @@ std::string join(const std::vector<std::string>& parts) {
 
 }  // namespace
 
-std::string qt_file_filter(const std::string& filter) {
+bool file_filter_choice::takes_programs() const {
+    return std::find(patterns.begin(), patterns.end(), "*.exe") != patterns.end();
+}
+
+std::string file_filter_choice::qt_name_filter() const {
+    return description + " (" + (takes_programs() ? "*" : join(patterns)) + ")";
+}
+
+std::vector<file_filter_choice> file_filter_choices(const std::string& filter) {
     const std::vector<std::string> parts = split(filter, '|');
-    std::string result;
+    std::vector<file_filter_choice> choices;
     for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
-        std::vector<std::string> patterns = split(parts[i + 1], ';');
-        std::string shown = parts[i];
-        if (shown.find('(') == std::string::npos) shown += " (" + join(patterns) + ")";
-        for (std::string& pattern : patterns)
-            if (pattern == "*.*") pattern = "*";
-        if (!result.empty()) result += ";;";
-        result += shown + " (" + join(patterns) + ")";
+        file_filter_choice choice{parts[i], split(parts[i + 1], ';')};
+        if (choice.description.find('(') == std::string::npos)
+            choice.description += " (" + join(choice.patterns) + ")";
+        std::replace(choice.patterns.begin(), choice.patterns.end(), std::string("*.*"),
+                     std::string("*"));
+        choices.push_back(std::move(choice));
     }
-    return result;
+    return choices;
 }
 
 }  // namespace tw

@@ -1,11 +1,15 @@
 #include "gui/item_list_adapter.hpp"
 
 #include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QStringList>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "gui/control_adapter.hpp"
 #include "gui/qt_text.hpp"
@@ -78,18 +82,61 @@ public:
     }
 };
 
+// The line edit of an editable combo box, which tells when the user ends
+// typing: Enter, or the focus leaving it for another control. Meanwhile Qt
+// may take typed text that names an item for a pick of that item; that is
+// no pick by the user.
+class typing_line_edit : public QLineEdit {
+public:
+    typing_line_edit(QWidget* parent, std::function<void()> typing_ended)
+        : QLineEdit(parent), typing_ended_(std::move(typing_ended)) {}
+
+    bool ending() const { return ending_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+            end([&] { QLineEdit::keyPressEvent(event); }, true);
+        else
+            QLineEdit::keyPressEvent(event);
+    }
+    // Switching to another application or opening a list is no end of typing.
+    void focusOutEvent(QFocusEvent* event) override {
+        const bool left = event->reason() != Qt::ActiveWindowFocusReason &&
+                          event->reason() != Qt::PopupFocusReason;
+        end([&] { QLineEdit::focusOutEvent(event); }, left);
+    }
+
+private:
+    template <class F>
+    void end(F&& handle, bool ended) {
+        ending_ = true;
+        handle();
+        ending_ = false;
+        if (ended) typing_ended_();
+    }
+
+    std::function<void()> typing_ended_;
+    bool ending_ = false;
+};
+
 class combo_box_adapter : public item_list_adapter<combo_box, QComboBox> {
 public:
     combo_box_adapter(combo_box& control, QComboBox* widget) : item_list_adapter(control, widget) {
         widget->setEditable(control.editable());
-        widget->setInsertPolicy(QComboBox::NoInsert);
-        connect(widget, &QComboBox::activated, this, [this](int row) {
-            from_user([this, row] { this->control().set_list_index(row); });
-        });
-        if (control.editable())
-            connect(widget->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (control.editable()) {
+            typed_ = new typing_line_edit(
+                widget, [this] { from_user([this] { this->control().edit_ended(); }); });
+            widget->setLineEdit(typed_);
+            connect(typed_, &QLineEdit::textEdited, this, [this](const QString& text) {
                 from_user([&] { this->control().set_text(from_qt(text)); });
             });
+        }
+        widget->setInsertPolicy(QComboBox::NoInsert);
+        connect(widget, &QComboBox::activated, this, [this](int row) {
+            if (typed_ && typed_->ending()) return;
+            from_user([this, row] { this->control().set_list_index(row); });
+        });
     }
 
 protected:
@@ -100,6 +147,9 @@ protected:
             control().editable() && widget()->currentText() != text)
             widget()->setEditText(text);
     }
+
+private:
+    typing_line_edit* typed_ = nullptr;
 };
 
 }  // namespace

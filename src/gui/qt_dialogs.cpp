@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -19,6 +20,21 @@ namespace tw {
 namespace {
 
 bool nobody_to_ask() { return QGuiApplication::platformName() == "offscreen"; }
+
+// Escape closes a form as its close box does. QDialog would only hide it, and
+// the form would go on as if it were still open.
+class form_dialog : public QDialog {
+public:
+    using QDialog::QDialog;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->matches(QKeySequence::Cancel))
+            close();
+        else
+            QDialog::keyPressEvent(event);
+    }
+};
 
 constexpr int button_flags = 0x7;
 constexpr int icon_flags = 0x70;
@@ -84,7 +100,7 @@ void qt_dialogs::run_modal(window& form) {
         form.unload();
         return;
     }
-    QDialog dialog(QApplication::activeWindow());
+    form_dialog dialog(QApplication::activeWindow());
     if (const auto view = views_.find(&form); view != views_.end()) view->second(dialog);
     adapt(form, &dialog, window_sizing::fixed);
     if (!offscreen) {

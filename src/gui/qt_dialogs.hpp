@@ -15,11 +15,11 @@ namespace tw {
 // Qt's message boxes, file dialogs and modal forms.
 //
 // A modal form shows as a QDialog that follows the form's window (caption,
-// size, visible; the close box fires its unload). What it holds comes from
-// the view registered for the form: a function that fills the dialog with
-// widgets tied to the form's controls, usually built from the form's layout.
-// Register each form's view once, before the form is first shown, e.g. in
-// main(): dialogs.register_views(modal_forms(program));
+// size, visible; the close box and Escape fire its unload). What it holds
+// comes from the view registered for the form: a function that fills the
+// dialog with widgets tied to the form's controls, usually built from the
+// form's layout. Register each form's view once, before the form is first
+// shown, e.g. in main(): dialogs.register_views(modal_forms(program));
 // A form without a view shows as an empty dialog.
 //
 // On the "offscreen" platform nobody can answer, so unattended runs never

@@ -15,6 +15,9 @@ public:
     virtual std::string system_directory() const = 0;
     // The folder that holds the program's own files, without a trailing separator.
     virtual std::string program_folder() const = 0;
+    // The help page the program ships with; twhelp.htm in the program folder
+    // when none is found.
+    virtual std::string help_page() const = 0;
 };
 
 }  // namespace tw

@@ -23,16 +23,19 @@ void interval_scheduler::t_check_for_work_Timer() {
     wait_for_next_minute(p_, started);
 }
 
+// A dial the user cancelled leaves the rest of the mark's tasks to the next.
 void interval_scheduler::run_due_tasks(time_of_day now) {
     namespace s = task_sections;
+    bool cancelled = false;
     for_each_enabled_task(p_, [&](const std::string& app) {
-        if (!is_due(now, task_field(p_, s::start_time, app), task_field(p_, s::stop_time, app),
+        if (cancelled ||
+            !is_due(now, task_field(p_, s::start_time, app), task_field(p_, s::stop_time, app),
                     task_field(p_, s::interval, app)))
             return;
         if (simulated())
             p_.session.simulate_connected();
         else
-            bring_line_up(p_);
+            cancelled = !bring_line_up(p_);
         if (!simulated() && !line_is_up(p_)) return;
         p_.launcher.run_scheduled_task(app, task_field(p_, s::parameters, app),
                                        run_trigger::schedule);

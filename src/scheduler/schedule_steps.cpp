@@ -16,11 +16,13 @@ constexpr double line_check_seconds = 1;
 
 bool line_is_up(program& p) { return p.ctrl_RAS.connection_state() == ras_connected; }
 
-void bring_line_up(program& p) {
-    if (!p.ctrl_RAS.is_connected()) p.dialing.connect();
+bool bring_line_up(program& p) {
+    if (p.ctrl_RAS.is_connected()) return true;
+    p.dialing.connect();
     while (!line_is_up(p) && p.redial_count <= number_value(p.main.o_retry_count.text()) &&
            p.controls.t_redial.enabled())
         p.loop.wait(line_check_seconds);
+    return !p.dialing.cancelled();
 }
 
 void disconnect_after_pass(program& p) {

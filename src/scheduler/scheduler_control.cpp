@@ -1,5 +1,6 @@
 #include "scheduler/scheduler_control.hpp"
 
+#include "connection/control_switches.hpp"
 #include "program.hpp"
 #include "scheduler/companion_files.hpp"
 #include "scheduler/schedule_steps.hpp"
@@ -67,6 +68,10 @@ void scheduler_control::switch_on() {
         m.o_run_tasks_at_connect.set_value(1);
     }
     if (keep_listed_entry(p_)) p_.controls.t_check_for_work.start(1000);
+}
+
+void scheduler_control::enable_b_run_schedule() {
+    if (!p_.controls.t_check_specific_time.enabled()) enable_control(p_.main.b_run_schedule);
 }
 
 void scheduler_control::b_run_task_now_Click() {

@@ -19,6 +19,9 @@ public:
     void b_run_schedule_Click();
     // Needs a line, or a simulated one; waits until the program has ended.
     void b_run_task_now_Click();
+    // Enables b_run_schedule, unless the specific-time mode, which excludes
+    // the interval schedule, is on.
+    void enable_b_run_schedule();
 
 private:
     void switch_off();

@@ -18,6 +18,10 @@ public:
     const std::string& text() const { return text_; }
     void set_text(std::string text) { update(text_, std::move(text)); }
 
+    // The user ended typing into an editable box: Enter, or the focus left
+    // it (reported by the view).
+    event<> edit_ended;
+
 private:
     void selection_moved() override {
         text_ = list_index() < 0 ? std::string() : item(list_index());

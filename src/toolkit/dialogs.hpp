@@ -24,7 +24,10 @@ constexpr int no = 7;
 // in that does not exist yet (a log saved to a new file).
 enum class file_names { existing, new_allowed };
 
-// What the common file-open dialog is asked to show. The filter is the
+// Whether the dialog opens a file or saves to one (its button says so).
+enum class file_action { open, save };
+
+// What the common file dialog is asked to show. The filter is the
 // "Description|*.ext|Description|*.ext" form.
 struct file_request {
     std::string title;
@@ -32,6 +35,7 @@ struct file_request {
     std::string initial_folder;
     std::string file_name;
     file_names names = file_names::existing;
+    file_action action = file_action::open;
 };
 
 struct size_twips {

@@ -25,7 +25,9 @@ frm_main::frm_main() {
     l_retry_count.set_caption("Retry Count");
     l_disconnect1.set_caption("Disconnect in ");
     l_disconnect2.set_caption("minutes");
+    // The countdown shows only while a line is up.
     l_disconnect1.set_visible(false);
+    o_disconnect_in_minutes.set_visible(false);
     l_disconnect2.set_visible(false);
     o_disconnect_after_last_task.set_caption("Disconnect after last task");
     o_run_tasks_at_connect.set_caption("Run task(s) at connect time");
@@ -64,6 +66,8 @@ frm_main::frm_main() {
     b_reload_task.set_caption("Reload");
     b_save_task.set_caption("Save");
     b_run_task_now.set_caption("Run Now");
+    // Nothing to edit until a task is selected.
+    for (control* field : task_fields()) field->set_enabled(false);
 }
 
 menu_item& frm_main::menuAppsItem(int index) {

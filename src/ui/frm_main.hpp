@@ -121,6 +121,11 @@ struct frm_main {
 
     // The Applications menu entry with `index` (5, 10, 20 or 80).
     menu_item& menuAppsItem(int index);
+    // The editor's fields of the shown task, whose enabled state goes with it.
+    std::array<control*, 5> task_fields() {
+        return {&o_parameters, &o_task_start_time, &o_task_stop_time, &o_task_interval,
+                &o_task_enabled};
+    }
 };
 
 }  // namespace tw

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/number_text.hpp"
 #include "program.hpp"
 
 namespace tw {
@@ -21,8 +22,18 @@ void main_window::connect_option_handlers() {
     const auto mirror_text = [](text_box& box, std::string& value) {
         box.change.connect([&box, &value] { value = box.text(); });
     };
-    mirror_text(m.o_timeout, p_.timeout_text);
-    mirror_text(m.o_retry_count, p_.retry_count_text);
+    // Counts take digits only: anything else typed or pasted is refused, and
+    // the box keeps the text it had.
+    const auto mirror_count = [](text_box& box, std::string& value) {
+        box.change.connect([&box, &value] {
+            if (digits_only(box.text()))
+                value = box.text();
+            else
+                box.set_text(value);
+        });
+    };
+    mirror_count(m.o_timeout, p_.timeout_text);
+    mirror_count(m.o_retry_count, p_.retry_count_text);
     mirror_text(m.o_specific_connect, p_.specific_connect_time);
     mirror_text(m.o_specific_disconnect, p_.specific_disconnect_time);
 

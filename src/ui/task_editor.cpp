@@ -53,9 +53,15 @@ void task_editor::connect_handlers() {
     m.o_task_list.click.connect([this] { o_task_list_Click(); });
     m.o_parameters.change.connect([this] { o_parameters_Change(); });
     m.o_task_enabled.click.connect([this] { o_task_enabled_Click(); });
+    // Only a pick stores; typed text gives way to the stored value once the
+    // user ends typing, so the box never shows what is not stored.
     const auto store_pick = [this](combo_box& box, std::string task_entry::*field,
                                    const char* section) {
         box.click.connect([this, &box, field, section] { store(field, section, box.text()); });
+        box.edit_ended.connect([this, &box, section] {
+            const std::string& shown = p_.main.o_application.caption();
+            box.set_text(shown.empty() ? "" : read_field(section, shown));
+        });
     };
     store_pick(m.o_task_start_time, &task_entry::start_time, task_sections::start_time);
     store_pick(m.o_task_stop_time, &task_entry::stop_time, task_sections::stop_time);
@@ -63,8 +69,25 @@ void task_editor::connect_handlers() {
     m.FlatScrollBar1.change.connect([this] { FlatScrollBar1_Change(); });
     m.b_add_task.click.connect([this] { b_add_task_Click(); });
     // After the task file's own handlers: the shown task may have gone.
-    m.b_delete_task.click.connect([this] { show_next_runs(); });
-    m.b_reload_task.click.connect([this] { show_next_runs(); });
+    m.b_delete_task.click.connect([this] { follow_shown_task(); });
+    m.b_reload_task.click.connect([this] { follow_shown_task(); });
+}
+
+void task_editor::follow_shown_task() {
+    if (p_.main.o_application.caption().empty()) show_no_task();
+    show_next_runs();
+}
+
+// Nothing typed into the fields could be stored without a task, so they are
+// empty and disabled until one is selected.
+void task_editor::show_no_task() {
+    frm_main& m = p_.main;
+    m.o_parameters.set_text("");
+    m.o_parameters.set_back_colour(system_window_colour);
+    for (combo_box* box : {&m.o_task_start_time, &m.o_task_stop_time, &m.o_task_interval})
+        box->set_text("");
+    m.o_task_enabled.set_value(0);
+    for (control* field : m.task_fields()) field->set_enabled(false);
 }
 
 void task_editor::SSTab1_Click() {
@@ -74,7 +97,7 @@ void task_editor::SSTab1_Click() {
     if (m.o_task_list.list_count() > 0) m.o_task_list.set_list_index(-1);
     m.FlatScrollBar1.set_min(0);
     m.FlatScrollBar1.set_max(m.o_task_list.list_count() - 1);
-    show_next_runs();
+    follow_shown_task();
 }
 
 // The fields come from the task file. Filling them runs their handlers when
@@ -88,6 +111,7 @@ void task_editor::o_task_list_Click() {
     const std::string application = m.o_task_list.item(row);
     m.FlatScrollBar1.set_value(row);
     m.o_application.set_caption(application);
+    for (control* field : m.task_fields()) field->set_enabled(true);
     show_parameters(application);
     m.o_task_start_time.set_text(read_field(task_sections::start_time, application));
     m.o_task_stop_time.set_text(read_field(task_sections::stop_time, application));
@@ -171,14 +195,17 @@ void task_editor::FlatScrollBar1_Change() {
     p_.tasks.b_save_task_Click();
 }
 
-// A cancelled or refused add changes nothing, the task file included.
+// A cancelled or refused add changes nothing, the task file included. The
+// new task is selected, so its fields are there to be filled in.
 void task_editor::b_add_task_Click() {
-    const int before = p_.main.o_task_list.list_count();
+    list_box& list = p_.main.o_task_list;
+    const int before = list.list_count();
     std::string path;
     add_application(path);
-    if (p_.main.o_task_list.list_count() == before) return;
-    p_.main.FlatScrollBar1.set_max(p_.main.o_task_list.list_count() - 1);
+    if (list.list_count() == before) return;
+    p_.main.FlatScrollBar1.set_max(list.list_count() - 1);
     p_.tasks.b_save_task_Click();
+    list.set_list_index(list.list_count() - 1);
 }
 
 void task_editor::add_application(std::string& path) {

@@ -38,6 +38,9 @@ private:
     void show_parameters(const std::string& application);
     void show_enabled(const std::string& application);
     void show_next_runs();
+    // Empties and disables the fields when no task is shown any more.
+    void follow_shown_task();
+    void show_no_task();
     std::string pick_program();
     bool task_list_full();
     // The parameters a program is added with, "" for an ordinary one; none

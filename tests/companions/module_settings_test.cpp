@@ -7,7 +7,6 @@
 #include "platform/ini_document.hpp"
 #include "platform/path_rules.hpp"
 #include "test_program.hpp"
-#include "web/web_addresses.hpp"
 
 namespace tw {
 namespace {
@@ -89,7 +88,7 @@ TEST(module_settings, ok_asks_an_address_for_the_demo_id_only_then_stores_every_
 
 // Values go in as typed, without quotes; from the menu a module without an
 // address mails to its ID. A closed form stores nothing: the line then comes
-// from what is stored.
+// from what is stored, and without a stored outbox folder there is none.
 TEST(module_settings, command_lines_from_the_form_or_from_what_is_stored) {
     module_program p;
     const std::string outbox = p.folder / "My Tools";
@@ -109,15 +108,23 @@ TEST(module_settings, command_lines_from_the_form_or_from_what_is_stored) {
                              }),
               line + " /e=12345");
     EXPECT_EQ(p.fcd("Current", "CPID"), "12345");
+
+    p.write("fcd.ini", "[Current]\r\nCPID=12345\r\n");  // no outbox folder stored
+    EXPECT_EQ(
+        p.command_line(web_monitor, from_menu, [](module_settings& s) { s.form().form.unload(); }),
+        "");
 }
 
+// The page of Help, On-Line Web Pages, Customer Profile.
 TEST(module_settings, the_note_opens_the_customer_profile_page_in_the_browser) {
     module_program p;
     p.write("iexplore.exe", "");
     p.prog.browser_path = p.folder / "iexplore.exe";
     p.command_line(web_monitor, adding, [](module_settings& s) { s.form().Label3.click(); });
-    ASSERT_FALSE(p.browser.requests().empty());
-    EXPECT_TRUE(p.browser.requests()[0].item.starts_with(web_address::customer_profile));
+    p.drive([&] { p.main().menuOnlineItem[0].click(3); });
+    const auto& asked = p.browser.requests();
+    ASSERT_EQ(asked.size(), 6u) << "the page twice and the browser to the front, each time";
+    EXPECT_EQ(asked[0].item, asked[3].item);
 }
 
 // The lists show the nearest folder there is; the label, and so OK, keep the

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "connection/connect_time.hpp"
 #include "dialing_program.hpp"
 
 namespace tw {
@@ -11,23 +12,32 @@ namespace {
 using testing::dialing_program;
 using ::testing::ElementsAre;
 
-TEST(connected_session, a_session_minimizes_and_shows_a_hundred_hours_as_100_00_00) {
+TEST(connected_session, a_session_minimizes_and_shows_its_connect_time_in_the_caption) {
     dialing_program p;
-    p.connect_and_wait();
     const frm_main& m = p.main();
+    EXPECT_FALSE(m.o_disconnect_in_minutes.visible()) << "no countdown before a connection";
+    p.connect_and_wait();
     EXPECT_THAT(p.log_texts(), ElementsAre(" Dialing Office (pass #1)", " Connected to Office"));
     EXPECT_EQ(p.time_of_line(1), "09:00:03");
     EXPECT_EQ(m.form.state(), window_state::minimized);
     EXPECT_TRUE(m.b_disconnect.enabled());
     EXPECT_TRUE(m.o_disconnect_in_minutes.visible());
-    p.run_for(100 * 3600.0 + 0.5);
-    EXPECT_EQ(m.l_connection_time.caption(), "100:00:00");
-    EXPECT_EQ(m.form.caption(), "100:00:00") << "minimized, the caption shows the connect time";
+    p.run_for(3600 + 62.5);
+    EXPECT_EQ(m.l_connection_time.caption(), "01:01:02");
+    EXPECT_EQ(m.form.caption(), "01:01:02") << "minimized, the caption shows the connect time";
     EXPECT_EQ(p.log_texts().size(), 2u) << "the line held and the watchdog stayed off";
     p.main().form.set_state(window_state::normal);
     p.run_for(2);
     EXPECT_EQ(m.form.caption(), "Tarnwick v1.20");
-    EXPECT_EQ(m.l_connection_time.caption(), "100:00:02");
+    EXPECT_EQ(m.l_connection_time.caption(), "01:01:04");
+}
+
+// A reading a hair short of a whole second, made of many added ticks, counts as it.
+TEST(connect_time_text, shows_hours_minutes_and_seconds_and_a_hundred_hours_as_100_00_00) {
+    const std::pair<double, const char*> cases[] = {
+        {-1, "00:00:00"}, {59.4, "00:00:59"}, {3599.9996, "01:00:00"}, {360000, "100:00:00"}};
+    for (const auto& [seconds, text] : cases)
+        EXPECT_EQ(connect_time_text(seconds), text) << seconds;
 }
 
 TEST(connected_session, with_reconnect_set_a_dropped_line_is_dialled_again_after_six_seconds) {

@@ -39,15 +39,16 @@ TEST(dial_controller, a_failing_dial_logs_each_pass_pauses_six_seconds_and_gives
     EXPECT_FALSE(p.controls().t_redial.enabled());
 }
 
-// A time-out that is no number ends each pass at once.
+// An empty or zero time-out ends each pass at once.
 TEST(dial_controller, every_retry_count_and_time_out_ends_the_sequence) {
     const struct {
         const char *timeout, *retries;
         std::size_t passes;
         const char* gave_up_at;
-    } cases[] = {{"10", "1", 1, "09:00:10"},    {"10", "0", 1, "09:00:10"},
-                 {"10", "-2", 1, "09:00:10"},   {"10", "", 1, "09:00:10"},
-                 {"10", "lots", 1, "09:00:10"}, {"x", "02", 2, "09:00:06"},
+    } cases[] = {{"10", "1", 1, "09:00:10"},
+                 {"10", "0", 1, "09:00:10"},
+                 {"10", "", 1, "09:00:10"},
+                 {"0", "02", 2, "09:00:06"},
                  {"", "2", 2, "09:00:06"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string("time-out '") + c.timeout + "', retries '" + c.retries + "'");
@@ -65,21 +66,32 @@ TEST(dial_controller, every_retry_count_and_time_out_ends_the_sequence) {
     }
 }
 
-TEST(dial_controller, cancel_during_pass_one_shows_idle_controls_and_pass_two_still_dials) {
-    dialing_program p("SimulatedConnectSeconds=8\r\n");
-    p.click(p.main().b_connect);
-    p.run_for(5);
-    p.click(p.main().b_cancel);
-    EXPECT_EQ(p.main().o_statusbar.text(), "");
-    EXPECT_TRUE(p.main().b_connect.enabled());
-    EXPECT_TRUE(p.main().o_phonebook_list.enabled());
-    EXPECT_FALSE(p.main().b_cancel.enabled());
-    p.run_until([&] { return p.dialer.is_connected(); }, 60);
-    EXPECT_THAT(p.log_texts(), ElementsAre(" Dialing Office (pass #1)", " Dial cancelled",
-                                           " Dialing Office (pass #2)", " Connected to Office"));
-    EXPECT_EQ(p.time_of_line(2), "09:00:10");
-    EXPECT_EQ(p.time_of_line(3), "09:00:24")
-        << "not 09:00:08, when the cancelled dial would connect";
+// Cancel ends the whole sequence, also in the pause before the next pass: no
+// later pass dials, no box turns up; Connect starts again from pass 1.
+TEST(dial_controller, cancel_ends_the_whole_sequence_and_connect_starts_again_from_pass_one) {
+    for (const double cancel_at : {3.0, 8.0}) {
+        SCOPED_TRACE(cancel_at);
+        dialing_program p("SimulatedConnectSeconds=8\r\n", "", "5");
+        const frm_main& m = p.main();
+        p.click(p.main().b_connect);
+        p.do_after(cancel_at, [&] {
+            p.click(p.main().b_cancel);
+            EXPECT_EQ(m.o_statusbar.text(), "");
+            EXPECT_TRUE(m.b_connect.enabled() && m.o_phonebook_list.enabled() &&
+                        m.b_update_phonebook.enabled() && m.b_run_schedule.enabled());
+            EXPECT_FALSE(m.b_cancel.enabled() || p.controls().t_redial.enabled());
+        });
+        p.run_for(120);
+        EXPECT_FALSE(p.dialer.is_connected());
+        auto log = p.log_texts();
+        EXPECT_EQ(log.back(), " Dial cancelled");
+        EXPECT_EQ(log.size(), cancel_at < 5 ? 2u : 3u) << "pass #2 is logged before its pause";
+        p.main().o_timeout.set_text("10");
+        p.connect_and_wait();
+        log = p.log_texts();
+        EXPECT_THAT(std::vector(log.end() - 2, log.end()),
+                    ElementsAre(" Dialing Office (pass #1)", " Connected to Office"));
+    }
 }
 
 TEST(dial_controller, a_pass_across_midnight_lasts_its_time_out_and_the_pause_six_seconds) {
@@ -94,15 +106,26 @@ TEST(dial_controller, a_pass_across_midnight_lasts_its_time_out_and_the_pause_si
                             "12-07-2026 - 00:00:21 The maximum retry count has been reached."));
 }
 
-TEST(dial_controller, a_simulated_connection_logs_the_dial_and_opens_a_session_without_a_line) {
-    dialing_program p;
-    p.main().o_simulated_connection.set_value(1);
-    p.dialogs.expect_message("You are simulating a connection.");
-    p.click(p.main().b_connect);
-    EXPECT_THAT(p.log_texts(), ElementsAre(" Dialing Office (pass #1)", " Connected to Office"));
-    EXPECT_TRUE(p.main().b_disconnect.enabled());
-    EXPECT_FALSE(p.main().l_disconnect1.visible()) << "no countdown without a line";
-    EXPECT_FALSE(p.dialer.is_connected()) << "nothing was dialled";
+// The connect-time tasks run as over a line, when "Run task(s) at connect time" asks.
+TEST(dial_controller, a_simulated_connection_opens_a_session_without_a_line_and_runs_its_tasks) {
+    for (const int run_tasks : {1, 0}) {
+        dialing_program p;
+        const std::string task = p.folder / "task";
+        p.write("task", "");
+        p.prog.profiles.write(p.prog.task_file_path, "Enabled", task, "Y");
+        p.main().o_task_list.add_item(task);
+        p.fakes.set_run_seconds(task, 0);  // over before the session's first tick ends it
+        p.main().o_run_tasks_at_connect.set_value(run_tasks);
+        p.main().o_simulated_connection.set_value(1);
+        p.dialogs.expect_message("You are simulating a connection.");
+        p.click(p.main().b_connect);
+        std::vector<std::string> log = {" Dialing Office (pass #1)", " Connected to Office"};
+        if (run_tasks) log.push_back(" Running: " + task + " ");
+        EXPECT_EQ(p.log_texts(), log);
+        EXPECT_TRUE(p.main().b_disconnect.enabled());
+        EXPECT_FALSE(p.main().l_disconnect1.visible()) << "no countdown without a line";
+        EXPECT_FALSE(p.dialer.is_connected()) << "nothing was dialled";
+    }
 }
 
 // No dial is made, but the watchdog still ends the sequence, which is what

@@ -24,6 +24,7 @@ void expect_hung_up(dialing_program& p, std::size_t before, const char* connect_
     EXPECT_FALSE(m.l_disconnect1.visible() || m.o_disconnect_in_minutes.visible() ||
                  m.l_disconnect2.visible());
     EXPECT_FALSE(p.controls().t_disconnect.enabled() || p.controls().t_connection_time.enabled());
+    EXPECT_EQ(m.form.caption(), "Tarnwick v1.20") << "no connect time left in the task bar";
 }
 
 // Zero, negative or mistyped minutes empty the box and stop the countdown; a
@@ -76,6 +77,7 @@ TEST(disconnector, a_dropped_line_leaves_idle_controls_and_the_button_logs_the_e
                 ElementsAre(" Dialing Office (pass #1)", " Connected to Office",
                             " Connection dropped from Office", " Connect time:  00:00:10", ""));
     EXPECT_EQ(p.time_of_line(2), "09:00:14") << "seen by the next connect-time tick";
+    EXPECT_EQ(m.form.caption(), "Tarnwick v1.20");
     EXPECT_TRUE(m.b_connect.enabled() && m.o_phonebook_list.enabled() &&
                 m.b_update_phonebook.enabled() && m.l_disconnect1.visible());
     EXPECT_FALSE(m.b_disconnect.enabled() || p.controls().t_connection_time.enabled());

@@ -52,6 +52,7 @@ TEST(session_log, save_writes_crlf_lines_keeps_the_name_and_remembers_the_folder
     EXPECT_EQ(requests[0].filter, "Log (*.log)|*.log|Text (*.txt)|*.txt|All (*.*)|*.*");
     EXPECT_EQ(requests[0].initial_folder, p.folder.path().string());
     EXPECT_EQ(requests[0].names, file_names::new_allowed) << "a new file may be named";
+    EXPECT_EQ(requests[0].action, file_action::save);
     EXPECT_EQ(requests[1].initial_folder, native_paths().stored(p.folder / "Saved/"));
     EXPECT_EQ(p.file("Saved/Report.LOG"),
               "12-05-1999 - 08:30:00 one\r\n\r\n12-05-1999 - 08:30:00 two\r\n");

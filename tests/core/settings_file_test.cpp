@@ -63,10 +63,48 @@ TEST(settings_file, booleans_are_on_when_the_value_holds_a_y) {
     EXPECT_EQ(p.main().o_timeout.text(), "45") << "the mode is read without regard to case";
 }
 
+// A stored value that is not a whole number, or a time-out of 0, gives way to
+// the default with an entry in the error log. The boxes take digits only.
+TEST(settings_file, timeout_and_retry_count_hold_whole_numbers_only) {
+    const struct {
+        const char *timeout, *retries, *shown_timeout, *shown_retries;
+        std::size_t log_entries;
+    } cases[] = {{"45", "0", "45", "0", 0},     {"abc", "-5", "120", "3", 2},
+                 {"0", "2.5", "120", "3", 2},   {"", "", "120", "3", 0},
+                 {"1e3", "03", "120", "03", 1}, {"12 s", "+1", "120", "3", 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.timeout) + "/" + c.retries);
+        test_program p;
+        p.write("tw.ini", std::string("[Current]\r\nTimeout=") + c.timeout +
+                              "\r\nRetry Count=" + c.retries + "\r\n");
+        p.start_up();
+        EXPECT_EQ(p.main().o_timeout.text(), c.shown_timeout);
+        EXPECT_EQ(p.main().o_retry_count.text(), c.shown_retries);
+        const std::string log =
+            std::filesystem::exists(p.folder / "log.txt") ? p.file("log.txt") : "";
+        std::size_t entries = 0;
+        for (auto at = log.find("mod1:"); at != std::string::npos; at = log.find("mod1:", at + 1))
+            ++entries;
+        EXPECT_EQ(entries, c.log_entries) << log;
+    }
+    test_program p;
+    p.start_up();
+    text_box& timeout = p.main().o_timeout;
+    for (const char* typed : {"9x", "-5", " 9", "1.5"}) {
+        timeout.set_text(typed);
+        EXPECT_EQ(timeout.text(), "120") << typed;
+    }
+    timeout.set_text("");
+    timeout.set_text("90");
+    EXPECT_EQ(p.prog.timeout_text, "90");
+}
+
 // Hand-set keys the program does not write (Log Directory, Simulated Connection) stay;
-// "Directory" goes at every write.
+// "Directory" goes at every write. The help page falls back to the one the
+// program ships with, which an install keeps apart from the program folder.
 TEST(settings_file, unopenable_paths_fall_back_others_are_trimmed_and_hand_set_keys_kept) {
     test_program p({.phone_book = ""});
+    p.system.help = "/opt/tarnwick/share/tarnwick/twhelp.htm";
     p.write("my tasks.ini", "");
     p.write("tw.ini", "[Current]\r\nHelp File=/nowhere/help.htm\r\nTask Ini File=  " +
                           (p.folder / "my tasks.ini") +
@@ -74,7 +112,7 @@ TEST(settings_file, unopenable_paths_fall_back_others_are_trimmed_and_hand_set_k
                           "Simulated Connection=Yes\r\nLog Directory=" +
                           (p.folder / "my logs") + "\r\n");
     p.start_up();
-    EXPECT_EQ(p.prog.help_file_path, p.folder / "twhelp.htm");
+    EXPECT_EQ(p.prog.help_file_path, "/opt/tarnwick/share/tarnwick/twhelp.htm");
     EXPECT_EQ(p.prog.task_file_path, p.folder / "my tasks.ini");
     EXPECT_EQ(p.prog.browser_path, "");
     EXPECT_EQ(p.prog.phonebook_path, "") << "no phone book in the system folder";

@@ -2,12 +2,12 @@
 #include <signal.h>
 
 #include <filesystem>
-#include <iostream>
 #include <random>
 #include <set>
 #include <thread>
 
 #include "program_run.hpp"
+#include "test_seed.hpp"
 
 namespace tw {
 namespace {
@@ -35,7 +35,8 @@ std::size_t temp_files(const program_run& run) {
 }
 
 // SIGKILL at random moments of start-up and of the shutdown a SIGTERM starts:
-// every INI file is whole, with the old bytes or the new.
+// every INI file is whole, with the old bytes or the new. The seed replays the
+// pauses, not the program's own timing.
 TEST(crash_during_write, every_file_is_old_or_new_and_a_clean_start_removes_the_temp_files) {
     program_run run;
     const auto clean_run = [&] {
@@ -51,8 +52,8 @@ TEST(crash_during_write, every_file_is_old_or_new_and_a_clean_start_removes_the_
     whole["task.ini"].insert(old_tasks);
     whole["fcd.ini"].insert("");  // not there yet
 
-    const unsigned seed = std::random_device{}();
-    std::cout << "crash seed: " << seed << std::endl;
+    const unsigned seed =
+        testing::test_seed("crash", "TARNWICK_CRASH_SEED", std::random_device{}());
     std::mt19937 random(seed);
     const auto pause_ms = [&](int most) {
         std::this_thread::sleep_for(std::chrono::milliseconds(random() % most));

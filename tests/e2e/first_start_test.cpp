@@ -11,13 +11,15 @@ namespace {
 
 using testing::program_run;
 
-TEST(first_start, without_remote_access_it_says_so_and_fails) {
+TEST(first_start, without_remote_access_it_says_so_and_ends_with_1_before_writing_anything) {
     program_run run({}, {"TARNWICK_DIALER=none"});
     run.start();
-    EXPECT_NE(run.wait_for_exit().value_or(0), 0);
-    EXPECT_NE(run.error_output().find("RAS Dialer: RAS Services are not available."),
+    EXPECT_EQ(run.wait_for_exit(), 1);
+    EXPECT_NE(run.error_output().find("RAS Dialer: RAS Services are not available.  This "
+                                      "program will not function without them.\n"),
               std::string::npos)
         << run.error_output();
+    EXPECT_FALSE(run.exists("tw.ini"));
 }
 
 // The files a first start writes are the settings tests'; here a signal ends

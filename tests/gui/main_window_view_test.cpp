@@ -31,16 +31,6 @@ protected:
     }
 };
 
-TEST_F(main_window_view_test, shows_the_form_design) {
-    EXPECT_EQ(view.windowTitle(), "Tarnwick v1.20");
-    EXPECT_EQ(menu(0), QStringList{"Exit"});
-    EXPECT_EQ(menu(2),
-              (QStringList{"Help File (HTML format)", "|", "&On-Line Web Pages", "|", "About"}));
-    EXPECT_FALSE(find<QPushButton>("b_connect")->isEnabled())
-        << "the form's state, before any change";
-    EXPECT_TRUE(find<QComboBox>("o_task_interval")->isEditable());
-}
-
 TEST_F(main_window_view_test, the_widgets_are_tied_to_the_controls_both_ways) {
     bool connect_clicked = false, unloaded = false;
     int menu_index = 0;
@@ -56,6 +46,7 @@ TEST_F(main_window_view_test, the_widgets_are_tied_to_the_controls_both_ways) {
     EXPECT_EQ(find<QLabel>("o_statusbar")->text(), "Dialing MyISP");
     EXPECT_FALSE(find<QLabel>("l_disconnect1")->isHidden());
     EXPECT_EQ(menu(1), (QStringList{"Browser", "Postwright"}));
+    EXPECT_EQ(menu(2).count("|"), 2) << "separator lines without text";
     EXPECT_EQ(find<QTabWidget>("SSTab1")->currentIndex(), 2);
 
     find<QPushButton>("b_connect")->click();
@@ -68,6 +59,21 @@ TEST_F(main_window_view_test, the_widgets_are_tied_to_the_controls_both_ways) {
     EXPECT_EQ(form.form.state(), window_state::minimized);
     view.close();
     EXPECT_TRUE(unloaded);
+}
+
+// A hidden control keeps its place, so a click never lands on a neighbour
+// that moved up into it.
+TEST_F(main_window_view_test, hiding_the_countdown_moves_no_other_option) {
+    view.show();
+    find<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    const auto countdown_shown = [&](bool shown) {
+        for (control* c : std::initializer_list<control*>{
+                 &form.l_disconnect1, &form.o_disconnect_in_minutes, &form.l_disconnect2})
+            c->set_visible(shown);
+        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        return find<QCheckBox>("o_disconnect_after_last_task")->pos();
+    };
+    EXPECT_EQ(countdown_shown(false), countdown_shown(true));
 }
 
 }  // namespace

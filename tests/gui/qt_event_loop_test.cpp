@@ -58,7 +58,8 @@ TEST(qt_event_loop, a_wait_ends_at_its_bound_or_soon_after_an_event) {
     bool handled = false;
     QTimer::singleShot(20, [&] { handled = true; });
     start = loop.clock();
-    while (!handled) loop.wait(30);
+    for (int wakes = 0; wakes < 5 && !handled; ++wakes) loop.wait(10);  // other events may wake it
+    EXPECT_TRUE(handled);
     EXPECT_LT(loop.clock() - start, 5.0);
 }
 

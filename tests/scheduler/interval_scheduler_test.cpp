@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "scheduling_program.hpp"
 
 namespace tw {
@@ -18,32 +20,40 @@ std::vector<std::string> minutes_of(const scheduling_program& p, const std::stri
     return found;
 }
 
+// A start off the marks (08:05) is due at 08:05 by its own steps, yet only the
+// marks are looked at. A missing program gets its ledger line all the same.
 TEST(interval_scheduler, a_whole_day_dials_runs_each_due_task_and_hangs_up_after_each_mark) {
     scheduling_program p({{"daily", "", "06:00", "07:00", "Daily", "Y"},
+                          {"gone", "", "06:00", "06:00", "Daily", "Y"},
                           {"burst", "-q", "08:00", "08:00", "20 minutes", "Yes"},
+                          {"odd", "", "08:05", "09:00", "10 minutes", "Y"},
                           {"off", "", "08:00", "17:00", "10 minutes", "N"},
                           {"late", "", "12:00", "13:00", "50 minutes", "y"}},
                          0, 0, 0, "/s MyISP /a");
+    std::filesystem::remove(p.path("gone"));
     EXPECT_TRUE(p.main().o_disconnect_after_last_task.ticked()) << "ticked by switching on";
     p.main().o_run_tasks_at_connect.set_value(0);
     p.fakes.set_run_seconds(p.path("burst"), 90);
     p.run_for(24 * 3600);
 
     EXPECT_THAT(p.ledger(),
-                ElementsAre("06:00,exit 0,schedule,daily,", "08:00,exit 0,schedule,burst,-q",
-                            "08:20,exit 0,schedule,burst,-q", "08:40,exit 0,schedule,burst,-q",
-                            "12:00,exit 0,schedule,late,", "12:50,exit 0,schedule,late,",
-                            "13:40,exit 0,schedule,late,"));
+                ElementsAre("06:00,exit 0,schedule,daily,", "06:00,not found,schedule,gone,",
+                            "08:00,exit 0,schedule,burst,-q", "08:20,exit 0,schedule,burst,-q",
+                            "08:40,exit 0,schedule,burst,-q", "12:00,exit 0,schedule,late,",
+                            "12:50,exit 0,schedule,late,", "13:40,exit 0,schedule,late,"));
     EXPECT_THAT(minutes_of(p, " Dialing MyISP (pass #1)"),
                 ElementsAre("06:00", "08:00", "08:20", "08:40", "12:00", "12:50", "13:40"));
     EXPECT_EQ(
         minutes_of(p, " Disconnected from MyISP"),
         std::vector<std::string>({"06:00", "08:01", "08:21", "08:41", "12:00", "12:50", "13:40"}));
     const auto log = p.log_texts();
-    EXPECT_THAT(std::vector(log.begin(), log.begin() + 7),
-                ElementsAre(" Scheduler turned on", " Dialing MyISP (pass #1)",
-                            " Connected to MyISP", " Running: " + p.path("daily") + " ",
-                            " Connect time:  00:00:01", " Disconnected from MyISP", ""));
+    ASSERT_GE(log.size(), 9u);
+    EXPECT_THAT(
+        std::vector(log.begin(), log.begin() + 9),
+        ElementsAre(" Scheduler turned on", " Dialing MyISP (pass #1)", " Connected to MyISP",
+                    " Running: " + p.path("daily") + " ", " Running: " + p.path("gone") + " ",
+                    " File Not Found: " + p.path("gone"), " Connect time:  00:00:01",
+                    " Disconnected from MyISP", ""));
     EXPECT_FALSE(p.dialer.is_connected());
 }
 
@@ -69,6 +79,35 @@ TEST(interval_scheduler,
         p.run_for(5 * 60);
         EXPECT_THAT(p.ledger(), ElementsAre("08:00,exit 0,connect,task,"));
     }
+}
+
+// With the schedule on, a line dialled by hand stays up after its connect-time
+// tasks; the next mark hangs it up, although no task is due then.
+TEST(interval_scheduler, a_line_up_by_hand_outlasts_its_connect_tasks_until_the_next_mark) {
+    scheduling_program p({{"task", "", "09:00", "09:00", "Daily", "Y"}}, 8, 1, 0, "/s MyISP /a");
+    p.click(p.main().b_connect);
+    p.run_for(8 * 60);
+    EXPECT_THAT(p.ledger(), ElementsAre("08:01,exit 0,connect,task,"));
+    EXPECT_TRUE(p.dialer.is_connected()) << "up at 08:09";
+    p.run_for(2 * 60);
+    EXPECT_THAT(minutes_of(p, " Disconnected from MyISP"), ElementsAre("08:10"));
+}
+
+// The dial a pass waits for is cancelled: the pass skips every task it still
+// had, without dialling again; the next mark dials afresh.
+TEST(interval_scheduler, a_cancelled_dial_makes_the_waiting_pass_skip_its_tasks) {
+    scheduling_program p({{"first", "", "08:00", "09:00", "10 minutes", "Y"},
+                          {"second", "", "08:00", "09:00", "10 minutes", "Y"}},
+                         7, 59, 50, "/s MyISP /a", "SimulatedConnectSeconds=8\r\n");
+    p.main().o_run_tasks_at_connect.set_value(0);
+    p.do_after(14, [&] { p.main().b_cancel.click(); });
+    p.run_for(9 * 60);
+    EXPECT_THAT(p.log_texts(),
+                ElementsAre(" Scheduler turned on", " Dialing MyISP (pass #1)", " Dial cancelled"));
+    EXPECT_THAT(p.fakes.started(), IsEmpty());
+    p.run_for(90);
+    EXPECT_THAT(p.ledger(),
+                ElementsAre("08:10,exit 0,schedule,first,", "08:10,exit 0,schedule,second,"));
 }
 
 // A simulated session has no line, so its first connect-time tick ends it.

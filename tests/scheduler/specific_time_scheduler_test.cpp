@@ -21,7 +21,6 @@ TEST(specific_time_scheduler,
     m.o_specific_connect.set_text("07:30");
     m.o_specific_disconnect.set_text("09:00");
     m.o_user_specific_time.set_value(1);
-    EXPECT_FALSE(m.o_disconnect_after_last_task.ticked());
     EXPECT_FALSE(m.b_run_schedule.enabled());
 
     p.run_until([&] { return p.loop.now() >= make_wall_time(2026, 12, 6, 23, 59); });
@@ -43,6 +42,65 @@ TEST(specific_time_scheduler,
     m.o_user_specific_time.set_value(0);
     EXPECT_TRUE(m.b_run_schedule.enabled());
     EXPECT_FALSE(p.controls().t_check_specific_time.enabled());
+}
+
+// Only an entry of the list starts the timer; a chosen entry unticks "Disconnect
+// after last task", the default leaves it.
+TEST(specific_time_scheduler, switching_on_takes_the_entry_or_the_default_or_says_there_is_none) {
+    const struct {
+        const char *entry, *default_isp;
+        bool unticks, starts;
+    } cases[] = {{"MyISP", "", true, true},
+                 {"", "MyISP", false, true},
+                 {"Gone", "", true, false},
+                 {"", "", false, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.entry) + "/" + c.default_isp);
+        const bool none = !*c.entry && !*c.default_isp;
+        scheduling_program p({}, 9, 0, 0);
+        frm_main& m = p.main();
+        m.o_phonebook_list.set_text(c.entry);
+        m.l_default_isp.set_caption(c.default_isp);
+        m.o_disconnect_after_last_task.set_value(1);
+        if (none)
+            p.dialogs.expect_message(
+                "You must select a phonebook entry.  You should also select the default ISP "
+                "entry.");
+        m.o_user_specific_time.set_value(1);
+        EXPECT_EQ(p.log_texts(),
+                  none ? std::vector<std::string>{}
+                       : std::vector<std::string>{" Specific connect time turned on"});
+        EXPECT_EQ(m.o_disconnect_after_last_task.ticked(), !c.unticks);
+        EXPECT_EQ(p.controls().t_check_specific_time.enabled(), c.starts);
+        EXPECT_EQ(m.o_phonebook_list.text(), c.starts ? "MyISP" : "");
+    }
+}
+
+// The two schedules exclude each other: no end of a line or of a dial gives
+// the interval schedule's button back while the specific times are on.
+TEST(specific_time_scheduler, the_schedule_button_stays_disabled_whatever_ends_the_line) {
+    const struct {
+        const char *ending, *disconnect_time, *entry_keys;
+        button frm_main::*button_clicked;
+    } cases[] = {
+        {"the disconnect time", "09:00", "", nullptr},
+        {"Disconnect", "", "", &frm_main::b_disconnect},
+        {"a drop", "", "SimulatedDropSeconds=2\r\n", nullptr},
+        {"Cancel", "", "SimulatedConnectSeconds=20\r\n", &frm_main::b_cancel},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ending);
+        scheduling_program p({}, 8, 59, 0, "/s MyISP", c.entry_keys);
+        frm_main& m = p.main();
+        m.o_specific_disconnect.set_text(c.disconnect_time);
+        m.o_user_specific_time.set_value(1);
+        p.click(m.b_connect);
+        if (c.button_clicked) p.do_after(4, [&] { (m.*c.button_clicked).click(); });
+        p.run_for(120);
+        EXPECT_FALSE(p.dialer.is_connected());
+        EXPECT_TRUE(m.b_connect.enabled());
+        EXPECT_FALSE(m.b_run_schedule.enabled());
+    }
 }
 
 }  // namespace

@@ -120,11 +120,9 @@ TEST(task_file, deleting_removes_only_the_selected_program_from_every_section_an
         if (row >= 0) p.main().o_task_list.set_list_index(row);
         p.main().o_parameters.set_text("-x");
         p.main().o_application.set_caption("/bin/x");
-        p.main().o_parameters.set_back_colour(light_grey);
         EXPECT_EQ(p.writes_by(p.main().b_delete_task), row >= 0 ? 1u : 0u);
         EXPECT_EQ(p.main().o_application.caption(), "");
         EXPECT_EQ(p.main().o_parameters.text(), "");
-        EXPECT_EQ(p.main().o_parameters.back_colour(), system_window_colour);
     };
     edit_and_delete(-1);
     EXPECT_EQ(p.file("task.ini"), text) << "no row selected: only the editor is cleared";

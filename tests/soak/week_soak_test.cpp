@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <iostream>
 #include <random>
 #include <regex>
 
 #include "test_program.hpp"
+#include "test_seed.hpp"
 
 namespace tw {
 namespace {
@@ -89,10 +88,7 @@ private:
 };
 
 TEST(soak, a_week_of_random_clicks_drops_and_tasks_keeps_every_invariant) {
-    const char* given = std::getenv("TARNWICK_SOAK_SEED");
-    const unsigned seed =
-        given ? static_cast<unsigned>(std::strtoul(given, nullptr, 10)) : 20261206;
-    std::cout << "soak seed: " << seed << " (TARNWICK_SOAK_SEED replays it)" << std::endl;
+    const unsigned seed = testing::test_seed("soak", "TARNWICK_SOAK_SEED", 20261206);
     week_soak soak(seed);  // an exception escaping a step fails the test
     for (int step = 1; soak.step(); ++step)
         ASSERT_EQ(soak.broken_invariant(), "") << "step " << step << ", seed " << seed;

@@ -1,5 +1,7 @@
 #include "test_program.hpp"
 
+#include <utility>
+
 namespace tw::testing {
 
 test_program::test_program(test_options options)
@@ -17,6 +19,18 @@ test_program::test_program(test_options options)
         write_file(default_phonebook(system_dir), options.phone_book);
         dialer.refresh();
     }
+    later_.tick.connect([this] {
+        later_.stop();
+        drive(std::exchange(later_action_, nullptr));
+    });
+    loop.add_timer(later_);
+}
+
+test_program::~test_program() { loop.remove_timer(later_); }
+
+void test_program::do_after(double seconds, std::function<void()> action) {
+    later_action_ = std::move(action);
+    later_.start(static_cast<int>(seconds * 1000));
 }
 
 tw::dialer& test_program::chosen_dialer(const test_options& options) {

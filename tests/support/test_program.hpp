@@ -11,22 +11,28 @@
 #include "fake_browser.hpp"
 #include "fake_processes.hpp"
 #include "in_memory_registry.hpp"
+#include "platform/path_rules.hpp"
 #include "program.hpp"
 #include "scripted_dialogs.hpp"
 #include "temp_folder.hpp"
 #include "test_application.hpp"
+#include "toolkit/timer.hpp"
 #include "toolkit/virtual_event_loop.hpp"
 
 namespace tw::testing {
 
 struct fixed_system_info : system_info {
-    std::string folder, system_dir;
+    std::string folder, system_dir, help;
     int platform;
     fixed_system_info(std::string f, std::string s, int p)
-        : folder(std::move(f)), system_dir(std::move(s)), platform(p) {}
+        : folder(std::move(f)),
+          system_dir(std::move(s)),
+          help(native_paths().join(folder, "twhelp.htm")),
+          platform(p) {}
     int platform_number() const override { return platform; }
     std::string system_directory() const override { return system_dir; }
     std::string program_folder() const override { return folder; }
+    std::string help_page() const override { return help; }
 };
 
 struct test_options {
@@ -53,6 +59,7 @@ struct test_options {
 class test_program {
 public:
     explicit test_program(test_options options = {});
+    ~test_program();
 
     temp_folder folder;
     std::string system_dir;
@@ -86,6 +93,9 @@ public:
         drive([&] { loop.run_for(seconds); });
     }
     bool run_until(const std::function<bool()>& done, double max_seconds = 24 * 3600.0);
+    // Runs `action` once, `seconds` of simulated time from now, also in the
+    // middle of a wait of the program's own (a dial, a scheduler pass).
+    void do_after(double seconds, std::function<void()> action);
 
     bool ended() const { return exit_code.has_value(); }
     std::optional<int> exit_code;
@@ -100,6 +110,9 @@ public:
 
 private:
     tw::dialer& chosen_dialer(const test_options& options);
+
+    timer later_;
+    std::function<void()> later_action_;
 };
 
 // "mm-dd-yyyy - hh:mm:ss"

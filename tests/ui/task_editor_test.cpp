@@ -44,10 +44,16 @@ TEST(task_editor, only_picked_times_are_stored_into_every_row_of_the_program) {
         "[Tasks]\r\ntask0=/bin/a\r\ntask1=/bin/b\r\ntask2=/bin/a\r\n"
         "[Enabled]\r\n/bin/a=Yes\r\n");
     p.select(0);
-    p.main().o_task_start_time.set_text("07:15");  // typed
+    combo_box& start = p.main().o_task_start_time;
+    start.set_text("07:15");  // typed
     EXPECT_EQ(p.stored("Start Time", "/bin/a"), "");
     EXPECT_EQ(p.main().o_next_runs.caption(), "Never runs: it has no start time");
-    p.pick(p.main().o_task_start_time, "07:10");
+    start.edit_ended();
+    EXPECT_EQ(start.text(), "") << "the box shows what is stored again";
+    p.pick(start, "07:10");
+    start.set_text("07:15");
+    start.edit_ended();
+    EXPECT_EQ(start.text(), "07:10");
     p.pick(p.main().o_task_stop_time, "17:00");
     p.pick(p.main().o_task_interval, "2 hours");
     EXPECT_EQ(p.stored("Start Time", "/bin/a"), "07:10");
@@ -65,11 +71,35 @@ TEST(task_editor, showing_a_task_rewrites_its_enabled_flag_and_greys_companions)
     p.select(1);
     EXPECT_EQ(p.main().o_task_enabled.value(), 0);
     EXPECT_EQ(p.stored("Enabled", "/opt/pw.exe"), "No");
-    EXPECT_EQ(p.main().o_parameters.back_colour(), light_grey);
     EXPECT_FALSE(p.main().o_parameters.enabled());
     EXPECT_EQ(p.main().o_next_runs.caption(), "Never runs: the task is not active");
     p.select(0);
     EXPECT_TRUE(p.main().o_parameters.enabled());
+}
+
+// Nothing typed there could be stored: the fields wait for a task to be selected.
+TEST(task_editor, while_no_task_is_shown_its_fields_are_empty_and_disabled) {
+    editor_program p(
+        "[Tasks]\r\ntask0=/bin/a\r\ntask1=/bin/b\r\n[Parameters]\r\n/bin/a=-q\r\n"
+        "[Start Time]\r\n/bin/a=08:00\r\n[Interval]\r\n/bin/a=Daily\r\n"
+        "[Enabled]\r\n/bin/a=Yes\r\n");
+    frm_main& m = p.main();
+    const auto expect_fields = [&](bool enabled, const std::string& parameters,
+                                   const std::string& start, int ticked) {
+        EXPECT_EQ(m.o_parameters.text() + "|" + m.o_task_start_time.text() + "|" +
+                      m.o_task_stop_time.text() + "|" + m.o_task_interval.text(),
+                  parameters + "|" + start + "||" + (start.empty() ? "" : "Daily"));
+        EXPECT_EQ(m.o_task_enabled.value(), ticked);
+        for (const control* field : m.task_fields()) EXPECT_EQ(field->enabled(), enabled);
+    };
+    expect_fields(false, "", "", 0);
+    p.select(0);
+    expect_fields(true, "-q", "08:00", 1);
+    p.click(m.b_delete_task);
+    expect_fields(false, "", "", 0);
+    EXPECT_EQ(p.stored("Enabled", "/bin/b"), "N") << "emptying the fields stores nothing";
+    p.select(0);
+    expect_fields(true, "", "", 0);
 }
 
 TEST(task_editor, the_order_arrows_swap_rows_and_do_nothing_past_the_ends) {
@@ -102,9 +132,11 @@ TEST(task_editor, adding_a_program_asks_for_it_and_appends_it_disabled) {
     p.add(p.folder / "Tools/Fetch.exe");
     const std::string added = native_paths().stored(p.folder / "Tools/Fetch.exe");
     EXPECT_THAT(p.main().o_task_list.items(), ElementsAre("/bin/a", "/bin/b", "/bin/c", added));
-    EXPECT_EQ(p.controls().tasks.back(), (task_entry{added, "", "", "", "", "N"}));
+    // Shown at once, its flag is written as the cleared box shows it.
+    EXPECT_EQ(p.controls().tasks.back(), (task_entry{added, "", "", "", "", "No"}));
     EXPECT_EQ(p.stored("Tasks", "task3"), added);
-    EXPECT_EQ(p.main().o_application.caption(), "/bin/a") << "the shown task stays";
+    EXPECT_EQ(p.main().o_task_list.list_index(), 3);
+    EXPECT_EQ(p.main().o_application.caption(), added) << "the new task is shown";
     const file_request& request = p.dialogs.file_requests().back();
     EXPECT_EQ(request.title, "Select An Application");
     EXPECT_EQ(request.filter, "Application (*.exe)|*.exe|All (*.*)|*.*");

@@ -56,6 +56,8 @@ TEST_F(browser_selection_test, select_takes_the_one_registered_browser_and_asks_
         EXPECT_EQ(apps.o_browser.text(), ns);
     });
     EXPECT_EQ(p.prog.browser_path, ns);
+    in_apps_window([&] { select([&] { p.prog.browser_choice.Command2.click(); }); });
+    EXPECT_EQ(p.prog.browser_path, ie);
     EXPECT_THAT(p.registry_keys.access_asked(), ::testing::Each(reg::key_read));
     EXPECT_EQ(p.registry_keys.keys_open(), 0);
     EXPECT_THAT(p.file("tw.ini"), ::testing::Not(::testing::HasSubstr("Browser=")))

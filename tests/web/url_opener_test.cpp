@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "test_program.hpp"
-#include "web/web_addresses.hpp"
 
 namespace tw {
 namespace {
@@ -41,7 +40,7 @@ protected:
 // An ".htm" address with "http://" is brought to the front once, not twice.
 TEST_F(url_opener_test, a_running_browser_gets_the_page_twice_and_comes_to_the_front_once) {
     p.write("ns/Netscape.exe", "");
-    const std::string item = open_item(web_address::update_notices);
+    const std::string item = open_item("http://www.lumarin.example/tarnwick/notify.htm");
     for (const std::string service : {"IEXPLORE", "NETSCAPE"}) {
         if (service == "NETSCAPE") p.prog.browser_path = p.folder / "ns/Netscape.exe";
         p.browser.service = service;
@@ -70,12 +69,41 @@ TEST_F(url_opener_test, a_browser_that_does_not_answer_is_started_once_minimized
     EXPECT_TRUE(p.dialogs.messages().empty());
 }
 
+// Once for a page of any of the kinds, else once for a web or file-transfer
+// address, never for anything else.
+TEST_F(url_opener_test, pages_and_web_or_file_transfer_addresses_bring_the_browser_to_the_front) {
+    const struct {
+        const char* address;
+        long fronts;
+    } cases[] = {{"file:///tmp/chart.gif", 1},  {"file:///tmp/photo.jpg", 1},
+                 {"file:///tmp/notes.txt", 1},  {"ftp://ftp.example/pub/", 1},
+                 {"http://www.example/", 1},    {"http://www.example/a.htm", 1},
+                 {"mailto:ann@example.org", 0}, {"file:///tmp/data.csv", 0}};
+    for (const auto& c : cases) {
+        std::string address = c.address;
+        p.drive([&] { p.prog.urls.open_url(address); });
+        EXPECT_EQ(std::ranges::count(new_requests(), std::string("IEXPLORE|WWW_Activate"),
+                                     &dde_request::topic),
+                  c.fronts)
+            << c.address;
+    }
+}
+
 TEST_F(url_opener_test, the_help_page_goes_to_the_browser_in_quotes_when_its_path_has_blanks) {
     p.prog.help_file_path = p.folder / "my help/twhelp.htm";
     p.drive([&] { p.main().menuHelpItem_help.click(10); });
     EXPECT_TRUE(new_requests().empty()) << "no help page, nothing opened";
 
     p.write("my help/twhelp.htm", "<html></html>");
+    p.prog.browser_path.clear();
+    p.dialogs.expect_message(
+        "You must use a supported Internet browser to automatically load the HTML file.  Only "
+        "Netscape and MSIE browsers are supported with this function.  You can change your "
+        "selection in browsers using the menu 'Applications' option.");
+    p.dialogs.expect_form(p.prog.apps.form);  // closed without a choice
+    p.drive([&] { p.main().menuHelpItem_help.click(10); });
+    EXPECT_TRUE(new_requests().empty());
+    p.prog.browser_path = ie;
     p.drive([&] { p.main().menuHelpItem_help.click(10); });
     EXPECT_THAT(new_requests(), ::testing::Contains(request_of(
                                     "IEXPLORE|WWW_OpenURL",
@@ -103,8 +131,9 @@ TEST_F(url_opener_test, a_web_page_without_a_browser_asks_for_one_and_opens_in_t
         p.prog.apps.Command3.click();
     });
     click_web_page(15);
-    EXPECT_THAT(new_requests(), ::testing::Contains(request_of(
-                                    "IEXPLORE|WWW_OpenURL", open_item(web_address::product_page))));
+    EXPECT_EQ(std::ranges::count(new_requests(), std::string("IEXPLORE|WWW_OpenURL"),
+                                 &dde_request::topic),
+              2);
     EXPECT_EQ(p.dialogs.messages().back().flags, box::exclamation);
 
     p.prog.browser_path = p.folder / "gone/iexplore.exe";

@@ -5,14 +5,17 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/path_rules.hpp"
+#include "platform/shipped_files.hpp"
+
 namespace tw {
 
 namespace {
 
-std::string executable_folder() {
+std::filesystem::path executable_folder() {
     std::error_code error;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::current_path().string() : exe.parent_path().string();
+    return error ? std::filesystem::current_path() : exe.parent_path();
 }
 
 std::string user_config_folder() {
@@ -29,9 +32,16 @@ std::string user_config_folder() {
 
 }  // namespace
 
-posix_system_info::posix_system_info() {
-    program_folder_ = executable_folder();
-    if (::access(program_folder_.c_str(), W_OK) != 0) program_folder_ = user_config_folder();
+posix_system_info::posix_system_info() : posix_system_info(executable_folder()) {}
+
+posix_system_info::posix_system_info(const std::filesystem::path& executable_folder) {
+    const shipped_files shipped = find_shipped_files(executable_folder);
+    // An installed program never writes into the install, even where it may
+    // (root running /usr/bin/tarnwick).
+    const bool own_folder = !shipped.installed && ::access(executable_folder.c_str(), W_OK) == 0;
+    program_folder_ = own_folder ? executable_folder.string() : user_config_folder();
+    help_page_ = shipped.help_page.empty() ? native_paths().join(program_folder_, help_page_name)
+                                           : shipped.help_page.string();
     const char* system = std::getenv("TARNWICK_SYSTEM_DIR");
     system_directory_ = system && *system ? system : program_folder_;
 }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/shipped_files.hpp"
 #include "platform/windows/wide_text.hpp"
 
 namespace tw {
@@ -53,9 +54,12 @@ std::string windows_system_directory() {
 }
 
 windows_system_info::windows_system_info() {
-    std::filesystem::path folder = executable_folder();
-    if (!can_write_in(folder)) folder = user_folder();
+    const std::filesystem::path executable = executable_folder();
+    const std::filesystem::path folder = can_write_in(executable) ? executable : user_folder();
     program_folder_ = narrow(folder.native());
+    const shipped_files shipped = find_shipped_files(executable);
+    help_page_ =
+        narrow((shipped.help_page.empty() ? folder / help_page_name : shipped.help_page).native());
 }
 
 }  // namespace tw

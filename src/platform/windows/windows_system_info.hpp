@@ -20,9 +20,11 @@ public:
     int platform_number() const override { return 2; }
     std::string system_directory() const override { return windows_system_directory(); }
     std::string program_folder() const override { return program_folder_; }
+    std::string help_page() const override { return help_page_; }
 
 private:
     std::string program_folder_;
+    std::string help_page_;
 };
 
 }  // namespace tw

@@ -16,6 +16,13 @@ constexpr const char* mock_interface = "org.freedesktop.DBus.Mock";
 constexpr const char* manager_object = "/org/freedesktop/NetworkManager";
 constexpr const char* manager_name = "org.freedesktop.NetworkManager";
 constexpr const char* device = "/org/freedesktop/NetworkManager/Devices/eth0";
+constexpr const char* active_interface = "org.freedesktop.NetworkManager.Connection.Active";
+
+// The mock's own activation with the new connection left activating (state 1).
+constexpr const char* held_activation =
+    "ret = dbus.ObjectPath(self.AddActiveConnection("
+    "[args[1]] if args[1] != '/' else [], args[0], args[2], 'held%d' % len(objects), "
+    "dbus.UInt32(1)))";
 
 // Standard error, and standard output unless `flags` pipe it, go to `log_file`.
 GSubprocess* spawn(GSubprocessFlags flags, const std::string& log_file,
@@ -161,6 +168,22 @@ void mock_network_manager::drop_lines() {
         call(mock_object, mock_interface, "RemoveActiveConnection",
              g_variant_new("(ss)", device, path.c_str()));
     }
+}
+
+void mock_network_manager::hold_activations() {
+    call(manager_object, mock_interface, "AddMethod",
+         g_variant_new("(sssss)", manager_name, "ActivateConnection", "ooo", "o", held_activation));
+}
+
+void mock_network_manager::set_link_state(const std::string& path, unsigned state) {
+    call(mock_object, mock_interface, "SetProperty",
+         g_variant_new("(sssv)", path.c_str(), active_interface, "State",
+                       g_variant_new_uint32(state)));
+    GVariant* reason = g_variant_new_variant(g_variant_new_uint32(0));
+    GVariant* arguments[] = {g_variant_new_variant(g_variant_new_uint32(state)), reason};
+    call(path.c_str(), mock_interface, "EmitSignal",
+         g_variant_new("(sss@av)", active_interface, "StateChanged", "uu",
+                       g_variant_new_array(G_VARIANT_TYPE_VARIANT, arguments, 2)));
 }
 
 void take_bus_news() {

@@ -30,6 +30,13 @@ public:
     std::vector<std::string> active_connections();
     // NetworkManager drops every active connection, as when the line goes.
     void drop_lines();
+    // From now on a profile being activated stays activating until its active
+    // connection is moved on by set_link_state.
+    void hold_activations();
+    // The active connection at `path` takes NetworkManager's state number
+    // `state` (1 activating, 2 activated, 3 deactivating), as NetworkManager
+    // reports it: the property changes and the StateChanged signal follows.
+    void set_link_state(const std::string& path, unsigned state);
 
 private:
     void start_bus();

@@ -1,0 +1,111 @@
+#include "core/console_command.hpp"
+
+#include <algorithm>
+#include <ostream>
+
+#include "core/agenda_command.hpp"
+
+namespace tw {
+
+namespace {
+
+constexpr const char* usage =
+    R"(Usage: tarnwick [/s NAME] [/d] [/a] [/x]
+  or:  tarnwick --agenda [HOURS]
+  or:  tarnwick --help | --version
+Dial an Internet connection, watch the dial with a time-out and retries, and
+run your programs (tasks) at connect time, on an interval schedule or once a
+day, from a window. The switches choose an entry, dial and start the schedule
+from the command line, for runs that nobody watches.
+
+Switches (found anywhere on the command line, even inside other text, in any
+letter case):
+  /s NAME               select the phone-book entry NAME (it ends before the
+                        next /)
+  /d                    dial at once
+  /a                    switch the interval schedule on; with an entry chosen,
+                        also tick "Disconnect after last task" and "Run
+                        task(s) at connect time"
+  /x                    end after the automatic hang-up that follows the
+                        connect-time tasks (none comes while the interval
+                        schedule is on)
+
+Options:
+  --agenda [HOURS]      print the interval schedule's runs in the next HOURS
+                        (24 unless given, at most 8760) and exit; nothing is
+                        written
+  --help                print this help and exit
+  --version             print the version and exit
+
+Environment:
+  TARNWICK_DIALER       the dialer: simulated (the default on Linux),
+                        networkmanager (Linux), ras (Windows, its default) or
+                        none
+  TARNWICK_SYSTEM_DIR   on Linux, the system folder, whose ras/rasphone.pbk is
+                        the default phone book (default: the program folder);
+                        on Windows it is always the system's own
+  XDG_CONFIG_HOME       on Linux, where the per-user folder lies (default:
+                        ~/.config)
+  QT_QPA_PLATFORM       on Linux, offscreen runs without a display: message
+                        boxes go to standard error and get their default answer
+
+Exit status:
+  0                     an orderly end: the window closed, /x after the tasks,
+                        a termination signal (SIGTERM, SIGINT, SIGHUP; on
+                        Windows Ctrl+C, Ctrl+Break, closing the console,
+                        logging off)
+  1                     no remote access on this machine
+  2                     a /x run could not connect, or a wrong option
+  128+N                 on Linux, a second termination signal N ended the
+                        program at once
+
+Files:
+  The program folder is the executable's folder, so a copied program keeps its
+  files beside itself. On Linux an installed program (its help page in
+  ../share/tarnwick/) and one whose folder is not writable use
+  ${XDG_CONFIG_HOME:-$HOME/.config}/tarnwick instead. On Windows only a folder
+  that is not writable (one under Program Files) does, with %APPDATA%\Tarnwick;
+  a program in %LOCALAPPDATA%\Programs\Tarnwick keeps its files beside itself.
+  The files in the program folder:
+
+  tw.ini                the settings, written when the program ends
+  task.ini              the task list
+  fcd.ini               settings shared with the companion programs
+  log.txt               errors met reading or writing the settings or the
+                        ledger
+  logs/last.log         the session log of the last run
+  logs/tasks.csv        the run ledger: one line per task started
+
+  The default phone book is ras/rasphone.pbk in the system folder. The help
+  page twhelp.htm lies beside the executable or in ../share/tarnwick/.
+)";
+
+bool has(const std::vector<std::string>& arguments, const char* option) {
+    return std::find(arguments.begin(), arguments.end(), option) != arguments.end();
+}
+
+}  // namespace
+
+std::optional<int> console_command(const std::vector<std::string>& arguments,
+                                   const std::function<std::string()>& program_folder,
+                                   wall_time now, std::ostream& out, std::ostream& err) {
+    if (has(arguments, "--help")) {
+        out << usage;
+        return 0;
+    }
+    if (has(arguments, "--version")) {
+        out << "Tarnwick " TARNWICK_VERSION "\n";
+        return 0;
+    }
+    const auto unknown = std::find_if(arguments.begin(), arguments.end(), [](const auto& a) {
+        return a.starts_with("--") && a != "--agenda";
+    });
+    if (unknown != arguments.end()) {
+        err << "tarnwick: unknown option '" << *unknown << "'; see tarnwick --help\n";
+        return 2;
+    }
+    if (!has(arguments, "--agenda")) return std::nullopt;
+    return agenda_command(arguments, program_folder(), now, out, err);
+}
+
+}  // namespace tw
