@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/windows/wide_text.hpp"
@@ -69,6 +70,8 @@ public:
     void command(int code) override {
         if (code == BN_CLICKED) from_user([this] { control().click(); });
     }
+    // As in a dialog, Enter presses the button that has the focus.
+    void enter() override { ::SendMessageW(window(), BM_CLICK, 0, 0); }
     void draw(const DRAWITEMSTRUCT& item) override {
         RECT area = item.rcItem;
         brush_.fill(item.hDC, area, control().back_colour());
@@ -247,23 +250,51 @@ private:
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
+// An editable box tells typing from a pick: text typed into it is no pick,
+// even where the open list takes it for one of its items when Enter closes
+// it. Enter, or the focus leaving it for another control of the form, ends
+// the typing.
 class combo_box_window : public item_list_window<combo_box> {
 public:
     combo_box_window(combo_box& control, HWND window)
         : item_list_window(control, window, combo_box_messages) {}
 
     void command(int code) override {
-        item_list_window::command(code);
+        if (!control().editable()) return item_list_window::command(code);
+        const bool entered = ::GetKeyState(VK_RETURN) < 0;
+        if (code == CBN_SELCHANGE && !entered) item_list_window::command(code);
         if (code == CBN_EDITCHANGE)
             from_user([this] { control().set_text(narrow(window_text(window()))); });
+        if ((code == CBN_CLOSEUP && entered) || (code == CBN_KILLFOCUS && focus_stays_on_form()))
+            end_typing();
+    }
+    // With the list closed, Enter reaches the form, which hands it here.
+    void enter() override {
+        if (control().editable()) end_typing();
     }
 
 protected:
     void mirror() override {
-        item_list_window::mirror();
-        // Selecting a row replaced the typed text; the control's text wins.
-        if (control().editable()) show_text(window(), control().text());
+        if (!control().editable()) return item_list_window::mirror();
+        // Only a new pick goes to the list: selecting (or clearing) its row
+        // again would replace the typed text and put the caret at its start.
+        if (std::exchange(shown_pick_, control().list_index()) != control().list_index())
+            item_list_window::mirror();
+        show_text(window(), control().text());
     }
+
+private:
+    void end_typing() {
+        from_user([this] { control().edit_ended(); });
+    }
+    // Switching to another program, or a box of this one taking the focus,
+    // is no end of typing.
+    bool focus_stays_on_form() const {
+        const HWND focus = ::GetFocus();
+        return focus && ::GetAncestor(focus, GA_ROOT) == ::GetAncestor(window(), GA_ROOT);
+    }
+
+    int shown_pick_ = -1;
 };
 
 class scroll_bar_window : public control_window {

@@ -37,6 +37,9 @@ public:
     virtual void scroll(int /*request*/, int /*position*/) {}
     virtual HBRUSH colour(HDC /*dc*/) { return nullptr; }
     virtual void draw(const DRAWITEMSTRUCT& /*item*/) {}
+    // Enter, pressed while the window (or a combo box's edit box) has the
+    // focus and leaves the key to the form.
+    virtual void enter() {}
 
 protected:
     virtual void mirror() = 0;

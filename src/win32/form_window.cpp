@@ -109,16 +109,14 @@ void form_window::put_containers_below() {
                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-// Enter presses the push button that has the focus, as in a dialog; Escape
-// closes a modal form as its close box does.
-void form_window::press_focused_button() {
+// Enter goes to the control that has the focus (a push button is pressed,
+// as in a dialog); Escape closes a modal form as its close box does.
+void form_window::enter_on_focus() {
     const HWND focus = ::GetFocus();
-    wchar_t kind[16] = {};
-    ::GetClassNameW(focus, kind, 16);
-    const auto style = ::GetWindowLongPtrW(focus, GWL_STYLE) & BS_TYPEMASK;
-    if (::IsChild(handle_, focus) && ::lstrcmpiW(kind, L"Button") == 0 &&
-        (style == BS_PUSHBUTTON || style == BS_DEFPUSHBUTTON || style == BS_OWNERDRAW))
-        ::SendMessageW(focus, BM_CLICK, 0, 0);
+    if (!focus || !::IsChild(handle_, focus)) return;
+    control_window* focused = control_window::of(focus);
+    if (!focused) focused = control_window::of(::GetParent(focus));  // a combo box's edit box
+    if (focused) focused->enter();
 }
 
 int form_window::pixels(int twips) const { return ::MulDiv(twips, dpi_, 1440); }
@@ -273,7 +271,7 @@ LRESULT form_window::handle(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
         case WM_COMMAND:
             if (LOWORD(w) == IDOK && HIWORD(w) == 0)
-                press_focused_button();
+                enter_on_focus();
             else if (LOWORD(w) == IDCANCEL && HIWORD(w) == 0 && ::GetWindow(handle_, GW_OWNER))
                 ::PostMessageW(handle_, WM_CLOSE, 0, 0);
             else if (menus_ && HIWORD(w) == 0)

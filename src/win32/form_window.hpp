@@ -58,7 +58,7 @@ private:
     void show_current_page();
     void mirror_form();
     void report_state(WPARAM kind);
-    void press_focused_button();
+    void enter_on_focus();
     void report_position();
     int pixels(int twips) const;
     int twips(int pixels) const;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 
 #include "ui/frm_main_layout.hpp"
@@ -156,6 +157,76 @@ TEST(form_window, input_controls_follow_both_ways) {
     EXPECT_EQ(::GetWindowLongPtrW(schedule, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
     form.b_run_schedule.set_back_colour(system_button_face);
     EXPECT_EQ(::GetWindowLongPtrW(schedule, GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
+}
+
+// Keys pressed while the focus is in this program, each held down (as the
+// system's key state tells) while its message is handled.
+void press(win32_event_loop& loop, std::initializer_list<WORD> keys) {
+    BYTE state[256] = {};
+    for (const WORD key : keys)
+        for (const bool down : {true, false}) {
+            state[key] = down ? 0x80 : 0;
+            ::SetKeyboardState(state);
+            ::PostMessageW(::GetFocus(), down ? WM_KEYDOWN : WM_KEYUP, key, down ? 1 : 0xC0000001);
+            loop.do_events();
+        }
+}
+
+// Typing into an editable combo box is no pick, even where the text names
+// an item and its list is open: only a choice from the list is. Enter, or
+// the focus leaving for another control, ends the typing; on a button,
+// Enter presses it.
+TEST(form_window, an_editable_combo_box_tells_typing_from_a_pick) {
+    win32_event_loop loop;
+    frm_main form;
+    form.SSTab1.set_tab(3);
+    combo_box& start = form.o_task_start_time;
+    for (control* field : form.task_fields()) field->set_enabled(true);
+    for (const char* time : {"0700", "0710", "0720"}) start.add_item(time);
+    int picks = 0, ends = 0;
+    start.click.connect([&] { ++picks; });
+    start.edit_ended.connect([&] { ++ends; });
+    form_window view(form.form, frm_main_layout(form), nullptr);
+    view.show();
+    const HWND box = child_of_class(view.handle(), L"ComboBox", CB_GETCOUNT, 3);
+    ASSERT_NE(box, nullptr);
+    const HWND typed = ::GetWindow(box, GW_CHILD);
+    const auto type_into_start = [&](bool open_list) {
+        ::SetFocus(typed);
+        ::SendMessageW(box, CB_SHOWDROPDOWN, open_list, 0);
+        ::SendMessageW(typed, EM_SETSEL, 0, -1);
+        press(loop, {'0', '7', '1', '0'});
+        EXPECT_EQ(start.text(), "0710");
+    };
+
+    struct ending {
+        const char* what;
+        bool open_list;
+        WORD key;
+    };
+    for (const ending& e :
+         {ending{"Enter", false, VK_RETURN}, ending{"Enter on the open list", true, VK_RETURN},
+          ending{"Tab", false, VK_TAB}}) {
+        SCOPED_TRACE(e.what);
+        type_into_start(e.open_list);
+        const int ended = ends;
+        press(loop, {e.key});
+        EXPECT_EQ(ends, ended + 1);
+        EXPECT_EQ(picks, 0);
+        EXPECT_EQ(start.list_index(), -1);
+    }
+
+    ::SetFocus(typed);
+    press(loop, {VK_DOWN});
+    EXPECT_EQ(picks, 1) << "a step through the list";
+    ASSERT_GE(start.list_index(), 0);
+    EXPECT_EQ(start.text(), start.item(start.list_index()));
+
+    bool added = false;
+    form.b_add_task.click.connect([&] { added = true; });
+    ::SetFocus(child_with_text(view.handle(), L"Add"));
+    press(loop, {VK_RETURN});
+    EXPECT_TRUE(added) << "Enter presses the button that has the focus";
 }
 
 TEST(win32_event_loop, sleeps_until_a_timer_ticks) {
