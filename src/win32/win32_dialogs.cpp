@@ -86,10 +86,15 @@ std::string win32_dialogs::open_file(const file_request& request) {
     dialog.nMaxFile = static_cast<DWORD>(name.size());
     dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
     dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-    // A new name is allowed where the program writes the file.
-    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
-                   (request.names == file_names::existing ? OFN_FILEMUSTEXIST : 0);
-    if (!::GetOpenFileNameW(&dialog)) return {};
+    // A new name is allowed where the program writes the file; a save asks
+    // before it replaces one.
+    const bool save = request.action == file_action::save;
+    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
+    if (save)
+        dialog.Flags |= OFN_OVERWRITEPROMPT;
+    else if (request.names == file_names::existing)
+        dialog.Flags |= OFN_FILEMUSTEXIST;
+    if (!(save ? ::GetSaveFileNameW(&dialog) : ::GetOpenFileNameW(&dialog))) return {};
     return narrow(name.c_str());
 }
 

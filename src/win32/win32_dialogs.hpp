@@ -12,7 +12,7 @@
 
 namespace tw {
 
-// Windows' message boxes and file dialog, and the modal forms as windows
+// Windows' message boxes, open and save dialogs, and the modal forms as windows
 // built from their layouts. Timers keep ticking while any of them is open.
 class win32_dialogs : public dialogs {
 public:
