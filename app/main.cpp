@@ -7,12 +7,8 @@
 
 #include "connection/dialers/make_dialer.hpp"
 #include "core/console_command.hpp"
-#include "gui/about_view.hpp"
-#include "gui/apps_view.hpp"
-#include "gui/browser_selection_view.hpp"
 #include "gui/event_hook.hpp"
 #include "gui/main_window_view.hpp"
-#include "gui/module_settings_view.hpp"
 #include "gui/qt_application.hpp"
 #include "gui/qt_dialogs.hpp"
 #include "gui/qt_event_loop.hpp"
@@ -22,22 +18,7 @@
 #include "platform/make_processes.hpp"
 #include "platform/make_system_info.hpp"
 #include "program.hpp"
-
-namespace {
-
-// What each modal form shows on screen.
-void register_modal_views(tw::qt_dialogs& dialogs, tw::program& program) {
-    dialogs.register_view(program.apps.form,
-                          [&](QDialog& d) { tw::build_apps_view(program.apps, d); });
-    dialogs.register_view(program.browser_choice.form, [&](QDialog& d) {
-        tw::build_browser_selection_view(program.browser_choice, d);
-    });
-    dialogs.register_view(program.about.form,
-                          [&](QDialog& d) { tw::build_about_view(program.about, d); });
-    tw::register_module_settings_views(dialogs, program.modules);
-}
-
-}  // namespace
+#include "ui/modal_forms.hpp"
 
 int main(int argc, char** argv) {
     // Answered before Qt starts: no window, no dial, no file written.
@@ -70,7 +51,7 @@ int main(int argc, char** argv) {
     tw::program program({loop, dialogs, *dialer, *processes, *system, app, *registry, *dde_client});
     running = &program;
     if (asked_to_end) program.life.shutdown();
-    register_modal_views(dialogs, program);
+    dialogs.register_views(tw::modal_forms(program));
     tw::main_window_view view(program.main);
 
     // A click anywhere tells that someone is there to answer boxes.

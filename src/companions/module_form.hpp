@@ -4,6 +4,7 @@
 #include "toolkit/combo_box.hpp"
 #include "toolkit/frame.hpp"
 #include "toolkit/label.hpp"
+#include "toolkit/layout.hpp"
 #include "toolkit/path_list.hpp"
 #include "toolkit/text_box.hpp"
 #include "toolkit/window.hpp"
@@ -42,5 +43,10 @@ struct frm_stockmodule : module_form {
 struct frm_wpmmodule : module_form {
     frm_wpmmodule();
 };
+
+// Where a module settings form's controls are; the stock form alone shows
+// its data source.
+form_layout frm_stockmodule_layout(frm_stockmodule& f);
+form_layout frm_wpmmodule_layout(frm_wpmmodule& f);
 
 }  // namespace tw

@@ -39,28 +39,35 @@ Options:
 
 Environment:
   TARNWICK_DIALER       the dialer: simulated (the default on Linux),
-                        networkmanager, ras (Windows, its default) or none
-  TARNWICK_SYSTEM_DIR   the system folder, whose ras/rasphone.pbk is the
-                        default phone book (default: the program folder)
-  XDG_CONFIG_HOME       where the per-user folder lies (default: ~/.config)
-  QT_QPA_PLATFORM       offscreen runs without a display: message boxes go to
-                        standard error and get their default answer
+                        networkmanager (Linux), ras (Windows, its default) or
+                        none
+  TARNWICK_SYSTEM_DIR   on Linux, the system folder, whose ras/rasphone.pbk is
+                        the default phone book (default: the program folder);
+                        on Windows it is always the system's own
+  XDG_CONFIG_HOME       on Linux, where the per-user folder lies (default:
+                        ~/.config)
+  QT_QPA_PLATFORM       on Linux, offscreen runs without a display: message
+                        boxes go to standard error and get their default answer
 
 Exit status:
   0                     an orderly end: the window closed, /x after the tasks,
-                        a termination signal (SIGTERM, SIGINT, SIGHUP)
+                        a termination signal (SIGTERM, SIGINT, SIGHUP; on
+                        Windows Ctrl+C, Ctrl+Break, closing the console,
+                        logging off)
   1                     no remote access on this machine
   2                     a /x run could not connect or its /s named no entry
                         of the phone book, or a wrong option
-  128+N                 a second termination signal N ended the program at
-                        once
+  128+N                 on Linux, a second termination signal N ended the
+                        program at once
 
 Files:
   The program folder is the executable's folder, so a copied program keeps its
-  files beside itself. An installed program (its help page in
+  files beside itself. On Linux an installed program (its help page in
   ../share/tarnwick/) and one whose folder is not writable use
-  ${XDG_CONFIG_HOME:-$HOME/.config}/tarnwick instead (%APPDATA%\Tarnwick on
-  Windows). The files in the program folder:
+  ${XDG_CONFIG_HOME:-$HOME/.config}/tarnwick instead. On Windows only a folder
+  that is not writable (one under Program Files) does, with %APPDATA%\Tarnwick;
+  a program in %LOCALAPPDATA%\Programs\Tarnwick keeps its files beside itself.
+  The files in the program folder:
 
   tw.ini                the settings, written when the program ends; the key
                         "Task Time Limit" (minutes, 0 for none) ends a task

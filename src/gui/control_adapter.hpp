@@ -15,16 +15,6 @@ inline void show_or_hide(QWidget* widget, bool visible) {
 }
 inline void show_or_hide(QAction* action, bool visible) { action->setVisible(visible); }
 
-// A hidden widget keeps its place, as on a form laid out by position: a
-// neighbour that moved into it would take a click aimed at another control.
-inline void keep_place_when_hidden(QWidget* widget) {
-    if (widget->isWindow()) return;
-    QSizePolicy policy = widget->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    widget->setSizePolicy(policy);
-}
-inline void keep_place_when_hidden(QAction*) {}
-
 // Mirrors one toolkit control into one Qt widget (or action) and hands the
 // user's input back to the control. Widget signals raised while the adapter
 // itself updates the widget are ignored, so a mirror never echoes into the
@@ -35,7 +25,6 @@ class control_adapter : public QObject {
 public:
     control_adapter(Control& control, Widget* widget)
         : QObject(widget), control_(control), widget_(widget) {
-        keep_place_when_hidden(widget);
         control.state_changed.connect([self = QPointer<control_adapter>(this)] {
             if (self) self->sync();
         });

@@ -10,6 +10,7 @@
 #include <iostream>
 
 #include "gui/file_dialog.hpp"
+#include "gui/form_view.hpp"
 #include "gui/qt_text.hpp"
 #include "gui/twips.hpp"
 #include "gui/window_adapter.hpp"
@@ -85,6 +86,12 @@ std::string qt_dialogs::open_file(const file_request& request) {
 
 void qt_dialogs::register_view(const window& form, view_builder build) {
     views_[&form] = std::move(build);
+}
+
+void qt_dialogs::register_views(std::vector<modal_form> forms) {
+    for (modal_form& f : forms)
+        register_view(*f.form,
+                      [layout = std::move(f.layout)](QDialog& d) { build_form_view(layout, d); });
 }
 
 void qt_dialogs::run_modal(window& form) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "toolkit/dialogs.hpp"
+#include "ui/modal_forms.hpp"
 
 class QDialog;
 class QMessageBox;
@@ -16,10 +17,9 @@ namespace tw {
 // A modal form shows as a QDialog that follows the form's window (caption,
 // size, visible; the close box and Escape fire its unload). What it holds
 // comes from the view registered for the form: a function that fills the
-// dialog with widgets tied to the form's controls (see adapters.hpp). Register
-// each form's view once, before the form is first shown, e.g. in main():
-//     dialogs.register_view(program.apps.form,
-//                           [&](QDialog& d) { build_apps_view(program.apps, d); });
+// dialog with widgets tied to the form's controls, usually built from the
+// form's layout. Register each form's view once, before the form is first
+// shown, e.g. in main(): dialogs.register_views(modal_forms(program));
 // A form without a view shows as an empty dialog.
 //
 // On the "offscreen" platform nobody can answer, so unattended runs never
@@ -35,6 +35,8 @@ public:
     using offscreen_user = std::function<void(QDialog&)>;
 
     void register_view(const window& form, view_builder build);
+    // Each form shows as built from its layout.
+    void register_views(std::vector<modal_form> forms);
     void set_offscreen_user(offscreen_user use) { offscreen_user_ = std::move(use); }
 
     int message(const std::string& text, int flags, const std::string& title) override;

@@ -14,4 +14,13 @@ frm_about::frm_about() {
     b_ok.set_caption("OK");
 }
 
+form_layout frm_about_layout(frm_about& f) {
+    return {.pages = {{
+                {&f.l_product, "l_product", {180, 150, 4950, 420}, nullptr, label_look::heading},
+                {&f.l_version, "l_version", {180, 600, 4950, 240}},
+                {&f.l_description, "l_description", {180, 900, 4950, 690}},
+                {&f.b_ok, "b_ok", {3990, 1680, 1140, 360}},
+            }}};
+}
+
 }  // namespace tw

@@ -2,6 +2,7 @@
 
 #include "toolkit/button.hpp"
 #include "toolkit/label.hpp"
+#include "toolkit/layout.hpp"
 #include "toolkit/window.hpp"
 
 namespace tw {
@@ -16,5 +17,8 @@ struct frm_about {
     label l_description;
     button b_ok;
 };
+
+// Where the about box's controls are.
+form_layout frm_about_layout(frm_about& f);
 
 }  // namespace tw

@@ -2,6 +2,7 @@
 
 #include "toolkit/button.hpp"
 #include "toolkit/frame.hpp"
+#include "toolkit/layout.hpp"
 #include "toolkit/menu_item.hpp"
 #include "toolkit/text_box.hpp"
 #include "toolkit/window.hpp"
@@ -24,5 +25,9 @@ struct frm_apps {
     text_box o_msv;
     button Command2;  // Select, without an action
 };
+
+// Where the Applications window's controls are; the Mailsieve frame lies
+// below the window's bottom edge.
+form_layout frm_apps_layout(frm_apps& f);
 
 }  // namespace tw

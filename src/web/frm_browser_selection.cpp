@@ -14,4 +14,13 @@ frm_browser_selection::frm_browser_selection() {
     Command3.set_caption("Cancel");
 }
 
+form_layout frm_browser_selection_layout(frm_browser_selection& f) {
+    return {.pages = {{
+                {&f.Label1, "Label1", {180, 120, 4950, 660}},
+                {&f.Command1, "Command1", {180, 840, 1500, 360}},
+                {&f.Command2, "Command2", {1860, 840, 1500, 360}},
+                {&f.Command3, "Command3", {3540, 840, 1500, 360}},
+            }}};
+}
+
 }  // namespace tw

@@ -2,6 +2,7 @@
 
 #include "toolkit/button.hpp"
 #include "toolkit/label.hpp"
+#include "toolkit/layout.hpp"
 #include "toolkit/window.hpp"
 
 namespace tw {
@@ -16,5 +17,8 @@ struct frm_browser_selection {
     button Command2;  // Microsoft
     button Command3;  // Cancel
 };
+
+// Where the browser choice's controls are.
+form_layout frm_browser_selection_layout(frm_browser_selection& f);
 
 }  // namespace tw

@@ -2,9 +2,10 @@
 
 #include <QtWidgets>
 
-#include "gui/apps_view.hpp"
+#include "gui/form_view.hpp"
 #include "gui/qt_dialogs.hpp"
 #include "gui/twips.hpp"
+#include "web/frm_apps.hpp"
 
 namespace tw {
 namespace {
@@ -23,7 +24,8 @@ TEST(modal_views, a_shown_form_can_be_filled_and_its_buttons_pressed) {
     int unloads = 0;
     apps.form.unload.connect([&] { ++unloads; });
     qt_dialogs dialogs;
-    dialogs.register_view(apps.form, [&](QDialog& d) { build_apps_view(apps, d); });
+    dialogs.register_view(apps.form,
+                          [&](QDialog& d) { build_form_view(frm_apps_layout(apps), d); });
 
     dialogs.set_offscreen_user([&](QDialog& d) {
         const int shown = twips_to_pixels(1890, d.logicalDpiY());

@@ -1,5 +1,3 @@
-#include "gui/module_settings_view.hpp"
-
 #include <gtest/gtest.h>
 
 #include <QtWidgets>
@@ -8,6 +6,7 @@
 #include "gui/qt_dialogs.hpp"
 #include "platform/ini_document.hpp"
 #include "test_program.hpp"
+#include "ui/modal_forms.hpp"
 
 namespace tw {
 namespace {
@@ -23,7 +22,7 @@ void retype(QLineEdit* edit, const QString& text) {
 // The program on the simulated clock whose settings forms show as Qt dialogs.
 struct module_views : ::testing::Test {
     module_views() {
-        register_module_settings_views(dialogs, p.prog.modules);
+        dialogs.register_views(modal_forms(p.prog));
         p.write("task.ini", "[Tasks]\r\ntask0=" + monitor + "\r\n");
         p.start_up();
     }

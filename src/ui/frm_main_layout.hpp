@@ -1,0 +1,12 @@
+#pragma once
+
+#include "toolkit/layout.hpp"
+#include "ui/frm_main.hpp"
+
+namespace tw {
+
+// Where the main window's menus and controls are: four tab pages that fit
+// inside the window's fixed size with the menu bar and the status bar.
+form_layout frm_main_layout(frm_main& f);
+
+}  // namespace tw

@@ -1,0 +1,91 @@
+// The Win32 dialogs: modal forms and message boxes keep timers ticking, a
+// form ends when its own code hides it, a box nobody answers can be closed
+// with its default answer (what unattended runs rely on), and a save takes
+// the save dialog.
+#include <gtest/gtest.h>
+#include <windows.h>
+// These need windows.h first.
+#include <dlgs.h>
+
+#include <functional>
+
+#include "platform/windows/wide_text.hpp"
+#include "ui/frm_about.hpp"
+#include "win32/win32_dialogs.hpp"
+#include "win32/win32_event_loop.hpp"
+#include "win32/win32_text.hpp"
+
+namespace tw {
+namespace {
+
+// Runs `step` on every tick of a 20 ms timer while the test waits in a dialog.
+struct ticking {
+    ticking(win32_event_loop& loop, std::function<void(int)> step) : loop_(loop) {
+        t.tick.connect([this, step = std::move(step)] { step(++ticks); });
+        loop.add_timer(t);
+        t.start(20);
+    }
+    ~ticking() { loop_.remove_timer(t); }
+
+    win32_event_loop& loop_;
+    timer t;
+    int ticks = 0;
+};
+
+TEST(win32_dialogs, a_modal_form_runs_until_its_own_code_hides_it) {
+    win32_event_loop loop;
+    win32_dialogs dialogs(loop);
+    frm_about about;
+    about.b_ok.click.connect([&] { about.form.set_visible(false); });
+    dialogs.register_views({{&about.form, frm_about_layout(about)}});
+    ticking clock(loop, [](int tick) {
+        if (tick != 3) return;
+        const HWND shown = ::FindWindowW(L"tarnwick_form", L"About Tarnwick");
+        ::SendMessageW(::FindWindowExW(shown, nullptr, L"Button", L"OK"), BM_CLICK, 0, 0);
+    });
+    dialogs.show_modal(about.form);
+    EXPECT_GE(clock.ticks, 3);
+    EXPECT_FALSE(about.form.visible());
+    EXPECT_EQ(::FindWindowW(L"tarnwick_form", L"About Tarnwick"), nullptr) << "closed";
+}
+
+TEST(win32_dialogs, a_dismissed_box_gives_its_default_answer) {
+    win32_event_loop loop;
+    win32_dialogs dialogs(loop);
+    ticking clock(loop, [&](int tick) {
+        if (tick % 5 == 0) dialogs.dismiss_message();
+    });
+    EXPECT_EQ(dialogs.message("Keep going?", box::yes_no | box::information, "Tarnwick v1.20"),
+              box::yes);
+    EXPECT_EQ(dialogs.message("Done.", box::information, "Tarnwick v1.20"), box::ok);
+}
+
+// The log is saved through the system's save dialog: its title, filter and
+// folder, a name that does not exist yet, and a button that says so.
+TEST(win32_dialogs, a_save_request_asks_with_the_save_dialog) {
+    win32_event_loop loop;
+    win32_dialogs dialogs(loop);
+    wchar_t temp[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, temp);
+    const std::wstring title = L"Save the session log";
+    std::wstring button, types;
+    // The name is typed once; a dialog that does not take it is cancelled.
+    ticking clock(loop, [&](int tick) {
+        const HWND shown = ::FindWindowW(L"#32770", title.c_str());
+        if (tick < 5 || !shown) return;
+        if (button.empty()) {
+            button = window_text(::GetDlgItem(shown, IDOK));
+            types = window_text(::GetDlgItem(shown, cmb1));
+            ::SetDlgItemTextW(shown, cmb13, L"new-session.log");
+        }
+        ::PostMessageW(shown, WM_COMMAND, tick < 250 ? IDOK : IDCANCEL, 0);
+    });
+    const std::string chosen = dialogs.open_file({narrow(title), "Log Files|*.log", narrow(temp),
+                                                  "", file_names::new_allowed, file_action::save});
+    EXPECT_EQ(button, L"&Save");
+    EXPECT_EQ(types, L"Log Files");
+    EXPECT_EQ(widen(chosen), std::wstring(temp) + L"new-session.log");
+}
+
+}  // namespace
+}  // namespace tw

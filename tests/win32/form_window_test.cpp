@@ -1,0 +1,252 @@
+// The Win32 view shows control state and reports clicks; what the program
+// makes of them is tested on the controls themselves.
+#include "win32/form_window.hpp"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "ui/frm_main_layout.hpp"
+#include "win32/file_filter.hpp"
+#include "win32/win32_event_loop.hpp"
+#include "win32/win32_text.hpp"
+
+namespace tw {
+namespace {
+
+struct found_child {
+    std::wstring text;
+    HWND window = nullptr;
+};
+
+HWND child_with_text(HWND parent, const std::wstring& text) {
+    found_child found{text};
+    ::EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM l) {
+            auto& f = *reinterpret_cast<found_child*>(l);
+            if (window_text(child) != f.text) return TRUE;
+            f.window = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found.window;
+}
+
+std::wstring menu_entries(HWND window, int menu) {
+    const HMENU drop_down = ::GetSubMenu(::GetMenu(window), menu);
+    std::wstring entries;
+    for (int i = 0; i < ::GetMenuItemCount(drop_down); ++i) {
+        wchar_t text[64] = {};
+        ::GetMenuStringW(drop_down, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+        entries += (entries.empty() ? L"" : L"|") + std::wstring(text);
+    }
+    return entries;
+}
+
+TEST(form_window, shows_the_controls_and_reports_what_the_user_does) {
+    frm_main form;
+    form_window view(form.form, frm_main_layout(form), nullptr);
+    const HWND connect = child_with_text(view.handle(), L"Connect");
+    ASSERT_NE(connect, nullptr);
+    EXPECT_FALSE(::IsWindowEnabled(connect)) << "the form's design, before any change";
+
+    bool clicked = false;
+    form.b_connect.click.connect([&] { clicked = true; });
+    form.b_connect.set_enabled(true);
+    ::SendMessageW(connect, BM_CLICK, 0, 0);
+    EXPECT_TRUE(clicked);
+
+    const HWND timeout_label = child_with_text(view.handle(), L"Timeout (seconds)");
+    RECT before{}, after{};
+    ::GetWindowRect(timeout_label, &before);
+    form.SSTab1.set_tab(1);
+    EXPECT_TRUE(::GetWindowLongPtrW(timeout_label, GWL_STYLE) & WS_VISIBLE);
+    EXPECT_FALSE(::GetWindowLongPtrW(connect, GWL_STYLE) & WS_VISIBLE) << "on another page";
+    form.l_disconnect1.set_visible(true);
+    form.o_simulated_connection.set_visible(true);
+    ::GetWindowRect(timeout_label, &after);
+    EXPECT_TRUE(::EqualRect(&before, &after)) << "nothing moves when controls show";
+
+    EXPECT_EQ(menu_entries(view.handle(), 1), L"Browser");
+    form.menuAppsItem_postwright.set_visible(true);
+    EXPECT_EQ(menu_entries(view.handle(), 1), L"Browser|Postwright");
+    EXPECT_EQ(menu_entries(view.handle(), 2),
+              L"Help File (HTML format)||&On-Line Web Pages||About");
+
+    int chosen = 0;
+    form.menuHelpItem_about.click.connect([&](int index) { chosen = index; });
+    const HMENU help = ::GetSubMenu(::GetMenu(view.handle()), 2);
+    ::SendMessageW(view.handle(), WM_COMMAND, ::GetMenuItemID(help, 4), 0);
+    EXPECT_EQ(chosen, 99);
+
+    bool unloaded = false;
+    form.form.unload.connect([&] { unloaded = true; });
+    ::SendMessageW(view.handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(unloaded);
+    EXPECT_TRUE(view.closed());
+}
+
+HWND child_of_class(HWND parent, const wchar_t* kind, int count_message, int count) {
+    struct search {
+        const wchar_t* kind;
+        UINT message;
+        int count;
+        HWND found = nullptr;
+    } wanted{kind, static_cast<UINT>(count_message), count};
+    ::EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM l) {
+            auto& w = *reinterpret_cast<search*>(l);
+            wchar_t name[32] = {};
+            ::GetClassNameW(child, name, 32);
+            if (::lstrcmpiW(name, w.kind) != 0 || ::SendMessageW(child, w.message, 0, 0) != w.count)
+                return TRUE;
+            w.found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&wanted));
+    return wanted.found;
+}
+
+// What the user does to each kind of input window reaches its control, and
+// what the program sets shows in the window.
+TEST(form_window, input_controls_follow_both_ways) {
+    frm_main form;
+    form_window view(form.form, frm_main_layout(form), nullptr);
+    const HWND parent = view.handle();
+
+    form.o_timeout.set_text("42");
+    const HWND timeout = child_with_text(parent, L"42");
+    ASSERT_NE(timeout, nullptr);
+    ::SetWindowTextW(timeout, L"57");
+    EXPECT_EQ(form.o_timeout.text(), "57");
+
+    const HWND line_drop = child_with_text(parent, L"Reconnect after a line drop");
+    ::SendMessageW(line_drop, BM_CLICK, 0, 0);
+    EXPECT_EQ(form.o_line_drop.value(), 1);
+    form.o_line_drop.set_value(2);
+    EXPECT_EQ(::SendMessageW(line_drop, BM_GETCHECK, 0, 0), BST_INDETERMINATE);
+
+    ::SendMessageW(child_with_text(parent, L"Modem"), BM_CLICK, 0, 0);
+    EXPECT_TRUE(form.o_connection_type[1].value());
+    ::SendMessageW(child_with_text(parent, L"Direct Connect"), BM_CLICK, 0, 0);
+    EXPECT_TRUE(form.o_connection_type[0].value());
+    EXPECT_FALSE(form.o_connection_type[1].value()) << "one choice of the group";
+
+    for (const char* line : {"a", "b", "c"}) form.o_log.add_item(line);
+    int clicks = 0;
+    form.o_log.click.connect([&] { ++clicks; });
+    const HWND log = child_of_class(parent, L"ListBox", LB_GETCOUNT, 3);
+    ::SendMessageW(log, LB_SETCURSEL, 1, 0);
+    ::SendMessageW(parent, WM_COMMAND, MAKEWPARAM(0, LBN_SELCHANGE), reinterpret_cast<LPARAM>(log));
+    EXPECT_EQ(form.o_log.list_index(), 1);
+    EXPECT_EQ(clicks, 1);
+
+    form.FlatScrollBar1.set_max(3);
+    const HWND order = child_of_class(parent, L"ScrollBar", WM_GETTEXTLENGTH, 0);
+    for (int request : {SB_LINEUP, SB_LINEDOWN, SB_LINEDOWN})
+        ::SendMessageW(parent, WM_VSCROLL, request, reinterpret_cast<LPARAM>(order));
+    EXPECT_EQ(form.FlatScrollBar1.value(), 2) << "no step below the least value";
+
+    const HWND schedule = child_with_text(parent, L"Run Tasks As Scheduled");
+    form.b_run_schedule.set_back_colour(red);
+    EXPECT_EQ(::GetWindowLongPtrW(schedule, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+    form.b_run_schedule.set_back_colour(system_button_face);
+    EXPECT_EQ(::GetWindowLongPtrW(schedule, GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
+}
+
+// Keys pressed while the focus is in this program, each held down (as the
+// system's key state tells) while its message is handled.
+void press(win32_event_loop& loop, std::initializer_list<WORD> keys) {
+    BYTE state[256] = {};
+    for (const WORD key : keys)
+        for (const bool down : {true, false}) {
+            state[key] = down ? 0x80 : 0;
+            ::SetKeyboardState(state);
+            ::PostMessageW(::GetFocus(), down ? WM_KEYDOWN : WM_KEYUP, key, down ? 1 : 0xC0000001);
+            loop.do_events();
+        }
+}
+
+// Typing into an editable combo box is no pick, even where the text names
+// an item and its list is open: only a choice from the list is. Enter, or
+// the focus leaving for another control, ends the typing; on a button,
+// Enter presses it.
+TEST(form_window, an_editable_combo_box_tells_typing_from_a_pick) {
+    win32_event_loop loop;
+    frm_main form;
+    form.SSTab1.set_tab(3);
+    combo_box& start = form.o_task_start_time;
+    for (control* field : form.task_fields()) field->set_enabled(true);
+    for (const char* time : {"0700", "0710", "0720"}) start.add_item(time);
+    int picks = 0, ends = 0;
+    start.click.connect([&] { ++picks; });
+    start.edit_ended.connect([&] { ++ends; });
+    form_window view(form.form, frm_main_layout(form), nullptr);
+    view.show();
+    const HWND box = child_of_class(view.handle(), L"ComboBox", CB_GETCOUNT, 3);
+    ASSERT_NE(box, nullptr);
+    const HWND typed = ::GetWindow(box, GW_CHILD);
+    const auto type_into_start = [&](bool open_list) {
+        ::SetFocus(typed);
+        ::SendMessageW(box, CB_SHOWDROPDOWN, open_list, 0);
+        ::SendMessageW(typed, EM_SETSEL, 0, -1);
+        press(loop, {'0', '7', '1', '0'});
+        EXPECT_EQ(start.text(), "0710");
+    };
+
+    struct ending {
+        const char* what;
+        bool open_list;
+        WORD key;
+    };
+    for (const ending& e :
+         {ending{"Enter", false, VK_RETURN}, ending{"Enter on the open list", true, VK_RETURN},
+          ending{"Tab", false, VK_TAB}}) {
+        SCOPED_TRACE(e.what);
+        type_into_start(e.open_list);
+        const int ended = ends;
+        press(loop, {e.key});
+        EXPECT_EQ(ends, ended + 1);
+        EXPECT_EQ(picks, 0);
+        EXPECT_EQ(start.list_index(), -1);
+    }
+
+    ::SetFocus(typed);
+    press(loop, {VK_DOWN});
+    EXPECT_EQ(picks, 1) << "a step through the list";
+    ASSERT_GE(start.list_index(), 0);
+    EXPECT_EQ(start.text(), start.item(start.list_index()));
+
+    bool added = false;
+    form.b_add_task.click.connect([&] { added = true; });
+    ::SetFocus(child_with_text(view.handle(), L"Add"));
+    press(loop, {VK_RETURN});
+    EXPECT_TRUE(added) << "Enter presses the button that has the focus";
+}
+
+TEST(win32_event_loop, sleeps_until_a_timer_ticks) {
+    win32_event_loop loop;
+    timer t;
+    int ticks = 0;
+    t.tick.connect([&] { ++ticks; });
+    loop.add_timer(t);
+    t.start(30);
+    const double start = loop.clock();
+    while (ticks == 0 && loop.clock() - start < 10) loop.wait(10);
+    EXPECT_EQ(ticks, 1);
+    loop.remove_timer(t);
+}
+
+TEST(win32_file_filter, pairs_of_description_and_patterns) {
+    EXPECT_EQ(win32_file_filter("Text|*.txt;*.log|All|*.*"),
+              std::wstring(L"Text\0*.txt;*.log\0All\0*.*\0\0", 26));
+    EXPECT_EQ(win32_file_filter("Text"), std::wstring(L"\0", 1));
+}
+
+}  // namespace
+}  // namespace tw
