@@ -1,7 +1,7 @@
 // The INI document on any bytes: unedited bytes round-trip, and a read after a
 // write gives back what was written (trimmed, cut at 254 characters, as a
-// read of that value in a file written elsewhere would; in a UTF-16 file, with
-// U+FFFD for bytes that are no UTF-8). The only exception is
+// read of that value in a file written elsewhere would; a UTF-16 file given
+// bytes that are no UTF-8 becomes UTF-8). The only exception is
 // std::invalid_argument, for what a line cannot hold. Any even-length UTF-16
 // text comes back byte for byte through UTF-8, so a rewrite of a UTF-16 file
 // keeps its untouched lines.

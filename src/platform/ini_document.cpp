@@ -1,5 +1,6 @@
 #include "platform/ini_document.hpp"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace tw {
@@ -151,17 +152,16 @@ bool ini_document::is_utf16() const {
     return encoding_ == text_encoding::utf16le || encoding_ == text_encoding::utf16be;
 }
 
-std::string_view ini_document::storable(std::string_view text, std::string& buffer) const {
-    if (!is_utf16()) return text;
-    buffer = utf8_from_utf16(utf16_from_utf8(text, false), false);
-    return buffer;
+void ini_document::make_room_for(std::initializer_list<std::string_view> texts) {
+    if (!is_utf16() || std::ranges::all_of(texts, utf16_can_hold)) return;
+    encoding_ = text_encoding::utf8_bom;
+    bytes_stale_ = true;
 }
 
 std::string ini_document::read(std::string_view section_name, std::string_view key) const {
-    std::string section_buffer, key_buffer;
-    const auto found = sections_.find(trim_blanks(storable(section_name, section_buffer)));
+    const auto found = sections_.find(trim_blanks(section_name));
     if (found == sections_.end()) return {};
-    const auto entry = found->second.keys.find(trim_blanks(storable(key, key_buffer)));
+    const auto entry = found->second.keys.find(trim_blanks(key));
     if (entry == found->second.keys.end()) return {};
     return std::string(cut_value(split_key_line(entry->second.line->text)->value));
 }
@@ -169,19 +169,17 @@ std::string ini_document::read(std::string_view section_name, std::string_view k
 bool ini_document::write(std::string_view section_name, std::string_view key,
                          const std::optional<std::string>& value) {
     check_storable(section_name, key, value);
-    std::string section_buffer, key_buffer, value_buffer;
-    section_name = trim_blanks(storable(section_name, section_buffer));
-    key = trim_blanks(storable(key, key_buffer));
-    const bool changed = value
-                             ? store(section_name, key, trim_blanks(storable(*value, value_buffer)))
-                             : erase(section_name, key);
+    section_name = trim_blanks(section_name);
+    key = trim_blanks(key);
+    if (value) make_room_for({section_name, key, *value});
+    const bool changed =
+        value ? store(section_name, key, trim_blanks(*value)) : erase(section_name, key);
     bytes_stale_ = bytes_stale_ || changed;
     return changed;
 }
 
 bool ini_document::clear_section(std::string_view section_name) {
-    std::string section_buffer;
-    const auto found = sections_.find(trim_blanks(storable(section_name, section_buffer)));
+    const auto found = sections_.find(trim_blanks(section_name));
     if (found == sections_.end() || found->second.keys.empty()) return false;
     section& cleared = found->second;
     for (auto at = std::next(cleared.header); at != lines_.end() && !header_name(at->text);) {

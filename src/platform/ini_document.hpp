@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <list>
 #include <optional>
 #include <string>
@@ -25,7 +26,8 @@ namespace tw {
 //    LF or a bare CR and a missing final newline are handled;
 //  - a file is UTF-8 (or bytes in any other 8-bit set), or UTF-8 or UTF-16 (LE
 //    or BE) after a byte-order mark, and is written back as it came; names and
-//    values are UTF-8 on this side;
+//    values are UTF-8 on this side; a UTF-16 file given bytes that are no
+//    UTF-8 (a file name on Linux may hold any) is written as UTF-8 with a mark;
 //  - values are never unquoted: a value reads back exactly as written.
 class ini_document {
 public:
@@ -92,9 +94,9 @@ private:
     };
 
     bool is_utf16() const;
-    // `text` as this file holds it: in UTF-16, bytes that are no UTF-8 become
-    // U+FFFD, so what is stored reads as a fresh read of the file does.
-    std::string_view storable(std::string_view text, std::string& buffer) const;
+    // Turns a UTF-16 file into UTF-8 (with its mark) when one of `texts` has
+    // bytes UTF-16 cannot hold, so no byte written is lost.
+    void make_room_for(std::initializer_list<std::string_view> texts);
     void append_lines(std::string& text) const;
     section* index_line(line_iter at, section* current);
     bool store(std::string_view section_name, std::string_view key, std::string_view value);

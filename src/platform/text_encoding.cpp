@@ -115,4 +115,13 @@ std::string utf16_from_utf8(std::string_view text, bool big_endian) {
     return bytes;
 }
 
+bool utf16_can_hold(std::string_view text) {
+    while (!text.empty()) {
+        const auto [c, length] = next_code_point(text);
+        if (c == replacement && length == 1) return false;
+        text.remove_prefix(length);
+    }
+    return true;
+}
+
 }  // namespace tw

@@ -25,4 +25,8 @@ std::string utf8_from_utf16(std::string_view bytes, bool big_endian);
 // UTF-8 text as UTF-16 (no mark). Bytes that are no UTF-8 become U+FFFD.
 std::string utf16_from_utf8(std::string_view text, bool big_endian);
 
+// Whether utf16_from_utf8() keeps every character of `text`: it is UTF-8,
+// where a surrogate written on its own counts as utf8_from_utf16() writes one.
+bool utf16_can_hold(std::string_view text);
+
 }  // namespace tw

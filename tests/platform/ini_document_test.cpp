@@ -126,12 +126,15 @@ TEST(ini_document, reads_utf16_and_writes_it_back_as_utf16) {
         EXPECT_EQ(document.read("Current", "Timeout"), "45");
         document.write("Current", "Timeout", "60");
         document.write("Current", "Browser", "/usr/bin/\xC3\xA9");
-        document.write("Current", "Odd", "a\xFF");  // no UTF-8: what the file can hold
+        EXPECT_EQ(document.bytes(), utf16(u"; \xD800 \U0001F600\r\n[Current]\r\nName=Zo\u00EB\r\n"
+                                          u"Timeout=60\r\nBrowser=/usr/bin/\u00E9\r\n",
+                                          big_endian));
+        // A Linux file name need not be UTF-8: the file turns UTF-8 rather than lose it.
+        document.write("Current", "Odd", "/a\xFF");
         EXPECT_EQ(document.bytes(),
-                  utf16(u"; \xD800 \U0001F600\r\n[Current]\r\nName=Zo\u00EB\r\n"
-                        u"Timeout=60\r\nBrowser=/usr/bin/\u00E9\r\nOdd=a\uFFFD\r\n",
-                        big_endian));
-        EXPECT_EQ(document.read("Current", "Odd"), "a\xEF\xBF\xBD");
+                  "\xEF\xBB\xBF; \xED\xA0\x80 \xF0\x9F\x98\x80\r\n[Current]\r\nName=Zo\xC3\xAB\r\n"
+                  "Timeout=60\r\nBrowser=/usr/bin/\xC3\xA9\r\nOdd=/a\xFF\r\n");
+        EXPECT_EQ(ini_document(document.bytes()).read("Current", "Odd"), "/a\xFF");
     }
     ini_document fresh(utf16(u"", false));
     fresh.write("s", "k", "1");
