@@ -56,6 +56,8 @@ struct services {
 inline constexpr const char* message_title = "Tarnwick v1.20";
 // The title every file dialog of the program shares.
 inline constexpr const char* file_dialog_title = "Select the Text File Containing Addresses";
+// The dial time-out in seconds when the settings or the box hold none of at least 1.
+inline constexpr const char* default_timeout = "120";
 
 // The whole program: its forms, its program-wide values, its services and one
 // object per subsystem. The constructor wires control events to handlers;

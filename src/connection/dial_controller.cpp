@@ -84,6 +84,13 @@ void dial_controller::show_dialing() {
     p_.set_status(dialing_text());
 }
 
+// A box cleared to be retyped, or holding 0, would end every pass at once:
+// the default serves, as for such a value in the settings file.
+double dial_controller::timeout_seconds() const {
+    const double typed = number_value(p_.main.o_timeout.text());
+    return typed >= 1 ? typed : number_value(default_timeout);
+}
+
 // The boxes are read at every tick, so a change made while dialing counts
 // at once. A pass runs out only when strictly more than the time-out is over.
 void dial_controller::t_redial_Timer() {
@@ -91,8 +98,7 @@ void dial_controller::t_redial_Timer() {
         p_.redial_count = 1;
         show_dialing();
     }
-    const double timeout = number_value(p_.main.o_timeout.text());
-    if (p_.loop.clock() - p_.dial_started_at <= timeout) return;
+    if (p_.loop.clock() - p_.dial_started_at <= timeout_seconds()) return;
     ++p_.redial_count;
     if (number_value(p_.main.o_retry_count.text()) >= p_.redial_count)
         dial_next_pass();

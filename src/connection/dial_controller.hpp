@@ -36,6 +36,7 @@ private:
     // false when the user has none.
     bool hand_over_phonebook();
     void show_dialing();
+    double timeout_seconds() const;
     void dial_next_pass();
     void give_up();
 

@@ -10,8 +10,7 @@ namespace tw {
 // the start of the text, as a user reads it. Leading blanks and tabs, an
 // optional sign, digits, an optional fraction; whatever follows is ignored
 // ("12 s" reads 12), and a text that does not start with a number reads 0.
-// So an empty time-out ends each dial pass at once and an empty retry count
-// gives up after the first pass: every sequence ends.
+// So an empty retry count gives up after the first pass: every sequence ends.
 // Values beyond +-number_limit are clamped, so no caller can overflow.
 double number_value(std::string_view text);
 

@@ -86,7 +86,7 @@ void settings_file::read_pass() {
         p_.profiles.write(p_.companion_settings_file_path, keys::current, keys::outbox, outbox);
     });
     guarded([&] {
-        p_.timeout_text = read_count("Timeout", "120", 1);
+        p_.timeout_text = read_count("Timeout", default_timeout, 1);
         m.o_timeout.set_text(p_.timeout_text);
     });
     guarded([&] {
