@@ -1,21 +1,18 @@
 // Tarnwick: the program with its real services, on Qt.
 
 #include <QApplication>
-#include <cstdlib>
 #include <iostream>
 #include <utility>
 
-#include "connection/dialers/make_dialer.hpp"
 #include "core/console_command.hpp"
+#include "core/os_services.hpp"
 #include "gui/event_hook.hpp"
 #include "gui/main_window_view.hpp"
 #include "gui/qt_application.hpp"
 #include "gui/qt_dialogs.hpp"
 #include "gui/qt_event_loop.hpp"
 #include "gui/termination_signals.hpp"
-#include "platform/browser_platform.hpp"
 #include "platform/local_time.hpp"
-#include "platform/make_processes.hpp"
 #include "platform/make_system_info.hpp"
 #include "program.hpp"
 #include "ui/modal_forms.hpp"
@@ -43,12 +40,8 @@ int main(int argc, char** argv) {
     tw::qt_event_loop loop;
     tw::qt_dialogs dialogs;
     tw::qt_application app(argc, argv);
-    const auto processes = tw::make_processes();
-    const auto dialer = tw::make_dialer(std::getenv("TARNWICK_DIALER"), loop,
-                                        tw::default_phonebook(system->system_directory()));
-    const auto registry = tw::make_registry();
-    const auto dde_client = tw::make_dde_client(*processes);
-    tw::program program({loop, dialogs, *dialer, *processes, *system, app, *registry, *dde_client});
+    const tw::os_services os(loop, *system);
+    tw::program program(os.with(loop, dialogs, *system, app));
     running = &program;
     if (asked_to_end) program.life.shutdown();
     dialogs.register_views(tw::modal_forms(program));

@@ -6,17 +6,14 @@
 #include <shellapi.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "connection/dialers/make_dialer.hpp"
 #include "core/console_command.hpp"
-#include "platform/browser_platform.hpp"
+#include "core/os_services.hpp"
 #include "platform/local_time.hpp"
-#include "platform/make_processes.hpp"
 #include "platform/make_system_info.hpp"
 #include "platform/windows/wide_text.hpp"
 #include "program.hpp"
@@ -77,12 +74,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     tw::win32_event_loop loop;
     tw::win32_dialogs dialogs(loop);
     tw::win32_application app(args);
-    const auto processes = tw::make_processes();
-    const auto dialer = tw::make_dialer(std::getenv("TARNWICK_DIALER"), loop,
-                                        tw::default_phonebook(system->system_directory()));
-    const auto registry = tw::make_registry();
-    const auto dde_client = tw::make_dde_client(*processes);
-    tw::program program({loop, dialogs, *dialer, *processes, *system, app, *registry, *dde_client});
+    const tw::os_services os(loop, *system);
+    tw::program program(os.with(loop, dialogs, *system, app));
     dialogs.register_views(tw::modal_forms(program));
 
     // Closing the window fires the form's unload, on which the program shuts
