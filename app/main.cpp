@@ -47,9 +47,8 @@ int main(int argc, char** argv) {
     dialogs.register_views(tw::modal_forms(program));
     tw::main_window_view view(program.main);
 
-    // A click anywhere tells that someone is there to answer boxes.
-    tw::on_event(&qt, QEvent::MouseButtonPress,
-                 [&program](QEvent&) { program.boxes.user_clicked(); });
+    // A click or a key anywhere tells that someone is there to answer boxes.
+    tw::on_user_input(&qt, [&program] { program.boxes.user_acted(); });
 
     // The window appears only once start-up has run to its end, never behind
     // a start-up message.

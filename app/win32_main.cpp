@@ -48,13 +48,18 @@ std::vector<std::string> arguments() {
     return result;
 }
 
-// A click anywhere tells that someone is there to answer boxes.
-tw::program* clicked_program = nullptr;
+// A click or a key anywhere tells that someone is there to answer boxes.
+tw::program* attended_program = nullptr;
 LRESULT CALLBACK note_click(int code, WPARAM message, LPARAM details) {
-    if (code == HC_ACTION && clicked_program &&
+    if (code == HC_ACTION && attended_program &&
         (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_NCLBUTTONDOWN))
-        clicked_program->boxes.user_clicked();
+        attended_program->boxes.user_acted();
     return ::CallNextHookEx(nullptr, code, message, details);
+}
+LRESULT CALLBACK note_key(int code, WPARAM key, LPARAM details) {
+    const bool pressed = (details & (LPARAM{1} << 31)) == 0;
+    if (code == HC_ACTION && attended_program && pressed) attended_program->boxes.user_acted();
+    return ::CallNextHookEx(nullptr, code, key, details);
 }
 
 }  // namespace
@@ -88,8 +93,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         program.life.shutdown();
     });
     tw::console_requests console(view.handle());
-    clicked_program = &program;
+    attended_program = &program;
     ::SetWindowsHookExW(WH_MOUSE, note_click, nullptr, ::GetCurrentThreadId());
+    ::SetWindowsHookExW(WH_KEYBOARD, note_key, nullptr, ::GetCurrentThreadId());
 
     // The window appears only once start-up has run to its end, never behind
     // a start-up message.

@@ -18,7 +18,7 @@ inline constexpr int unattended_answer_ms = 120'000;
 // answer after two minutes and its text goes to `report` as "title: text",
 // so a box at 03:00 does not keep a paid line up until morning, and a file
 // dialog counts as cancelled without being shown. Once the user has clicked
-// in the window, boxes and dialogs wait for the user as usual.
+// or typed in the window, boxes and dialogs wait for the user as usual.
 class unattended_dialogs : public dialogs {
 public:
     unattended_dialogs(dialogs& shown, event_loop& loop, bool unattended, std::ostream& report);
@@ -27,7 +27,7 @@ public:
     unattended_dialogs& operator=(const unattended_dialogs&) = delete;
 
     // Someone is there: from now on every box waits for an answer.
-    void user_clicked() {
+    void user_acted() {
         unattended_ = false;
         answer_timer_.stop();
     }

@@ -27,4 +27,9 @@ void on_event(QObject* target, QEvent::Type type, std::function<void(QEvent&)> h
     new event_hook(target, type, std::move(handler));
 }
 
+void on_user_input(QObject* target, const std::function<void()>& handler) {
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::KeyPress})
+        on_event(target, type, [handler](QEvent&) { handler(); });
+}
+
 }  // namespace tw

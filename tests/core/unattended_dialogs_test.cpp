@@ -44,7 +44,7 @@ TEST(unattended_dialogs, an_information_box_nobody_answers_closes_after_two_minu
         screen_with_a_user screen(loop);
         std::ostringstream report;
         unattended_dialogs boxes(screen, loop, c.unattended, report);
-        if (c.clicked) boxes.user_clicked();
+        if (c.clicked) boxes.user_acted();
         const double start = loop.clock();
         EXPECT_EQ(boxes.message("Try again.", c.flags, "Title"), c.answer) << c.name;
         EXPECT_DOUBLE_EQ(loop.clock() - start, c.waited) << c.name;
@@ -56,14 +56,14 @@ TEST(unattended_dialogs, an_information_box_nobody_answers_closes_after_two_minu
 }
 
 // A file dialog cannot close itself with a default answer: until someone
-// clicks, it counts as cancelled without being shown.
-TEST(unattended_dialogs, a_file_dialog_counts_as_cancelled_until_the_user_clicks) {
+// acts, it counts as cancelled without being shown.
+TEST(unattended_dialogs, a_file_dialog_counts_as_cancelled_until_the_user_acts) {
     virtual_event_loop loop;
     screen_with_a_user screen(loop);
     std::ostringstream report;
     unattended_dialogs boxes(screen, loop, true, report);
     EXPECT_EQ(boxes.open_file({}), "");
-    boxes.user_clicked();
+    boxes.user_acted();
     EXPECT_EQ(boxes.open_file({}), "/home/user/office.pbk");
 }
 
