@@ -1,4 +1,4 @@
-#include "gui/main_window_view.hpp"
+#include "qt/main_window_view.hpp"
 
 #include <gtest/gtest.h>
 

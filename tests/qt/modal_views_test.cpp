@@ -2,9 +2,9 @@
 
 #include <QtWidgets>
 
-#include "gui/form_view.hpp"
-#include "gui/qt_dialogs.hpp"
-#include "gui/twips.hpp"
+#include "qt/form_view.hpp"
+#include "qt/qt_dialogs.hpp"
+#include "qt/twips.hpp"
 #include "web/frm_apps.hpp"
 
 namespace tw {

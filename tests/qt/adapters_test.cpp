@@ -1,11 +1,11 @@
-#include "gui/adapters.hpp"
+#include "qt/adapters.hpp"
 
 #include <gtest/gtest.h>
 
 #include <QtWidgets>
 #include <memory>
 
-#include "gui/item_list_adapter.hpp"
+#include "qt/item_list_adapter.hpp"
 
 namespace tw {
 namespace {

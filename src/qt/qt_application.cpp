@@ -1,4 +1,4 @@
-#include "gui/qt_application.hpp"
+#include "qt/qt_application.hpp"
 
 #include <QApplication>
 #include <cstdio>

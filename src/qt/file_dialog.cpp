@@ -1,4 +1,4 @@
-#include "gui/file_dialog.hpp"
+#include "qt/file_dialog.hpp"
 
 #include <QDir>
 #include <QFileDialog>
@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <optional>
 
-#include "gui/file_filter.hpp"
-#include "gui/qt_text.hpp"
+#include "qt/file_filter.hpp"
+#include "qt/qt_text.hpp"
 
 namespace tw {
 

@@ -1,4 +1,4 @@
-#include "gui/qt_dialogs.hpp"
+#include "qt/qt_dialogs.hpp"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,8 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "gui/file_dialog.hpp"
-#include "gui/file_filter.hpp"
+#include "qt/file_dialog.hpp"
+#include "qt/file_filter.hpp"
 #include "temp_folder.hpp"
 #include "toolkit/window.hpp"
 

@@ -1,4 +1,4 @@
-#include "gui/termination_signals.hpp"
+#include "qt/termination_signals.hpp"
 
 #include <windows.h>
 

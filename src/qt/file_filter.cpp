@@ -1,4 +1,4 @@
-#include "gui/file_filter.hpp"
+#include "qt/file_filter.hpp"
 
 #include <algorithm>
 #include <sstream>

@@ -1,4 +1,4 @@
-#include "gui/adapters.hpp"
+#include "qt/adapters.hpp"
 
 #include <QAction>
 #include <QCheckBox>
@@ -16,9 +16,9 @@
 #include <QTreeView>
 #include <cassert>
 
-#include "gui/control_adapter.hpp"
-#include "gui/event_hook.hpp"
-#include "gui/qt_text.hpp"
+#include "qt/control_adapter.hpp"
+#include "qt/event_hook.hpp"
+#include "qt/qt_text.hpp"
 
 namespace tw {
 

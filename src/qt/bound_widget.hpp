@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "gui/adapters.hpp"
+#include "qt/adapters.hpp"
 
 namespace tw {
 

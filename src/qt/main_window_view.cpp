@@ -1,12 +1,12 @@
-#include "gui/main_window_view.hpp"
+#include "qt/main_window_view.hpp"
 
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
 
-#include "gui/bound_widget.hpp"
-#include "gui/form_view.hpp"
-#include "gui/window_adapter.hpp"
+#include "qt/bound_widget.hpp"
+#include "qt/form_view.hpp"
+#include "qt/window_adapter.hpp"
 #include "ui/frm_main_layout.hpp"
 
 namespace tw {

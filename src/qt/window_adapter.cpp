@@ -1,11 +1,11 @@
-#include "gui/window_adapter.hpp"
+#include "qt/window_adapter.hpp"
 
 #include <QEvent>
 #include <QWidget>
 
-#include "gui/control_adapter.hpp"
-#include "gui/qt_text.hpp"
-#include "gui/twips.hpp"
+#include "qt/control_adapter.hpp"
+#include "qt/qt_text.hpp"
+#include "qt/twips.hpp"
 
 namespace tw {
 

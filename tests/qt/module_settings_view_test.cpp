@@ -3,7 +3,7 @@
 #include <QtWidgets>
 #include <filesystem>
 
-#include "gui/qt_dialogs.hpp"
+#include "qt/qt_dialogs.hpp"
 #include "platform/ini_document.hpp"
 #include "test_program.hpp"
 #include "ui/modal_forms.hpp"

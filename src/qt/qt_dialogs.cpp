@@ -1,4 +1,4 @@
-#include "gui/qt_dialogs.hpp"
+#include "qt/qt_dialogs.hpp"
 
 #include <QApplication>
 #include <QDialog>
@@ -9,11 +9,11 @@
 #include <QScreen>
 #include <iostream>
 
-#include "gui/file_dialog.hpp"
-#include "gui/form_view.hpp"
-#include "gui/qt_text.hpp"
-#include "gui/twips.hpp"
-#include "gui/window_adapter.hpp"
+#include "qt/file_dialog.hpp"
+#include "qt/form_view.hpp"
+#include "qt/qt_text.hpp"
+#include "qt/twips.hpp"
+#include "qt/window_adapter.hpp"
 
 namespace tw {
 

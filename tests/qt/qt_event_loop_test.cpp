@@ -1,4 +1,4 @@
-#include "gui/qt_event_loop.hpp"
+#include "qt/qt_event_loop.hpp"
 
 #include <gtest/gtest.h>
 

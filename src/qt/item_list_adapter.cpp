@@ -1,4 +1,4 @@
-#include "gui/item_list_adapter.hpp"
+#include "qt/item_list_adapter.hpp"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -11,8 +11,8 @@
 #include <string>
 #include <utility>
 
-#include "gui/control_adapter.hpp"
-#include "gui/qt_text.hpp"
+#include "qt/control_adapter.hpp"
+#include "qt/qt_text.hpp"
 
 namespace tw {
 

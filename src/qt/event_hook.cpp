@@ -1,4 +1,4 @@
-#include "gui/event_hook.hpp"
+#include "qt/event_hook.hpp"
 
 namespace tw {
 

@@ -2,8 +2,8 @@
 
 #include <QtWidgets>
 
-#include "gui/main_window_view.hpp"
-#include "gui/twips.hpp"
+#include "qt/main_window_view.hpp"
+#include "qt/twips.hpp"
 #include "platform/ini_document.hpp"
 #include "test_program.hpp"
 

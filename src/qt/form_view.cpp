@@ -1,4 +1,4 @@
-#include "gui/form_view.hpp"
+#include "qt/form_view.hpp"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,10 +15,10 @@
 #include <QVBoxLayout>
 #include <map>
 
-#include "gui/adapters.hpp"
-#include "gui/bound_widget.hpp"
-#include "gui/item_list_adapter.hpp"
-#include "gui/twips.hpp"
+#include "qt/adapters.hpp"
+#include "qt/bound_widget.hpp"
+#include "qt/item_list_adapter.hpp"
+#include "qt/twips.hpp"
 
 namespace tw {
 
