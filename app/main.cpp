@@ -15,7 +15,7 @@
 #include "platform/local_time.hpp"
 #include "platform/make_system_info.hpp"
 #include "program.hpp"
-#include "ui/modal_forms.hpp"
+#include "forms/modal_forms.hpp"
 
 int main(int argc, char** argv) {
     // Answered before Qt starts: no window, no dial, no file written.

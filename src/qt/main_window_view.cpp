@@ -7,7 +7,7 @@
 #include "qt/bound_widget.hpp"
 #include "qt/form_view.hpp"
 #include "qt/window_adapter.hpp"
-#include "ui/frm_main_layout.hpp"
+#include "forms/frm_main_layout.hpp"
 
 namespace tw {
 

@@ -2,7 +2,7 @@
 
 #include <QMainWindow>
 
-#include "ui/frm_main.hpp"
+#include "forms/frm_main.hpp"
 
 namespace tw {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "toolkit/dialogs.hpp"
-#include "ui/modal_forms.hpp"
+#include "forms/modal_forms.hpp"
 
 class QDialog;
 class QMessageBox;

@@ -8,7 +8,7 @@
 
 #include "toolkit/dialogs.hpp"
 #include "toolkit/event_loop.hpp"
-#include "ui/modal_forms.hpp"
+#include "forms/modal_forms.hpp"
 
 namespace tw {
 

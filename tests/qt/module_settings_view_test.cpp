@@ -6,7 +6,7 @@
 #include "qt/qt_dialogs.hpp"
 #include "platform/ini_document.hpp"
 #include "test_program.hpp"
-#include "ui/modal_forms.hpp"
+#include "forms/modal_forms.hpp"
 
 namespace tw {
 namespace {

@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "platform/windows/wide_text.hpp"
-#include "ui/frm_about.hpp"
+#include "forms/frm_about.hpp"
 #include "win32/win32_dialogs.hpp"
 #include "win32/win32_event_loop.hpp"
 #include "win32/win32_text.hpp"

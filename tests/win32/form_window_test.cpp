@@ -9,7 +9,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "ui/frm_main_layout.hpp"
+#include "forms/frm_main_layout.hpp"
 #include "win32/file_filter.hpp"
 #include "win32/win32_event_loop.hpp"
 #include "win32/win32_text.hpp"

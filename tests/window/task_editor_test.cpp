@@ -4,7 +4,7 @@
 #include "platform/ini_document.hpp"
 #include "platform/path_rules.hpp"
 #include "test_program.hpp"
-#include "ui/next_runs.hpp"
+#include "window/next_runs.hpp"
 
 namespace tw {
 namespace {

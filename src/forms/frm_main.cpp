@@ -1,4 +1,4 @@
-#include "ui/frm_main.hpp"
+#include "forms/frm_main.hpp"
 
 #include <stdexcept>
 

@@ -1,4 +1,4 @@
-#include "ui/next_runs.hpp"
+#include "window/next_runs.hpp"
 
 #include <vector>
 

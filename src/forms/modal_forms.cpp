@@ -1,4 +1,4 @@
-#include "ui/modal_forms.hpp"
+#include "forms/modal_forms.hpp"
 
 #include "program.hpp"
 

@@ -1,4 +1,4 @@
-#include "ui/frm_about.hpp"
+#include "forms/frm_about.hpp"
 
 namespace tw {
 

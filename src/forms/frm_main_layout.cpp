@@ -1,4 +1,4 @@
-#include "ui/frm_main_layout.hpp"
+#include "forms/frm_main_layout.hpp"
 
 namespace tw {
 

@@ -1,4 +1,4 @@
-#include "ui/task_editor.hpp"
+#include "window/task_editor.hpp"
 
 #include <chrono>
 #include <optional>
@@ -9,7 +9,7 @@
 #include "program.hpp"
 #include "scheduler/companion_files.hpp"
 #include "scheduler/task_file.hpp"
-#include "ui/next_runs.hpp"
+#include "window/next_runs.hpp"
 
 namespace tw {
 

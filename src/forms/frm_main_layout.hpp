@@ -1,7 +1,7 @@
 #pragma once
 
 #include "toolkit/layout.hpp"
-#include "ui/frm_main.hpp"
+#include "forms/frm_main.hpp"
 
 namespace tw {
 

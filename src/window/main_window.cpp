@@ -1,4 +1,4 @@
-#include "ui/main_window.hpp"
+#include "window/main_window.hpp"
 
 #include <cstdio>
 
