@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "core/command_line.hpp"
-#include "core/number_text.hpp"
+#include "helpers/number_text.hpp"
 #include "platform/command_line_split.hpp"
 #include "property_check.hpp"
 

@@ -2,7 +2,7 @@
 
 #include "connection/connect_time.hpp"
 #include "connection/control_switches.hpp"
-#include "connection/ignore_errors.hpp"
+#include "helpers/ignore_errors.hpp"
 #include "program.hpp"
 #include "scheduler/schedule_steps.hpp"
 #include "scheduler/task_file.hpp"

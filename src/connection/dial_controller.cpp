@@ -1,8 +1,8 @@
 #include "connection/dial_controller.hpp"
 
 #include "connection/control_switches.hpp"
-#include "connection/ignore_errors.hpp"
-#include "core/number_text.hpp"
+#include "helpers/ignore_errors.hpp"
+#include "helpers/number_text.hpp"
 #include "program.hpp"
 
 namespace tw {

@@ -1,7 +1,7 @@
 #include "connection/disconnector.hpp"
 
 #include "connection/connect_time.hpp"
-#include "core/number_text.hpp"
+#include "helpers/number_text.hpp"
 #include "program.hpp"
 
 namespace tw {

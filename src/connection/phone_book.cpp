@@ -1,6 +1,6 @@
 #include "connection/phone_book.hpp"
 
-#include "core/file_helpers.hpp"
+#include "helpers/file_helpers.hpp"
 #include "platform/phonebook_editor.hpp"
 #include "program.hpp"
 

@@ -1,7 +1,7 @@
 #include "core/lifecycle.hpp"
 
 #include "core/command_line.hpp"
-#include "core/file_helpers.hpp"
+#include "helpers/file_helpers.hpp"
 #include "program.hpp"
 
 namespace tw {

@@ -1,6 +1,6 @@
 #include "core/session_log.hpp"
 
-#include "core/file_helpers.hpp"
+#include "helpers/file_helpers.hpp"
 #include "platform/file_io.hpp"
 #include "platform/path_rules.hpp"
 #include "program.hpp"

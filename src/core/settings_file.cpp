@@ -2,9 +2,9 @@
 
 #include "companions/companion_settings.hpp"
 #include "core/error_log.hpp"
-#include "core/file_helpers.hpp"
-#include "core/number_text.hpp"
-#include "core/yes_text.hpp"
+#include "helpers/file_helpers.hpp"
+#include "helpers/number_text.hpp"
+#include "helpers/yes_text.hpp"
 #include "program.hpp"
 
 namespace tw {

@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "core/yes_text.hpp"
+#include "helpers/yes_text.hpp"
 #include "platform/local_time.hpp"
 #include "platform/path_rules.hpp"
 #include "scheduler/interval_schedule.hpp"

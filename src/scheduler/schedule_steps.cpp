@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/number_text.hpp"
-#include "core/yes_text.hpp"
+#include "helpers/number_text.hpp"
+#include "helpers/yes_text.hpp"
 #include "program.hpp"
 
 namespace tw {

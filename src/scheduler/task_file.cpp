@@ -7,8 +7,8 @@
 #include <unordered_map>
 
 #include "core/error_log.hpp"
-#include "core/file_helpers.hpp"
-#include "core/yes_text.hpp"
+#include "helpers/file_helpers.hpp"
+#include "helpers/yes_text.hpp"
 #include "platform/file_io.hpp"
 #include "program.hpp"
 #include "scheduler/companion_files.hpp"

@@ -6,8 +6,8 @@
 #include <exception>
 #include <utility>
 
-#include "core/file_helpers.hpp"
-#include "core/number_text.hpp"
+#include "helpers/file_helpers.hpp"
+#include "helpers/number_text.hpp"
 #include "program.hpp"
 #include "scheduler/companion_files.hpp"
 

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "core/file_helpers.hpp"
+#include "helpers/file_helpers.hpp"
 #include "program.hpp"
 #include "web/registry_string.hpp"
 

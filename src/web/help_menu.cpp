@@ -1,6 +1,6 @@
 #include "web/help_menu.hpp"
 
-#include "core/file_helpers.hpp"
+#include "helpers/file_helpers.hpp"
 #include "program.hpp"
 #include "web/web_addresses.hpp"
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "core/number_text.hpp"
+#include "helpers/number_text.hpp"
 #include "program.hpp"
 
 namespace tw {

@@ -4,8 +4,8 @@
 #include <optional>
 #include <utility>
 
-#include "core/file_helpers.hpp"
-#include "core/yes_text.hpp"
+#include "helpers/file_helpers.hpp"
+#include "helpers/yes_text.hpp"
 #include "program.hpp"
 #include "scheduler/companion_files.hpp"
 #include "scheduler/task_file.hpp"

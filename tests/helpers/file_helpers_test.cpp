@@ -1,4 +1,4 @@
-#include "core/file_helpers.hpp"
+#include "helpers/file_helpers.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/number_text.hpp"
+#include "helpers/number_text.hpp"
 
 #include <algorithm>
 #include <array>
