@@ -1,7 +1,6 @@
 #include "connection/connected_session.hpp"
 
 #include "connection/connect_time.hpp"
-#include "connection/control_switches.hpp"
 #include "helpers/ignore_errors.hpp"
 #include "program.hpp"
 #include "scheduler/schedule_steps.hpp"
@@ -28,8 +27,8 @@ void connected_session::begin_session(bool over_a_line) {
     if (over_a_line) p_.log.show_last_line();
     p_.set_status("");
     p_.controls.t_redial.stop();
-    enable_control(m.b_disconnect);
-    disable_control(m.b_cancel);
+    m.b_disconnect.set_enabled(true);
+    m.b_cancel.set_enabled(false);
     p_.connected_at = p_.loop.clock();
     // Shown from zero at once: a session that ends before its first tick
     // must not report the previous session's connect time.
@@ -86,8 +85,8 @@ void connected_session::end_after_last_task() {
 // The watchdog is not stopped: a dial in progress goes on to its time-out.
 void connected_session::ctrl_RAS_state_notice() {
     if (p_.ctrl_RAS.connection_state() != ras_disconnected) return;
-    enable_control(p_.main.b_connect);
-    enable_control(p_.main.o_phonebook_list);
+    p_.main.b_connect.set_enabled(true);
+    p_.main.o_phonebook_list.set_enabled(true);
 }
 
 void connected_session::t_connection_time_Timer() {

@@ -1,6 +1,5 @@
 #include "connection/dial_controller.hpp"
 
-#include "connection/control_switches.hpp"
 #include "helpers/ignore_errors.hpp"
 #include "helpers/number_text.hpp"
 #include "program.hpp"
@@ -35,10 +34,10 @@ void dial_controller::connect() {
     ignore_errors([&] { ras.set_entry_name(m.o_phonebook_list.text()); });
     ignore_errors([&] { ras.load_entry(); });
     if (p_.os_platform == "winnt" && ras.uses_phonebook_file() && !hand_over_phonebook()) return;
-    disable_control(m.b_connect);
-    disable_control(m.o_phonebook_list);
-    disable_control(m.b_update_phonebook);
-    enable_control(m.b_cancel);
+    m.b_connect.set_enabled(false);
+    m.o_phonebook_list.set_enabled(false);
+    m.b_update_phonebook.set_enabled(false);
+    m.b_cancel.set_enabled(true);
     p_.loop.do_events();  // the watchdog's first tick usually runs here
     // A timer may tick later than asked; the dial's line must still come
     // first, even for a link that is up within milliseconds.
@@ -125,10 +124,10 @@ void dial_controller::give_up() {
     p_.set_status(retries_used_up);
     p_.log.append_log_line(std::string(" ") + retries_used_up);
     p_.ctrl_RAS.hang_up();
-    enable_control(m.b_connect);
-    disable_control(m.b_disconnect);
-    disable_control(m.b_cancel);
-    enable_control(m.b_update_phonebook);
+    m.b_connect.set_enabled(true);
+    m.b_disconnect.set_enabled(false);
+    m.b_cancel.set_enabled(false);
+    m.b_update_phonebook.set_enabled(true);
     p_.controls.t_redial.stop();
     // An unattended schedule must not be held up by a box nobody closes.
     if (!p_.controls.t_check_for_work.enabled())
@@ -149,10 +148,10 @@ void dial_controller::b_cancel_Click() {
     cancelled_ = true;
     p_.controls.t_redial.stop();
     p_.ctrl_RAS.hang_up();
-    enable_control(m.o_phonebook_list);
-    enable_control(m.b_connect);
-    enable_control(m.b_update_phonebook);
-    disable_control(m.b_cancel);
+    m.o_phonebook_list.set_enabled(true);
+    m.b_connect.set_enabled(true);
+    m.b_update_phonebook.set_enabled(true);
+    m.b_cancel.set_enabled(false);
     p_.scheduler.enable_b_run_schedule();
     p_.log.append_log_line(" Dial cancelled");
     p_.set_status("");
@@ -162,10 +161,10 @@ void dial_controller::b_cancel_Click() {
 void dial_controller::set_idle_controls() {
     frm_main& m = p_.main;
     const bool idle = !p_.ctrl_RAS.is_connected();
-    switch_control(m.b_connect, idle);
-    switch_control(m.b_disconnect, !idle);
-    switch_control(m.o_phonebook_list, idle);
-    switch_control(m.b_update_phonebook, idle);
+    m.b_connect.set_enabled(idle);
+    m.b_disconnect.set_enabled(!idle);
+    m.o_phonebook_list.set_enabled(idle);
+    m.b_update_phonebook.set_enabled(idle);
     p_.scheduler.enable_b_run_schedule();
     p_.set_status("");
 }

@@ -7,10 +7,9 @@
 namespace tw {
 
 // Turns the system's requests to end the program into a call of `on_signal`
-// on the UI thread, between events: SIGTERM, SIGINT and SIGHUP on POSIX; a
-// console's Ctrl+C, Ctrl+Break and close, log-off and shutdown on Windows.
-// One instance at a time; the old handling comes back when it goes. On POSIX
-// a second signal ends the process at once, with 128 + its number.
+// on the UI thread, between events: SIGTERM, SIGINT and SIGHUP. One instance
+// at a time; the old handling comes back when it goes. A second signal ends
+// the process at once, with 128 + its number.
 class termination_signals : public QObject {
 public:
     explicit termination_signals(std::function<void()> on_signal);
@@ -19,7 +18,7 @@ public:
     termination_signals& operator=(const termination_signals&) = delete;
 
 private:
-    class watcher;  // the system's side, one per OS
+    class watcher;  // the signal handlers' side
 
     std::function<void()> on_signal_;
     std::unique_ptr<watcher> watcher_;

@@ -1,6 +1,5 @@
 #include "scheduler/scheduler_control.hpp"
 
-#include "connection/control_switches.hpp"
 #include "program.hpp"
 #include "scheduler/companion_files.hpp"
 #include "scheduler/schedule_steps.hpp"
@@ -71,7 +70,7 @@ void scheduler_control::switch_on() {
 }
 
 void scheduler_control::enable_b_run_schedule() {
-    if (!p_.controls.t_check_specific_time.enabled()) enable_control(p_.main.b_run_schedule);
+    if (!p_.controls.t_check_specific_time.enabled()) p_.main.b_run_schedule.set_enabled(true);
 }
 
 void scheduler_control::b_run_task_now_Click() {

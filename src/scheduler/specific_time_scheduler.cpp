@@ -1,6 +1,5 @@
 #include "scheduler/specific_time_scheduler.hpp"
 
-#include "connection/control_switches.hpp"
 #include "program.hpp"
 #include "scheduler/schedule_steps.hpp"
 
@@ -20,7 +19,7 @@ specific_time_scheduler::~specific_time_scheduler() {
 void specific_time_scheduler::o_user_specific_time_Click() {
     frm_main& m = p_.main;
     if (m.o_user_specific_time.value() != 1) {
-        enable_control(m.b_run_schedule);
+        m.b_run_schedule.set_enabled(true);
         p_.controls.t_check_specific_time.stop();
         t_specific_disconnect_.stop();
         return;
@@ -32,7 +31,7 @@ void specific_time_scheduler::o_user_specific_time_Click() {
 }
 
 void specific_time_scheduler::switch_on() {
-    disable_control(p_.main.b_run_schedule);
+    p_.main.b_run_schedule.set_enabled(false);
     p_.controls.t_check_specific_time.start(1000);
     t_specific_disconnect_.start(1000);
 }
