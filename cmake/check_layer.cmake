@@ -1,0 +1,20 @@
+# Fails when a file of a layer includes a folder of a higher layer.
+#   cmake -DSOURCE_DIR=src -DFILES="a;b" -DFORBIDDEN="qt;win32" -DLAYER=logic -DSTAMP=f -P check_layer.cmake
+cmake_minimum_required(VERSION 3.25)
+set(offences "")
+foreach(file IN LISTS FILES)
+    file(STRINGS "${SOURCE_DIR}/${file}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+    foreach(line IN LISTS includes)
+        string(REGEX REPLACE "^[^\"]*\"([^\"/]*).*$" "\\1" first "${line}")
+        if(first IN_LIST FORBIDDEN)
+            string(STRIP "${line}" line)
+            list(APPEND offences "  src/${file}: ${line}")
+        endif()
+    endforeach()
+endforeach()
+if(offences)
+    list(JOIN offences "\n" offences)
+    message(FATAL_ERROR "The ${LAYER} layer includes a higher layer:\n${offences}\n"
+                        "A layer may use only the layers below it (see ARCHITECTURE.md).")
+endif()
+file(TOUCH "${STAMP}")
