@@ -24,12 +24,6 @@ namespace tw {
 
 namespace {
 
-template <class Control>
-const std::string& caption_of(const Control& control) {
-    return control.caption();
-}
-const std::string& caption_of(const status_bar& control) { return control.text(); }
-
 void show_caption(QAbstractButton* widget, const QString& text) { widget->setText(text); }
 void show_caption(QLabel* widget, const QString& text) { widget->setText(text); }
 void show_caption(QGroupBox* widget, const QString& text) { widget->setTitle(text); }
@@ -41,7 +35,7 @@ public:
     using control_adapter<Control, Widget>::control_adapter;
 
 protected:
-    void mirror() override { show_caption(this->widget(), to_qt(caption_of(this->control()))); }
+    void mirror() override { show_caption(this->widget(), to_qt(this->control().caption())); }
 };
 
 void on_click(QAbstractButton* widget, QObject* context, std::function<void()> handler) {
@@ -85,13 +79,14 @@ protected:
 };
 
 // Qt's own exclusivity is off: the widgets show exactly what the controls
-// hold, and a choice clears the rest of the group before it fires Click.
+// hold, and a pick is `choose`'s: it clears the rest of the group first.
 class option_adapter : public caption_adapter<option_button, QRadioButton> {
 public:
     option_adapter(option_button& control, QRadioButton* widget, std::span<option_button> group)
         : caption_adapter(control, widget), group_(group) {
         widget->setAutoExclusive(false);
-        connect(widget, &QRadioButton::clicked, this, [this] { from_user([this] { choose(); }); });
+        connect(widget, &QRadioButton::clicked, this,
+                [this] { from_user([this] { choose(this->control(), group_); }); });
     }
 
 protected:
@@ -101,12 +96,6 @@ protected:
     }
 
 private:
-    void choose() {
-        for (option_button& other : group_)
-            if (&other != &control()) other.set_value(false);
-        control().set_value(true);
-    }
-
     std::span<option_button> group_;
 };
 

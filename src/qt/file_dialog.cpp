@@ -24,9 +24,9 @@ public:
 
     void take(const file_filter_choice& choice) {
         patterns_.reset();
-        if (choice.takes_programs()) {
+        if (takes_programs(choice)) {
             patterns_.emplace();
-            for (const std::string& pattern : choice.patterns) *patterns_ << to_qt(pattern);
+            for (const std::string& pattern : qt_patterns(choice)) *patterns_ << to_qt(pattern);
         }
         invalidateFilter();
     }
@@ -67,10 +67,10 @@ std::unique_ptr<QFileDialog> make_file_dialog(const file_request& request, QWidg
     dialog->setOption(QFileDialog::HideNameFilterDetails);
     const std::vector<file_filter_choice> choices = file_filter_choices(request.filter);
     QStringList filters;
-    for (const file_filter_choice& choice : choices) filters << to_qt(choice.qt_name_filter());
+    for (const file_filter_choice& choice : choices) filters << to_qt(qt_name_filter(choice));
     dialog->setNameFilters(filters);
     if (std::any_of(choices.begin(), choices.end(),
-                    [](const file_filter_choice& choice) { return choice.takes_programs(); }))
+                    takes_programs))
         list_programs(*dialog, choices);
     // A save dialog takes a new name too, and its button says "Save".
     const bool save = request.action == file_action::save;

@@ -18,7 +18,7 @@
 #include "qt/adapters.hpp"
 #include "qt/bound_widget.hpp"
 #include "qt/item_list_adapter.hpp"
-#include "qt/twips.hpp"
+#include "toolkit/twips.hpp"
 
 namespace tw {
 

@@ -12,7 +12,7 @@
 #include "qt/file_dialog.hpp"
 #include "qt/form_view.hpp"
 #include "qt/qt_text.hpp"
-#include "qt/twips.hpp"
+#include "toolkit/twips.hpp"
 #include "qt/window_adapter.hpp"
 
 namespace tw {

@@ -5,7 +5,7 @@
 
 #include "qt/control_adapter.hpp"
 #include "qt/qt_text.hpp"
-#include "qt/twips.hpp"
+#include "toolkit/twips.hpp"
 
 namespace tw {
 

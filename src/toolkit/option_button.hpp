@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+
 #include "toolkit/captioned_control.hpp"
 
 namespace tw {
@@ -17,5 +19,13 @@ public:
 private:
     bool value_ = false;
 };
+
+// What a user's pick of `chosen` does: the rest of its group are cleared
+// first, then it becomes chosen and fires Click.
+inline void choose(option_button& chosen, std::span<option_button> group) {
+    for (option_button& other : group)
+        if (&other != &chosen) other.set_value(false);
+    chosen.set_value(true);
+}
 
 }  // namespace tw

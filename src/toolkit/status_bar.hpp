@@ -2,17 +2,16 @@
 
 #include <string>
 
-#include "toolkit/control.hpp"
+#include "toolkit/captioned_control.hpp"
 
 namespace tw {
 
-class status_bar : public control {
+// The line below the forms. Its caption is the status text, which the
+// program sets and reads as text.
+class status_bar : public captioned_control {
 public:
-    const std::string& text() const { return text_; }
-    void set_text(std::string text) { update(text_, std::move(text)); }
-
-private:
-    std::string text_;
+    const std::string& text() const { return caption(); }
+    void set_text(std::string text) { set_caption(std::move(text)); }
 };
 
 }  // namespace tw

@@ -22,12 +22,6 @@ HWND create_child(const wchar_t* window_class, DWORD style, DWORD extended_style
                              0, 0, 0, 0, parent, nullptr, ::GetModuleHandleW(nullptr), nullptr);
 }
 
-template <class Control>
-const std::string& caption_of(const Control& control) {
-    return control.caption();
-}
-const std::string& caption_of(const status_bar& control) { return control.text(); }
-
 // Controls whose whole look is a caption.
 template <class Control>
 class caption_window : public control_window {
@@ -37,7 +31,7 @@ public:
 
 protected:
     Control& control() const { return control_; }
-    void mirror() override { show_text(window(), caption_of(control_)); }
+    void mirror() override { show_text(window(), control_.caption()); }
 
 private:
     Control& control_;
@@ -126,7 +120,7 @@ protected:
     }
 };
 
-// A choice clears the rest of its group before it fires Click.
+// A pick is `choose`'s: it clears the rest of the group before it fires Click.
 class option_window : public caption_window<option_button> {
 public:
     option_window(option_choice choice, HWND window)
@@ -134,11 +128,7 @@ public:
 
     void command(int code) override {
         if (code != BN_CLICKED) return;
-        from_user([this] {
-            for (option_button& other : group_)
-                if (&other != &control()) other.set_value(false);
-            control().set_value(true);
-        });
+        from_user([this] { choose(control(), group_); });
     }
 
 protected:

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/windows/wide_text.hpp"
+#include "toolkit/twips.hpp"
 #include "win32/adapters.hpp"
 #include "win32/keyboard_navigation.hpp"
 #include "win32/screen_dpi.hpp"
@@ -119,8 +120,8 @@ void form_window::enter_on_focus() {
     if (focused) focused->enter();
 }
 
-int form_window::pixels(int twips) const { return ::MulDiv(twips, dpi_, 1440); }
-int form_window::twips(int pixels) const { return ::MulDiv(pixels, 1440, dpi_); }
+int form_window::pixels(int twips) const { return twips_to_pixels(twips, dpi_); }
+int form_window::twips(int pixels) const { return pixels_to_twips(pixels, dpi_); }
 
 // Sizes the window and puts every control where the layout says, in the
 // current DPI's pixels and fonts.

@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "platform/windows/wide_text.hpp"
+#include "toolkit/twips.hpp"
 #include "win32/file_filter.hpp"
 #include "win32/form_window.hpp"
 #include "win32/screen_dpi.hpp"
@@ -102,8 +103,8 @@ void win32_dialogs::beep() { ::MessageBeep(MB_OK); }
 
 size_twips win32_dialogs::screen_size() const {
     const int dpi = dpi_of(main_window_);
-    return {::MulDiv(::GetSystemMetrics(SM_CXSCREEN), 1440, dpi),
-            ::MulDiv(::GetSystemMetrics(SM_CYSCREEN), 1440, dpi)};
+    return {pixels_to_twips(::GetSystemMetrics(SM_CXSCREEN), dpi),
+            pixels_to_twips(::GetSystemMetrics(SM_CYSCREEN), dpi)};
 }
 
 // The owner is disabled meanwhile, as under any modal window; messages and

@@ -4,7 +4,7 @@
 
 #include "qt/form_view.hpp"
 #include "qt/qt_dialogs.hpp"
-#include "qt/twips.hpp"
+#include "toolkit/twips.hpp"
 #include "web/frm_apps.hpp"
 
 namespace tw {

@@ -3,7 +3,7 @@
 #include <QtWidgets>
 
 #include "qt/main_window_view.hpp"
-#include "qt/twips.hpp"
+#include "toolkit/twips.hpp"
 #include "platform/ini_document.hpp"
 #include "test_program.hpp"
 

@@ -44,7 +44,7 @@ TEST(qt_file_filter, each_description_shown_once_and_all_matches_every_name) {
     std::string filters;
     for (const file_filter_choice& choice :
          file_filter_choices("Log (*.log)|*.log|Text|*.txt;*.asc|All (*.*)|*.*|Dangling"))
-        filters += choice.qt_name_filter() + ";";
+        filters += qt_name_filter(choice) + ";";
     EXPECT_EQ(filters, "Log (*.log) (*.log);Text (*.txt *.asc) (*.txt *.asc);All (*.*) (*);");
     for (const auto& [names, mode] : {std::pair{file_names::existing, QFileDialog::ExistingFile},
                                       {file_names::new_allowed, QFileDialog::AnyFile}}) {

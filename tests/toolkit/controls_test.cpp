@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "toolkit/check_box.hpp"
 #include "toolkit/combo_box.hpp"
 #include "toolkit/list_box.hpp"
+#include "toolkit/option_button.hpp"
 #include "toolkit/scroll_bar.hpp"
+#include "toolkit/status_bar.hpp"
 #include "toolkit/text_box.hpp"
 
 namespace tw {
@@ -42,6 +46,26 @@ TEST(controls, value_events_fire_inside_the_setter_only_when_the_value_changes) 
     bar.set_value(3);
     bar.set_value(3);
     EXPECT_EQ(moved.fired, 1);
+}
+
+// Both views hand a user's pick to `choose`: the handler of the new choice
+// sees the old one cleared already.
+TEST(controls, a_pick_clears_the_rest_of_its_group_before_click) {
+    std::array<option_button, 3> group;
+    group[0].set_value(true);
+    bool others_clear = false;
+    group[2].click.connect([&] { others_clear = !group[0].value() && !group[1].value(); });
+    counter clicks(group[2].click);
+    choose(group[2], group);
+    choose(group[2], group);
+    EXPECT_TRUE(others_clear);
+    EXPECT_EQ(clicks.fired, 1) << "picking the chosen one again changes nothing";
+
+    status_bar status;
+    counter shown(status.state_changed);
+    status.set_text("Dialing MyISP");
+    EXPECT_EQ(status.caption(), "Dialing MyISP") << "the views show the status text as its caption";
+    EXPECT_EQ(shown.fired, 1);
 }
 
 TEST(controls, list_click_fires_whenever_the_index_is_set_and_selection_follows_removals) {
