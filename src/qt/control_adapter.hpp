@@ -2,9 +2,10 @@
 
 #include <QAction>
 #include <QObject>
-#include <QPointer>
 #include <QWidget>
 #include <utility>
+
+#include "toolkit/event.hpp"
 
 namespace tw {
 
@@ -18,17 +19,16 @@ inline void show_or_hide(QAction* action, bool visible) { action->setVisible(vis
 // Mirrors one toolkit control into one Qt widget (or action) and hands the
 // user's input back to the control. Widget signals raised while the adapter
 // itself updates the widget are ignored, so a mirror never echoes into the
-// control. The adapter is a child of the widget and dies with it; the
-// control's handler holds it weakly, as controls cannot disconnect.
+// control. The adapter is a child of the widget and dies with it, and its
+// handler with it.
 template <class Control, class Widget>
 class control_adapter : public QObject {
 public:
     control_adapter(Control& control, Widget* widget)
-        : QObject(widget), control_(control), widget_(widget) {
-        control.state_changed.connect([self = QPointer<control_adapter>(this)] {
-            if (self) self->sync();
-        });
-    }
+        : QObject(widget),
+          control_(control),
+          widget_(widget),
+          watch_(control.state_changed.connect([this] { sync(); })) {}
 
     // Brings the widget up to the control's state.
     void sync() {
@@ -58,20 +58,21 @@ protected:
     }
 
     // Applies input the user gave the widget, then shows what the control
-    // made of it (it may have refused or adjusted it). A handler may close
-    // the widget, so the adapter checks it still lives.
+    // made of it (it may have refused or adjusted it). A form's widgets are
+    // destroyed only once its modal loop has returned, never inside one of
+    // their own handlers.
     template <class F>
     void from_user(F&& apply) {
         if (mirroring_) return;
-        const QPointer<control_adapter> self(this);
         apply();
-        if (self) sync();
+        sync();
     }
 
 private:
     Control& control_;
     Widget* widget_;
     bool mirroring_ = false;
+    scoped_connection watch_;
 };
 
 // Builds an adapter and shows the control's current state at once.

@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
 #include <QStringList>
 #include <functional>
 #include <string>
@@ -40,13 +39,12 @@ template <class Control, class Widget>
 class item_list_adapter : public control_adapter<Control, Widget> {
 public:
     item_list_adapter(Control& control, Widget* widget)
-        : control_adapter<Control, Widget>(control, widget) {
+        : control_adapter<Control, Widget>(control, widget),
+          follow_(control.items_changed.connect(
+              [this](item_change c) { this->quietly([&] { follow(c); }); })) {
         QStringList items;
         for (const std::string& item : control.items()) items << to_qt(item);
         this->quietly([&] { widget->addItems(items); });
-        control.items_changed.connect([self = QPointer<item_list_adapter>(this)](item_change c) {
-            if (self) self->quietly([&] { self->follow(c); });
-        });
     }
 
 protected:
@@ -70,6 +68,8 @@ private:
                 break;
         }
     }
+
+    scoped_connection follow_;
 };
 
 class list_box_adapter : public item_list_adapter<list_box, QListWidget> {

@@ -34,8 +34,7 @@ void qt_event_loop::add_timer(timer& t) {
     auto* qt_timer = new QTimer(&owner_);
     qt_timer->setTimerType(Qt::PreciseTimer);
     QObject::connect(qt_timer, &QTimer::timeout, qt_timer, [&t] { t.fire(); });
-    timers_[&t] = qt_timer;
-    t.rearmed.connect([this, &t] { rearm(t); });
+    timers_[&t] = {qt_timer, t.rearmed.connect([this, &t] { rearm(t); })};
     rearm(t);
 }
 
@@ -43,9 +42,10 @@ void qt_event_loop::remove_timer(timer& t) {
     const auto found = timers_.find(&t);
     if (found == timers_.end()) return;
     // The timer may be removed from its own tick, inside the QTimer's signal.
-    found->second->stop();
-    found->second->disconnect();
-    found->second->deleteLater();
+    QTimer* qt_timer = found->second.qt_timer;
+    qt_timer->stop();
+    qt_timer->disconnect();
+    qt_timer->deleteLater();
     timers_.erase(found);
 }
 
@@ -53,9 +53,9 @@ void qt_event_loop::rearm(timer& t) {
     const auto found = timers_.find(&t);
     if (found == timers_.end()) return;
     if (t.armed())
-        found->second->start(std::max(t.interval(), shortest_period_ms));
+        found->second.qt_timer->start(std::max(t.interval(), shortest_period_ms));
     else
-        found->second->stop();
+        found->second.qt_timer->stop();
 }
 
 }  // namespace tw

@@ -26,7 +26,6 @@ public:
     // Blocks in Qt's event dispatcher until it has handled something, or
     // `max_seconds` have passed; callers loop and check their condition.
     void wait(double max_seconds) override;
-    // The loop must outlive every timer added, as the timer keeps calling it.
     void add_timer(timer& t) override;
     void remove_timer(timer& t) override;
 
@@ -34,7 +33,11 @@ private:
     void rearm(timer& t);
 
     QObject owner_;  // parent of the QTimers
-    std::unordered_map<timer*, QTimer*> timers_;
+    struct added {
+        QTimer* qt_timer;
+        scoped_connection rearmed;
+    };
+    std::unordered_map<timer*, added> timers_;
 };
 
 }  // namespace tw

@@ -27,11 +27,11 @@ void virtual_event_loop::wait(double max_seconds) {
 }
 
 void virtual_event_loop::add_timer(timer& t) {
-    timers_.push_back({&t, never});
-    t.rearmed.connect([this, &t] {
-        for (auto& a : timers_)
-            if (a.t == &t) a.due = t.armed() ? clock_ + t.interval() / 1000.0 : never;
-    });
+    timers_.push_back({&t, never, t.rearmed.connect([this, &t] {
+                           for (auto& a : timers_)
+                               if (a.t == &t)
+                                   a.due = t.armed() ? clock_ + t.interval() / 1000.0 : never;
+                       })});
 }
 
 void virtual_event_loop::remove_timer(timer& t) {

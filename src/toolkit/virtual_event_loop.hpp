@@ -44,6 +44,7 @@ private:
     struct armed_timer {
         timer* t;
         double due;
+        scoped_connection rearmed;
     };
 
     void advance_to(double target);

@@ -188,12 +188,12 @@ template <class Control>
 class item_list_window : public control_window {
 public:
     item_list_window(Control& control, HWND window, const list_messages& messages)
-        : control_window(control, window), control_(control), messages_(messages) {
+        : control_window(control, window),
+          control_(control),
+          messages_(messages),
+          follow_(control.items_changed.connect(
+              [this](item_change change) { quietly([&] { follow(change); }); })) {
         for (const std::string& item : control.items()) add(item);
-        control.items_changed.connect(
-            [weak = std::weak_ptr<bool>(alive_), this](item_change change) {
-                if (weak.lock()) quietly([&] { follow(change); });
-            });
     }
 
     void command(int code) override {
@@ -237,7 +237,7 @@ private:
 
     Control& control_;
     const list_messages& messages_;
-    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+    scoped_connection follow_;
 };
 
 // An editable box tells typing from a pick: text typed into it is no pick,

@@ -11,11 +11,8 @@ constexpr wchar_t adapter_property[] = L"tarnwick.adapter";
 }  // namespace
 
 control_window::control_window(control& c, HWND window)
-    : control_(c), window_(window), self_(std::make_shared<control_window*>(this)) {
+    : control_(c), window_(window), watch_(c.state_changed.connect([this] { sync(); })) {
     ::SetPropW(window, adapter_property, this);
-    c.state_changed.connect([weak = std::weak_ptr<control_window*>(self_)] {
-        if (const auto self = weak.lock()) (*self)->sync();
-    });
 }
 
 control_window::~control_window() { ::RemovePropW(window_, adapter_property); }

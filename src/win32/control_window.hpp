@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <utility>
 
 #include "toolkit/control.hpp"
@@ -12,8 +11,7 @@ namespace tw {
 // Mirrors one toolkit control into one child window and hands what the user
 // does to it back to the control. Notifications the window sends while the
 // adapter itself updates it are ignored, so a mirror never echoes into the
-// control. The form window owns its adapters; the control's handler holds
-// its adapter weakly, as controls cannot disconnect.
+// control. The form window owns its adapters, and each adapter its handler.
 class control_window {
 public:
     control_window(control& c, HWND window);
@@ -68,7 +66,7 @@ private:
     HWND window_;
     bool on_shown_page_ = true;
     bool mirroring_ = false;
-    std::shared_ptr<control_window*> self_;
+    scoped_connection watch_;
 };
 
 }  // namespace tw

@@ -58,9 +58,7 @@ form_window::form_window(window& form, form_layout layout, HWND owner)
     ::SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(window_proc));
     dpi_ = dpi_of(handle_);
     build();
-    form_.state_changed.connect([weak = std::weak_ptr<form_window*>(self_)] {
-        if (const auto self = weak.lock()) (*self)->mirror_form();
-    });
+    watch_ = form_.state_changed.connect([this] { mirror_form(); });
     mirror_form();
 }
 

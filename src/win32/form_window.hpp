@@ -76,7 +76,7 @@ private:
     bool closed_ = false;
     bool mirroring_ = false;
     std::function<void()> end_session_;
-    std::shared_ptr<form_window*> self_ = std::make_shared<form_window*>(this);
+    scoped_connection watch_;
 };
 
 }  // namespace tw

@@ -16,9 +16,7 @@ menu_bar::menu_bar(std::vector<menu_layout> menus, HWND window)
     : menus_(std::move(menus)), window_(window) {
     const auto follow = [this](menu_item& item) {
         items_.push_back(&item);
-        item.state_changed.connect([weak = std::weak_ptr<menu_bar*>(self_)] {
-            if (const auto self = weak.lock()) (*self)->rebuild();
-        });
+        watches_.push_back(item.state_changed.connect([this] { rebuild(); }));
     };
     for (const menu_layout& menu : menus_)
         for (const menu_entry& entry : menu.entries) {

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <vector>
 
 #include "toolkit/layout.hpp"
@@ -30,7 +29,7 @@ private:
     std::vector<menu_layout> menus_;
     HWND window_;
     std::vector<menu_item*> items_;  // entry i has command id first_id + i
-    std::shared_ptr<menu_bar*> self_ = std::make_shared<menu_bar*>(this);
+    std::vector<scoped_connection> watches_;
 };
 
 }  // namespace tw

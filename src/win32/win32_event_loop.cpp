@@ -69,17 +69,16 @@ void win32_event_loop::wait(double max_seconds) {
 void win32_event_loop::add_timer(timer& t) {
     if (ids_.contains(&t)) return;
     const UINT_PTR id = next_id_++;
-    ids_[&t] = id;
+    ids_[&t] = {id, t.rearmed.connect([this, &t] { rearm(t); })};
     timers_[id] = &t;
-    t.rearmed.connect([this, &t] { rearm(t); });
     rearm(t);
 }
 
 void win32_event_loop::remove_timer(timer& t) {
     const auto found = ids_.find(&t);
     if (found == ids_.end()) return;
-    ::KillTimer(timer_window_, found->second);
-    timers_.erase(found->second);
+    ::KillTimer(timer_window_, found->second.id);
+    timers_.erase(found->second.id);
     ids_.erase(found);
 }
 
@@ -87,10 +86,10 @@ void win32_event_loop::rearm(timer& t) {
     const auto found = ids_.find(&t);
     if (found == ids_.end()) return;
     if (t.armed())
-        ::SetTimer(timer_window_, found->second,
+        ::SetTimer(timer_window_, found->second.id,
                    static_cast<UINT>(std::max(t.interval(), shortest_period_ms)), nullptr);
     else
-        ::KillTimer(timer_window_, found->second);
+        ::KillTimer(timer_window_, found->second.id);
 }
 
 }  // namespace tw

@@ -29,7 +29,6 @@ public:
     wall_time now() const override;
     void do_events() override;
     void wait(double max_seconds) override;
-    // The loop must outlive every timer added, as the timer keeps calling it.
     void add_timer(timer& t) override;
     void remove_timer(timer& t) override;
 
@@ -41,7 +40,11 @@ private:
 
     HWND timer_window_;
     UINT_PTR next_id_ = 1;
-    std::unordered_map<timer*, UINT_PTR> ids_;
+    struct added {
+        UINT_PTR id;
+        scoped_connection rearmed;
+    };
+    std::unordered_map<timer*, added> ids_;
     std::unordered_map<UINT_PTR, timer*> timers_;
 };
 

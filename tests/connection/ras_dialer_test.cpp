@@ -63,17 +63,14 @@ struct fake_ras {
     }
 };
 
-// Made before the program, which is given the dialer.
-struct dialer_holder {
-    std::optional<ras_dialer> ras_line;
-};
-
 // A started program at 09:00 on the RAS dialer over `ras`, "Office" chosen.
-struct ras_program : dialer_holder, test_program {
+struct ras_program : test_program {
     explicit ras_program(fake_ras& ras)
-        : test_program({.other_dialer = [this, &ras](event_loop& loop) -> tw::dialer& {
-              return ras_line.emplace(loop, ras.api(), "");
-          }}) {
+        : test_program({.other_dialer =
+                            [&ras](event_loop& loop) -> std::unique_ptr<tw::dialer> {
+                                return std::make_unique<ras_dialer>(loop, ras.api(), "");
+                            }}),
+          ras_line(&static_cast<ras_dialer&>(prog.ctrl_RAS)) {
         loop.set_now(make_wall_time(2026, 12, 6, 9, 0, 0));
         ras_line->state_changed.connect(
             [this] { states_changed.push_back(ras_line->connection_state()); });
@@ -84,9 +81,7 @@ struct ras_program : dialer_holder, test_program {
         main().o_timeout.set_text("10");
         main().o_retry_count.set_text("3");
     }
-    // The dialer's timer is registered with the program's loop: it goes first.
-    ~ras_program() { ras_line.reset(); }
-
+    ras_dialer* ras_line;
     std::vector<int> states_changed;  // the state read at each state_changed
     std::vector<int> notices;         // and at each state_notice
 };

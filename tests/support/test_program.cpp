@@ -35,7 +35,9 @@ void test_program::do_after(double seconds, std::function<void()> action) {
 
 tw::dialer& test_program::chosen_dialer(const test_options& options) {
     if (!options.ras_available) return absent_dialer;
-    return options.other_dialer ? options.other_dialer(loop) : dialer;
+    if (!options.other_dialer) return dialer;
+    made_dialer = options.other_dialer(loop);
+    return *made_dialer;
 }
 
 void test_program::drive(const std::function<void()>& step) {

@@ -46,9 +46,9 @@ struct test_options {
     processes* real_processes = nullptr;
     // The browsers Windows supports, so that the link shows its real topics.
     browser_rules browsers = browser_rules::named_browsers;
-    // A dialer of the test's own instead of the simulated one, given the
-    // program's loop (a dialer with timers needs it).
-    std::function<tw::dialer&(event_loop&)> other_dialer = nullptr;
+    // Makes another dialer instead of the simulated one, given the program's
+    // loop (a dialer with timers needs it); the test program owns it.
+    std::function<std::unique_ptr<tw::dialer>(event_loop&)> other_dialer = nullptr;
     // Dialogs of the test's own (the Qt ones) instead of the scripted ones.
     tw::dialogs* other_dialogs = nullptr;
 };
@@ -72,6 +72,7 @@ public:
     test_application app;
     in_memory_registry registry_keys;
     fake_browser browser;
+    std::unique_ptr<tw::dialer> made_dialer;  // made by test_options::other_dialer
     program prog;
 
     frm_main& main() { return prog.main; }

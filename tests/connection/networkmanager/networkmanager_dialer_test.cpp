@@ -26,9 +26,12 @@ protected:
     // with `line_drop` the "Reconnect After Line Drop" box.
     void start_program(int line_drop = 0) {
         mock.add_profile("MyISP", "gsm");
-        dialer.emplace();
         p.emplace(testing::test_options{
-            .other_dialer = [&](event_loop&) -> tw::dialer& { return *dialer; }});
+            .other_dialer = [&](event_loop&) -> std::unique_ptr<tw::dialer> {
+                auto made = std::make_unique<networkmanager_dialer>();
+                dialer = made.get();
+                return made;
+            }});
         p->loop.take_outside_events(testing::take_bus_news);
         p->start_up();
         p->main().o_phonebook_list.set_text("MyISP");
@@ -49,7 +52,7 @@ protected:
     }
 
     testing::mock_network_manager mock;
-    std::optional<networkmanager_dialer> dialer;
+    networkmanager_dialer* dialer = nullptr;  // owned by p
     std::optional<testing::test_program> p;
 };
 

@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <memory>
-#include <optional>
 
 #include "connection/dialers/ras_dialer.hpp"
 #include "test_program.hpp"
@@ -23,12 +22,10 @@ bool under_wine() {
 }
 
 TEST(system_ras, the_program_starts_on_it_and_a_dial_to_no_entry_gives_up) {
-    std::optional<ras_dialer> ras;
-    testing::test_program p({.other_dialer = [&ras](event_loop& loop) -> dialer& {
-        return ras.emplace(loop, system_ras(), "");
+    testing::test_program p({.other_dialer = [](event_loop& loop) -> std::unique_ptr<dialer> {
+        return std::make_unique<ras_dialer>(loop, system_ras(), "");
     }});
-    // The dialer's timer is registered with the program's loop: it goes first.
-    const std::shared_ptr<void> release_dialer(nullptr, [&ras](void*) { ras.reset(); });
+    const auto& ras = static_cast<const ras_dialer&>(p.prog.ctrl_RAS);
     p.start_up();
     ASSERT_FALSE(p.ended()) << "remote access is there";
     if (under_wine()) {
@@ -45,7 +42,7 @@ TEST(system_ras, the_program_starts_on_it_and_a_dial_to_no_entry_gives_up) {
     EXPECT_THAT(p.log_texts(),
                 ElementsAre(" Dialing No Such Entry (pass #1)", " Dialing No Such Entry (pass #2)",
                             " The maximum retry count has been reached."));
-    EXPECT_FALSE(ras->is_connected());
+    EXPECT_FALSE(ras.is_connected());
 }
 
 }  // namespace
