@@ -5,7 +5,7 @@
 set(tarnwick_layer_toolkit toolkit)
 set(tarnwick_layer_platform platform)
 set(tarnwick_layer_logic helpers core connection scheduler forms window web companions
-    program.hpp program.cpp)
+    program.hpp program.cpp wiring.cpp)
 set(tarnwick_layer_view qt win32)
 set(tarnwick_layers toolkit platform logic view)
 

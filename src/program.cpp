@@ -48,6 +48,7 @@ program::program(const services& s)
       urls(*this),
       help(*this),
       modules(*this) {
+    wire_events();
     add_timers();
 }
 

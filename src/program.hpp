@@ -60,8 +60,8 @@ inline constexpr const char* file_dialog_title = "Select the Text File Containin
 inline constexpr const char* default_timeout = "120";
 
 // The whole program: its forms, its program-wide values, its services and one
-// object per subsystem. The constructor wires control events to handlers;
-// start_up() then runs the program's start.
+// object per subsystem. The constructor wires control events to handlers
+// (wiring.cpp); start_up() then runs the program's start.
 class program {
 public:
     explicit program(const services& s);
@@ -154,6 +154,7 @@ public:
     void set_status(std::string text) { main.o_statusbar.set_text(std::move(text)); }
 
 private:
+    void wire_events();
     void add_timers();
 };
 

@@ -31,12 +31,7 @@ void discard_state(Form& form) {
 
 }  // namespace
 
-companion_modules::companion_modules(program& p) : p_(p) {
-    frm_main& m = p_.main;
-    for (menu_item* item : {&m.menuAppsItem_browser, &m.menuAppsItem_postwright,
-                            &m.menuAppsItem_stock, &m.menuAppsItem_web_monitor})
-        item->click.connect([this](int index) { menuAppsItem_Click(index); });
-}
+companion_modules::companion_modules(program& p) : p_(p) {}
 
 std::string companion_modules::settings_command_line(companion_module which,
                                                      command_line_purpose purpose) {

@@ -8,11 +8,7 @@
 
 namespace tw {
 
-connected_session::connected_session(program& p) : p_(p) {
-    p_.ctrl_RAS.state_changed.connect([this] { ctrl_RAS_state_changed(); });
-    p_.ctrl_RAS.state_notice.connect([this](long) { ctrl_RAS_state_notice(); });
-    p_.controls.t_connection_time.tick.connect([this] { t_connection_time_Timer(); });
-}
+connected_session::connected_session(program& p) : p_(p) {}
 
 bool connected_session::scheduler_off() const {
     return p_.main.b_run_schedule.caption() == schedule_off_caption;

@@ -14,11 +14,7 @@ constexpr const char* simulating_message = "You are simulating a connection.";
 constexpr const char* retries_used_up = "The maximum retry count has been reached.";
 }  // namespace
 
-dial_controller::dial_controller(program& p) : p_(p) {
-    p_.main.b_connect.click.connect([this] { connect(); });
-    p_.main.b_cancel.click.connect([this] { b_cancel_Click(); });
-    p_.controls.t_redial.tick.connect([this] { t_redial_Timer(); });
-}
+dial_controller::dial_controller(program& p) : p_(p) {}
 
 // Every step is tried even when the dialer fails one: the watchdog, started
 // first, then still ends the sequence and releases a waiting scheduler.

@@ -10,11 +10,7 @@ namespace {
 constexpr double seconds_per_minute = 60;
 }
 
-disconnector::disconnector(program& p) : p_(p) {
-    p_.main.b_disconnect.click.connect([this] { b_disconnect_Click(); });
-    p_.main.o_disconnect_in_minutes.change.connect([this] { o_disconnect_in_minutes_Change(); });
-    p_.controls.t_disconnect.tick.connect([this] { t_disconnect_Timer(); });
-}
+disconnector::disconnector(program& p) : p_(p) {}
 
 void disconnector::disconnect() {
     frm_main& m = p_.main;

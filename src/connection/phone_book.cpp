@@ -18,12 +18,7 @@ std::string default_phonebook(const std::string& system_dir) {
     return native_paths().join(native_paths().join(system_dir, "ras"), "rasphone.pbk");
 }
 
-phone_book::phone_book(program& p) : p_(p) {
-    frm_main& m = p_.main;
-    m.o_phonebook_list.click.connect([this] { o_phonebook_list_Click(); });
-    m.b_set_default_IPS.click.connect([this] { b_set_default_IPS_Click(); });
-    m.b_update_phonebook.click.connect([this] { b_update_phonebook_Click(); });
-}
+phone_book::phone_book(program& p) : p_(p) {}
 
 void phone_book::fill_entry_list() {
     combo_box& list = p_.main.o_phonebook_list;

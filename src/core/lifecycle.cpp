@@ -6,11 +6,10 @@
 
 namespace tw {
 
-lifecycle::lifecycle(program& p) : p_(p) {
-    p_.main.form.unload.connect([this] { shutdown(); });
-    p_.main.menuFileItem_exit.click.connect([this](int index) {
-        if (index == 99) shutdown();
-    });
+lifecycle::lifecycle(program& p) : p_(p) {}
+
+void lifecycle::menuFileItem_Click(int index) {
+    if (index == 99) shutdown();
 }
 
 void lifecycle::start_up() {

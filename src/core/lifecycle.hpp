@@ -19,6 +19,8 @@ public:
     // Disconnects as the options say, stores the settings and ends the
     // process through application::end with `exit_code`, so it does not return.
     void shutdown(int exit_code = 0);
+    // File > Exit (index 99).
+    void menuFileItem_Click(int index);
     // The answer of query_switch for this process's command line; "/s" also
     // selects the named entry.
     std::string query_switch(const std::string& which);

@@ -11,10 +11,7 @@ namespace {
 constexpr const char* log_dialog_filter = "Log (*.log)|*.log|Text (*.txt)|*.txt|All (*.*)|*.*";
 }  // namespace
 
-session_log::session_log(program& p) : p_(p) {
-    p_.main.b_clear_log.click.connect([this] { b_clear_log_Click(); });
-    p_.main.b_save_log.click.connect([this] { b_save_log_Click(); });
-}
+session_log::session_log(program& p) : p_(p) {}
 
 std::string session_log::stamped(const std::string& text) const {
     const wall_time now = p_.loop.now();

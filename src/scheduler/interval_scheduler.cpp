@@ -5,9 +5,7 @@
 
 namespace tw {
 
-interval_scheduler::interval_scheduler(program& p) : p_(p) {
-    p_.controls.t_check_for_work.tick.connect([this] { t_check_for_work_Timer(); });
-}
+interval_scheduler::interval_scheduler(program& p) : p_(p) {}
 
 bool interval_scheduler::simulated() const { return p_.main.o_simulated_connection.ticked(); }
 

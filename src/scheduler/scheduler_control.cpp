@@ -30,10 +30,7 @@ constexpr refusal refusals[] = {
 
 }  // namespace
 
-scheduler_control::scheduler_control(program& p) : p_(p) {
-    p_.main.b_run_schedule.click.connect([this] { b_run_schedule_Click(); });
-    p_.main.b_run_task_now.click.connect([this] { b_run_task_now_Click(); });
-}
+scheduler_control::scheduler_control(program& p) : p_(p) {}
 
 void scheduler_control::b_run_schedule_Click() {
     if (p_.main.b_run_schedule.caption() != schedule_off_caption)

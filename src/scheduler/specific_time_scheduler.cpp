@@ -6,8 +6,6 @@
 namespace tw {
 
 specific_time_scheduler::specific_time_scheduler(program& p) : p_(p) {
-    p_.main.o_user_specific_time.click.connect([this] { o_user_specific_time_Click(); });
-    p_.controls.t_check_specific_time.tick.connect([this] { t_check_specific_time_Timer(); });
     t_specific_disconnect_.tick.connect([this] { t_specific_disconnect_Timer(); });
     p_.loop.add_timer(t_specific_disconnect_);
 }

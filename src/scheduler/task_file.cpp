@@ -51,11 +51,7 @@ bool store(ini_document& file, const char* section, const std::string& key,
 
 std::string task_key(int index) { return "task" + std::to_string(index); }
 
-task_file::task_file(program& p) : p_(p) {
-    p_.main.b_save_task.click.connect([this] { b_save_task_Click(); });
-    p_.main.b_delete_task.click.connect([this] { b_delete_task_Click(); });
-    p_.main.b_reload_task.click.connect([this] { b_reload_task_Click(); });
-}
+task_file::task_file(program& p) : p_(p) {}
 
 void task_file::with_file(const std::function<void(ini_document&)>& edit) {
     try {

@@ -18,21 +18,13 @@ constexpr const char* unsupported_browser_text =
 
 }  // namespace
 
-browser_selection::browser_selection(program& p) : p_(p) { connect_handlers(); }
+browser_selection::browser_selection(program& p) : p_(p) {}
 
-void browser_selection::connect_handlers() {
-    frm_apps& apps = p_.apps;
-    apps.Command1.click.connect([this] { Command1_Click(); });
-    apps.Command3.click.connect([this] { Command3_Click(); });
-    apps.menuFileItem_exit.click.connect([this](int) { Command3_Click(); });
-    apps.o_browser.lost_focus.connect([this] { check_file_box(p_.apps.o_browser); });
-    apps.o_msv.lost_focus.connect([this] { check_file_box(p_.apps.o_msv); });
-
-    frm_browser_selection& choice = p_.browser_choice;
-    choice.Command1.click.connect([this] { choose(netscape_path); });
-    choice.Command2.click.connect([this] { choose(iexplore_path); });
-    choice.Command3.click.connect([this] { p_.browser_choice.form.set_visible(false); });
-}
+void browser_selection::o_browser_LostFocus() { check_file_box(p_.apps.o_browser); }
+void browser_selection::o_msv_LostFocus() { check_file_box(p_.apps.o_msv); }
+void browser_selection::choice_Command1_Click() { choose(netscape_path); }
+void browser_selection::choice_Command2_Click() { choose(iexplore_path); }
+void browser_selection::choice_Command3_Click() { p_.browser_choice.form.set_visible(false); }
 
 void browser_selection::show_apps_window() {
     Form_Load();

@@ -31,13 +31,18 @@ public:
     void Form_Load();
     void Command1_Click();  // Select
     void Command3_Click();  // Exit
+    void o_browser_LostFocus();
+    void o_msv_LostFocus();
+    // frm_browser_selection
+    void choice_Command1_Click();  // the first browser
+    void choice_Command2_Click();  // the second browser
+    void choice_Command3_Click();  // Cancel
 
     // The browsers the registry named, for this run of the program.
     std::string netscape_path;
     std::string iexplore_path;
 
 private:
-    void connect_handlers();
     // Empties `box` with a beep unless it names a file that can be opened.
     void check_file_box(text_box& box);
     void choose(const std::string& path);

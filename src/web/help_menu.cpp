@@ -39,14 +39,9 @@ const char* web_page(int index) {
 
 }  // namespace
 
-help_menu::help_menu(program& p) : p_(p) {
-    frm_main& m = p_.main;
-    for (menu_item* item : {&m.menuHelpItem_help, &m.menuHelpItem_about})
-        item->click.connect([this](int index) { menuHelpItem_Click(index); });
-    for (menu_item& item : m.menuOnlineItem)
-        item.click.connect([this](int index) { menuOnlineItem_Click(index); });
-    p_.about.b_ok.click.connect([this] { p_.about.form.set_visible(false); });
-}
+help_menu::help_menu(program& p) : p_(p) {}
+
+void help_menu::about_b_ok_Click() { p_.about.form.set_visible(false); }
 
 void help_menu::menuHelpItem_Click(int index) {
     if (index == help_page_item && file_exists(p_.help_file_path)) {

@@ -11,6 +11,7 @@ public:
 
     void menuHelpItem_Click(int index);
     void menuOnlineItem_Click(int index);
+    void about_b_ok_Click();
 
 private:
     void show_about_box();

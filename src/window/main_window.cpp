@@ -12,41 +12,15 @@ constexpr int fixed_width = 6135;
 constexpr int fixed_height = 4755;
 }  // namespace
 
-main_window::main_window(program& p) : p_(p) {
-    connect_option_handlers();
-    p_.main.form.resize.connect([this] { frm_main_Form_Resize(); });
-}
+main_window::main_window(program& p) : p_(p) {}
 
-void main_window::connect_option_handlers() {
-    frm_main& m = p_.main;
-    const auto mirror_text = [](text_box& box, std::string& value) {
-        box.change.connect([&box, &value] { value = box.text(); });
-    };
-    // Counts take digits only: anything else typed or pasted is refused, and
-    // the box keeps the text it had.
-    const auto mirror_count = [](text_box& box, std::string& value) {
-        box.change.connect([&box, &value] {
-            if (digits_only(box.text()))
-                value = box.text();
-            else
-                box.set_text(value);
-        });
-    };
-    mirror_count(m.o_timeout, p_.timeout_text);
-    mirror_count(m.o_retry_count, p_.retry_count_text);
-    mirror_text(m.o_specific_connect, p_.specific_connect_time);
-    mirror_text(m.o_specific_disconnect, p_.specific_disconnect_time);
-
-    // A greyed box (value 2) counts as not ticked.
-    const auto mirror_flag = [](check_box& box, bool& flag) {
-        box.click.connect([&box, &flag] { flag = box.ticked(); });
-    };
-    mirror_flag(m.o_disconnect_after_last_task, p_.disconnect_after_last_task);
-    mirror_flag(m.o_run_tasks_at_connect, p_.run_tasks_at_connect);
-    mirror_flag(m.o_start_scheduler_at_connect, p_.start_scheduler_at_connect);
-    mirror_flag(m.o_line_drop, p_.reconnect_on_line_drop);
-    mirror_flag(m.o_simulated_connection, p_.simulate_connection);
-    mirror_flag(m.o_save_logs, p_.save_logs);
+// Counts take digits only: anything else typed or pasted is refused, and the
+// box keeps the text it had.
+void main_window::count_box_Change(text_box& box, std::string& value) {
+    if (digits_only(box.text()))
+        value = box.text();
+    else
+        box.set_text(value);
 }
 
 void main_window::frm_main_Form_Resize() {

@@ -45,32 +45,25 @@ time_of_day time_of(wall_time now) {
 
 }  // namespace
 
-task_editor::task_editor(program& p) : p_(p) { connect_handlers(); }
+task_editor::task_editor(program& p) : p_(p) {}
 
-void task_editor::connect_handlers() {
-    frm_main& m = p_.main;
-    m.SSTab1.click.connect([this] { SSTab1_Click(); });
-    m.o_task_list.click.connect([this] { o_task_list_Click(); });
-    m.o_parameters.change.connect([this] { o_parameters_Change(); });
-    m.o_task_enabled.click.connect([this] { o_task_enabled_Click(); });
-    // Only a pick stores; typed text gives way to the stored value once the
-    // user ends typing, so the box never shows what is not stored.
-    const auto store_pick = [this](combo_box& box, std::string task_entry::*field,
-                                   const char* section) {
-        box.click.connect([this, &box, field, section] { store(field, section, box.text()); });
-        box.edit_ended.connect([this, &box, section] {
-            const std::string& shown = p_.main.o_application.caption();
-            box.set_text(shown.empty() ? "" : read_field(section, shown));
-        });
-    };
-    store_pick(m.o_task_start_time, &task_entry::start_time, task_sections::start_time);
-    store_pick(m.o_task_stop_time, &task_entry::stop_time, task_sections::stop_time);
-    store_pick(m.o_task_interval, &task_entry::interval, task_sections::interval);
-    m.FlatScrollBar1.change.connect([this] { FlatScrollBar1_Change(); });
-    m.b_add_task.click.connect([this] { b_add_task_Click(); });
-    // After the task file's own handlers: the shown task may have gone.
-    m.b_delete_task.click.connect([this] { follow_shown_task(); });
-    m.b_reload_task.click.connect([this] { follow_shown_task(); });
+task_editor::schedule_field task_editor::field_of(const combo_box& box) const {
+    const frm_main& m = p_.main;
+    if (&box == &m.o_task_start_time) return {&task_entry::start_time, task_sections::start_time};
+    if (&box == &m.o_task_stop_time) return {&task_entry::stop_time, task_sections::stop_time};
+    return {&task_entry::interval, task_sections::interval};
+}
+
+// Only a pick stores; typed text gives way to the stored value once the user
+// ends typing, so the box never shows what is not stored.
+void task_editor::schedule_box_Click(combo_box& box) {
+    const schedule_field f = field_of(box);
+    store(f.member, f.section, box.text());
+}
+
+void task_editor::schedule_box_EditEnded(combo_box& box) {
+    const std::string& shown = p_.main.o_application.caption();
+    box.set_text(shown.empty() ? "" : read_field(field_of(box).section, shown));
 }
 
 void task_editor::follow_shown_task() {

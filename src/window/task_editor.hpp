@@ -7,6 +7,7 @@
 
 namespace tw {
 
+class combo_box;
 class program;
 
 // The "Task List" tab: showing a task from the task file, storing each field
@@ -22,6 +23,12 @@ public:
     void o_task_enabled_Click();
     void FlatScrollBar1_Change();
     void b_add_task_Click();
+    // Start Time, Stop Time and Interval: a pick stores, the end of typing
+    // puts the stored value back.
+    void schedule_box_Click(combo_box& box);
+    void schedule_box_EditEnded(combo_box& box);
+    // After Delete and Reload: shows the task still selected, or none.
+    void follow_shown_task();
     // Adds one program as a task; with an empty `path` the user picks it, and
     // the pick is written back into `path`.
     void add_application(std::string& path);
@@ -32,14 +39,18 @@ public:
     std::string module_parameters(const std::string& file_name);
 
 private:
-    void connect_handlers();
+    // The record field and task-file section a schedule box stores.
+    struct schedule_field {
+        std::string task_entry::*member;
+        const char* section;
+    };
+    schedule_field field_of(const combo_box& box) const;
     void store(std::string task_entry::*field, const char* section, const std::string& value);
     std::string read_field(const char* section, const std::string& application) const;
     void show_parameters(const std::string& application);
     void show_enabled(const std::string& application);
     void show_next_runs();
     // Empties and disables the fields when no task is shown any more.
-    void follow_shown_task();
     void show_no_task();
     std::string pick_program();
     bool task_list_full();
