@@ -13,6 +13,7 @@ namespace {
 
 constexpr const char* section = "Current";
 constexpr const char* browser_key = "Browser";
+constexpr int never_written = -1;
 
 const char* yes_no(bool flag) { return flag ? "Yes" : "No"; }
 
@@ -72,99 +73,133 @@ std::string settings_file::path_in_program_folder(const char* name) const {
     return native_paths().join(p_.program_folder, name);
 }
 
-void settings_file::read_pass() {
+// Every setting of the file, in the order READ takes them, with the place
+// WRITE gives each (which orders the keys of a new file).
+std::vector<settings_file::setting> settings_file::settings() const {
     frm_main& m = p_.main;
-    // Each key on its own: a failing key costs only that key.
-    guarded([&] { m.o_specific_connect.set_text(read("Specific Connect Time")); });
-    guarded([&] { m.o_specific_disconnect.set_text(read("Specific Disconnect Time")); });
-    guarded([&] {
-        namespace keys = companion_settings;
-        if (!p_.profiles.read(p_.companion_settings_file_path, keys::current, keys::outbox).empty())
-            return;
-        const std::string outbox = path_in_program_folder("outbox");
-        make_directory(outbox);
-        p_.profiles.write(p_.companion_settings_file_path, keys::current, keys::outbox, outbox);
-    });
-    guarded([&] {
-        p_.timeout_text = read_count("Timeout", default_timeout, 1);
-        m.o_timeout.set_text(p_.timeout_text);
-    });
-    guarded([&] {
-        p_.retry_count_text = read_count("Retry Count", "3", 0);
-        m.o_retry_count.set_text(p_.retry_count_text);
-    });
-    {
-        const std::pair<const char*, check_box*> flags[] = {
-            {"Save Logs", &m.o_save_logs},
-            {"Run Tasks At Connect", &m.o_run_tasks_at_connect},
-            {"Reconnect After Line Drop", &m.o_line_drop},
-            {"Simulated Connection", &m.o_simulated_connection},
-            {"Start Scheduler At Connect", &m.o_start_scheduler_at_connect},
-            {"Disconnect After Last Task", &m.o_disconnect_after_last_task}};
-        for (const auto& flag : flags)
-            guarded([&] { flag.second->set_value(means_yes(read(flag.first)) ? 1 : 0); });
-    }
-    guarded([&] {
-        p_.default_isp = read("Default ISP");
-        m.l_default_isp.set_caption(p_.default_isp);
-    });
-    guarded([&] {
-        std::string stored = read("Help File");
-        p_.help_file_path = file_exists(stored) ? stored : p_.system.help_page();
-    });
-    guarded([&] {
-        p_.task_file_path =
-            stored_file_or_default(read("Task Ini File"), p_.program_folder, "task.ini");
-    });
-    guarded([&] {
-        const std::string folder = read("Log Directory");
-        p_.log_directory = folder.empty() ? path_in_program_folder("logs") : folder;
-        make_directory(p_.log_directory);
-    });
-    guarded([&] {
-        const std::string folder = read("Last Directory");
-        p_.last_directory = folder.empty() ? p_.program_folder : folder;
-    });
-    guarded([&] {
-        const std::string phonebook = read("RAS Phonebook");
-        p_.phonebook_path = phonebook.empty() ? default_phonebook(p_.system_dir) : phonebook;
-        if (!file_exists(p_.phonebook_path)) p_.phonebook_path.clear();
-    });
-    guarded([&] {
-        p_.browser_path = read(browser_key);
-        if (!file_exists(p_.browser_path)) p_.browser_path.clear();
-    });
+    program& p = p_;
+    using k = setting_kind;
+    // clang-format off
+    return {
+        {"Specific Connect Time", k::text, 6,
+         {.box = &m.o_specific_connect, .value = &p.specific_connect_time}},
+        {"Specific Disconnect Time", k::text, 7,
+         {.box = &m.o_specific_disconnect, .value = &p.specific_disconnect_time}},
+        {companion_settings::outbox, k::outbox, never_written,
+         {.default_value = path_in_program_folder("outbox")}},
+        {"Timeout", k::count, 8,
+         {.box = &m.o_timeout, .value = &p.timeout_text, .default_value = default_timeout,
+          .least = 1}},
+        {"Retry Count", k::count, 9,
+         {.box = &m.o_retry_count, .value = &p.retry_count_text, .default_value = "3"}},
+        {"Save Logs", k::flag, 10,
+         {.tick = &m.o_save_logs, .flag = &p.save_logs}},
+        {"Run Tasks At Connect", k::flag, 11,
+         {.tick = &m.o_run_tasks_at_connect, .flag = &p.run_tasks_at_connect}},
+        {"Reconnect After Line Drop", k::flag, 12,
+         {.tick = &m.o_line_drop, .flag = &p.reconnect_on_line_drop}},
+        {"Simulated Connection", k::flag_while_shown, 13,
+         {.tick = &m.o_simulated_connection, .flag = &p.simulate_connection}},
+        {"Start Scheduler At Connect", k::flag, 14,
+         {.tick = &m.o_start_scheduler_at_connect, .flag = &p.start_scheduler_at_connect}},
+        {"Disconnect After Last Task", k::flag, 15,
+         {.tick = &m.o_disconnect_after_last_task, .flag = &p.disconnect_after_last_task}},
+        {"Default ISP", k::text, 5,
+         {.caption = &m.l_default_isp, .value = &p.default_isp}},
+        {"Help File", k::file, 0,
+         {.value = &p.help_file_path, .default_value = p.system.help_page()}},
+        {"Task Ini File", k::file, 4,
+         {.value = &p.task_file_path, .default_value = path_in_program_folder("task.ini")}},
+        {"Log Directory", k::folder, never_written,
+         {.value = &p.log_directory, .default_value = path_in_program_folder("logs")}},
+        {"Last Directory", k::text, 3,
+         {.value = &p.last_directory, .default_value = p.program_folder}},
+        {"RAS Phonebook", k::file_or_nothing, 2,
+         {.value = &p.phonebook_path, .default_value = default_phonebook(p.system_dir)}},
+        {browser_key, k::file_or_nothing, 1,
+         {.value = &p.browser_path}},
+    };
+    // clang-format on
+}
+
+// Each setting on its own: a failing one costs only itself.
+void settings_file::read_pass() {
+    for (const setting& s : settings()) guarded([&] { load(s); });
     read_done_ = true;
     note_keys_after_read();
 }
 
-// Before the first READ no text value has been set, so their keys are
-// removed instead of written: a new file then holds only the Yes/No keys.
+void settings_file::load(const setting& s) {
+    const setting_place& at = s.place;
+    switch (s.kind) {
+        case setting_kind::text: {
+            const std::string stored = read(s.key);
+            const std::string value = stored.empty() ? at.default_value : stored;
+            if (at.box) return at.box->set_text(value);  // its handler takes the value
+            *at.value = value;
+            if (at.caption) at.caption->set_caption(value);
+            return;
+        }
+        case setting_kind::count:
+            *at.value = read_count(s.key, at.default_value.c_str(), at.least);
+            return at.box->set_text(*at.value);
+        case setting_kind::flag:
+        case setting_kind::flag_while_shown:
+            return at.tick->set_value(means_yes(read(s.key)) ? 1 : 0);
+        case setting_kind::file: {
+            std::string stored = read(s.key);
+            *at.value = file_exists(stored) ? stored : at.default_value;
+            return;
+        }
+        case setting_kind::file_or_nothing: {
+            const std::string stored = read(s.key);
+            *at.value = stored.empty() ? at.default_value : stored;
+            if (!file_exists(*at.value)) at.value->clear();
+            return;
+        }
+        case setting_kind::folder: {
+            const std::string stored = read(s.key);
+            *at.value = stored.empty() ? at.default_value : stored;
+            return make_directory(*at.value);
+        }
+        case setting_kind::outbox: {
+            namespace keys = companion_settings;
+            if (!p_.profiles.read(p_.companion_settings_file_path, keys::current, s.key).empty())
+                return;
+            make_directory(at.default_value);
+            p_.profiles.write(p_.companion_settings_file_path, keys::current, s.key,
+                              at.default_value);
+            return;
+        }
+    }
+}
+
+// In WRITE's order. Before the first READ no text value has been set, so
+// their keys are removed instead of written: a new file then holds only the
+// Yes/No keys.
 std::vector<settings_file::stored_key> settings_file::keys_to_store() const {
-    const auto text = [&](const std::string& value) {
-        return read_done_ ? std::optional<std::string>(value) : std::nullopt;
-    };
-    std::vector<stored_key> keys = {
-        {"Help File", text(p_.help_file_path)},
-        {browser_key, text(p_.browser_path)},
-        {"RAS Phonebook", text(p_.phonebook_path)},
-        {"Last Directory", text(p_.last_directory)},
-        {"Task Ini File", text(p_.task_file_path)},
-        {"Default ISP", text(p_.default_isp)},
-        {"Specific Connect Time", text(p_.specific_connect_time)},
-        {"Specific Disconnect Time", text(p_.specific_disconnect_time)},
-        {"Timeout", text(p_.timeout_text)},
-        {"Retry Count", text(p_.retry_count_text)},
-        {"Save Logs", yes_no(p_.save_logs)},
-        {"Run Tasks At Connect", yes_no(p_.run_tasks_at_connect)},
-        {"Reconnect After Line Drop", yes_no(p_.reconnect_on_line_drop)}};
-    // Only a visible box may change the key; the window never shows it, so
-    // the key is left as the user typed it into the file.
-    if (p_.main.o_simulated_connection.visible())
-        keys.push_back({"Simulated Connection",
-                        p_.simulate_connection ? std::optional<std::string>("Yes") : std::nullopt});
-    keys.push_back({"Start Scheduler At Connect", yes_no(p_.start_scheduler_at_connect)});
-    keys.push_back({"Disconnect After Last Task", yes_no(p_.disconnect_after_last_task)});
+    std::vector<setting> table = settings();
+    std::erase_if(table, [](const setting& s) { return s.write_rank == never_written; });
+    std::ranges::sort(table, {}, &setting::write_rank);
+    std::vector<stored_key> keys;
+    for (const setting& s : table) {
+        const setting_place& at = s.place;
+        switch (s.kind) {
+            case setting_kind::flag:
+                keys.push_back({s.key, yes_no(*at.flag)});
+                break;
+            // Only a visible box may change the key; the window never shows
+            // it, so the key is left as the user typed it into the file.
+            case setting_kind::flag_while_shown:
+                if (at.tick->visible())
+                    keys.push_back(
+                        {s.key, *at.flag ? std::optional<std::string>("Yes") : std::nullopt});
+                break;
+            default:
+                keys.push_back(
+                    {s.key, read_done_ ? std::optional<std::string>(*at.value) : std::nullopt});
+        }
+    }
     return keys;
 }
 

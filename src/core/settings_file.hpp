@@ -8,8 +8,11 @@
 
 namespace tw {
 
+class check_box;
 class ini_document;
+class label;
 class program;
+class text_box;
 
 // A file a setting names, when it can be opened; else `default_name` in the
 // program folder, which itself is not checked.
@@ -35,6 +38,34 @@ public:
     void store_browser_path();
 
 private:
+    // How a setting moves between the file and the program.
+    enum class setting_kind {
+        text,              // as stored, or the default when empty
+        count,             // a whole number of at least `least`, else the default (logged)
+        flag,              // on when the value holds a y; written Yes or No
+        flag_while_shown,  // read as a flag; written only while its box is shown, Yes or removed
+        file,              // a file that can be opened, else the default
+        file_or_nothing,   // as stored or the default, "" when that cannot be opened
+        folder,            // as stored or the default, created; never written
+        outbox,            // the companion file's outbox folder, made when it names none
+    };
+    // Where a setting lives in the program: its program-wide value, or the
+    // control that shows it, whose handler then keeps the value.
+    struct setting_place {
+        text_box* box = nullptr;
+        label* caption = nullptr;
+        check_box* tick = nullptr;
+        std::string* value = nullptr;
+        bool* flag = nullptr;
+        std::string default_value{};
+        double least = 0;  // count
+    };
+    struct setting {
+        const char* key;
+        setting_kind kind;
+        int write_rank;  // its place in WRITE's order
+        setting_place place;
+    };
     // A key WRITE stores, with the value it stores now (nullopt removes it).
     struct stored_key {
         const char* key;
@@ -47,7 +78,9 @@ private:
         std::string in_file;
     };
 
+    std::vector<setting> settings() const;
     void read_pass();
+    void load(const setting& s);
     void write_pass();
     // Runs one step; an error costs only that step and goes to the error log.
     void guarded(const std::function<void()>& step);
