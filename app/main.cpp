@@ -6,16 +6,16 @@
 
 #include "core/console_command.hpp"
 #include "core/os_services.hpp"
+#include "forms/modal_forms.hpp"
+#include "platform/local_time.hpp"
+#include "platform/make_system_info.hpp"
+#include "program.hpp"
 #include "qt/event_hook.hpp"
 #include "qt/main_window_view.hpp"
 #include "qt/qt_application.hpp"
 #include "qt/qt_dialogs.hpp"
 #include "qt/qt_event_loop.hpp"
 #include "qt/termination_signals.hpp"
-#include "platform/local_time.hpp"
-#include "platform/make_system_info.hpp"
-#include "program.hpp"
-#include "forms/modal_forms.hpp"
 
 int main(int argc, char** argv) {
     // Answered before Qt starts: no window, no dial, no file written.

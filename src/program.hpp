@@ -12,6 +12,9 @@
 #include "core/session_log.hpp"
 #include "core/settings_file.hpp"
 #include "core/unattended_dialogs.hpp"
+#include "forms/frm_about.hpp"
+#include "forms/frm_controls.hpp"
+#include "forms/frm_main.hpp"
 #include "platform/application.hpp"
 #include "platform/browser_rules.hpp"
 #include "platform/dde_client.hpp"
@@ -27,16 +30,13 @@
 #include "scheduler/task_launcher.hpp"
 #include "toolkit/dialogs.hpp"
 #include "toolkit/event_loop.hpp"
-#include "forms/frm_about.hpp"
-#include "forms/frm_controls.hpp"
-#include "forms/frm_main.hpp"
-#include "window/main_window.hpp"
-#include "window/task_editor.hpp"
 #include "web/browser_selection.hpp"
 #include "web/frm_apps.hpp"
 #include "web/frm_browser_selection.hpp"
 #include "web/help_menu.hpp"
 #include "web/url_opener.hpp"
+#include "window/main_window.hpp"
+#include "window/task_editor.hpp"
 
 namespace tw {
 

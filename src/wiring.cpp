@@ -16,18 +16,19 @@ void program::wire_events() {
     m.menuFileItem_exit.click.connect([this](int index) { life.menuFileItem_Click(index); });
 
     // Options: each box keeps its program-wide value in step.
-    for (auto [box, value] : {std::pair{&m.o_timeout, &timeout_text},
-                              std::pair{&m.o_retry_count, &retry_count_text}})
+    for (auto [box, value] :
+         {std::pair{&m.o_timeout, &timeout_text}, std::pair{&m.o_retry_count, &retry_count_text}})
         box->change.connect([this, box, value] { window.count_box_Change(*box, *value); });
     for (auto [box, value] : {std::pair{&m.o_specific_connect, &specific_connect_time},
                               std::pair{&m.o_specific_disconnect, &specific_disconnect_time}})
         box->change.connect([box, value] { *value = box->text(); });
-    for (auto [box, flag] : {std::pair{&m.o_disconnect_after_last_task, &disconnect_after_last_task},
-                             std::pair{&m.o_run_tasks_at_connect, &run_tasks_at_connect},
-                             std::pair{&m.o_start_scheduler_at_connect, &start_scheduler_at_connect},
-                             std::pair{&m.o_line_drop, &reconnect_on_line_drop},
-                             std::pair{&m.o_simulated_connection, &simulate_connection},
-                             std::pair{&m.o_save_logs, &save_logs}})
+    for (auto [box, flag] :
+         {std::pair{&m.o_disconnect_after_last_task, &disconnect_after_last_task},
+          std::pair{&m.o_run_tasks_at_connect, &run_tasks_at_connect},
+          std::pair{&m.o_start_scheduler_at_connect, &start_scheduler_at_connect},
+          std::pair{&m.o_line_drop, &reconnect_on_line_drop},
+          std::pair{&m.o_simulated_connection, &simulate_connection},
+          std::pair{&m.o_save_logs, &save_logs}})
         box->click.connect([box, flag] { *flag = box->ticked(); });  // greyed counts as off
 
     // Phone book and dialling.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "toolkit/layout.hpp"
 #include "forms/frm_main.hpp"
+#include "toolkit/layout.hpp"
 
 namespace tw {
 

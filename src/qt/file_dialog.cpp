@@ -69,8 +69,7 @@ std::unique_ptr<QFileDialog> make_file_dialog(const file_request& request, QWidg
     QStringList filters;
     for (const file_filter_choice& choice : choices) filters << to_qt(qt_name_filter(choice));
     dialog->setNameFilters(filters);
-    if (std::any_of(choices.begin(), choices.end(),
-                    takes_programs))
+    if (std::any_of(choices.begin(), choices.end(), takes_programs))
         list_programs(*dialog, choices);
     // A save dialog takes a new name too, and its button says "Save".
     const bool save = request.action == file_action::save;

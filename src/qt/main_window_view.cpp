@@ -4,10 +4,10 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
+#include "forms/frm_main_layout.hpp"
 #include "qt/bound_widget.hpp"
 #include "qt/form_view.hpp"
 #include "qt/window_adapter.hpp"
-#include "forms/frm_main_layout.hpp"
 
 namespace tw {
 

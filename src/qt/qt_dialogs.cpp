@@ -12,8 +12,8 @@
 #include "qt/file_dialog.hpp"
 #include "qt/form_view.hpp"
 #include "qt/qt_text.hpp"
-#include "toolkit/twips.hpp"
 #include "qt/window_adapter.hpp"
+#include "toolkit/twips.hpp"
 
 namespace tw {
 

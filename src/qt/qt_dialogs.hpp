@@ -4,8 +4,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "toolkit/dialogs.hpp"
 #include "forms/modal_forms.hpp"
+#include "toolkit/dialogs.hpp"
 
 class QDialog;
 class QMessageBox;

@@ -6,9 +6,9 @@
 #include <unordered_map>
 #include <vector>
 
+#include "forms/modal_forms.hpp"
 #include "toolkit/dialogs.hpp"
 #include "toolkit/event_loop.hpp"
-#include "forms/modal_forms.hpp"
 
 namespace tw {
 

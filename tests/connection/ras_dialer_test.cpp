@@ -66,10 +66,9 @@ struct fake_ras {
 // A started program at 09:00 on the RAS dialer over `ras`, "Office" chosen.
 struct ras_program : test_program {
     explicit ras_program(fake_ras& ras)
-        : test_program({.other_dialer =
-                            [&ras](event_loop& loop) -> std::unique_ptr<tw::dialer> {
-                                return std::make_unique<ras_dialer>(loop, ras.api(), "");
-                            }}),
+        : test_program({.other_dialer = [&ras](event_loop& loop) -> std::unique_ptr<tw::dialer> {
+              return std::make_unique<ras_dialer>(loop, ras.api(), "");
+          }}),
           ras_line(&static_cast<ras_dialer&>(prog.ctrl_RAS)) {
         loop.set_now(make_wall_time(2026, 12, 6, 9, 0, 0));
         ras_line->state_changed.connect(

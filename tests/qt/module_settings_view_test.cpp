@@ -3,10 +3,10 @@
 #include <QtWidgets>
 #include <filesystem>
 
-#include "qt/qt_dialogs.hpp"
-#include "platform/ini_document.hpp"
-#include "test_program.hpp"
 #include "forms/modal_forms.hpp"
+#include "platform/ini_document.hpp"
+#include "qt/qt_dialogs.hpp"
+#include "test_program.hpp"
 
 namespace tw {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <QtWidgets>
 
-#include "qt/main_window_view.hpp"
-#include "toolkit/twips.hpp"
 #include "platform/ini_document.hpp"
+#include "qt/main_window_view.hpp"
 #include "test_program.hpp"
+#include "toolkit/twips.hpp"
 
 namespace tw {
 namespace {

@@ -1,9 +1,9 @@
+#include "toolkit/event.hpp"
+
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
-
-#include "toolkit/event.hpp"
 
 namespace tw {
 namespace {
@@ -13,7 +13,8 @@ TEST(event, a_scoped_connection_ends_with_its_owner_even_while_the_event_fires) 
     std::string seen;
     changed.connect([&](int v) { seen += "a" + std::to_string(v); });
     {
-        const scoped_connection view = changed.connect([&](int v) { seen += "b" + std::to_string(v); });
+        const scoped_connection view =
+            changed.connect([&](int v) { seen += "b" + std::to_string(v); });
         changed(1);
     }
     changed(2);

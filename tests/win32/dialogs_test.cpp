@@ -9,8 +9,8 @@
 
 #include <functional>
 
-#include "platform/windows/wide_text.hpp"
 #include "forms/frm_about.hpp"
+#include "platform/windows/wide_text.hpp"
 #include "win32/win32_dialogs.hpp"
 #include "win32/win32_event_loop.hpp"
 #include "win32/win32_text.hpp"

@@ -26,8 +26,8 @@ protected:
     // with `line_drop` the "Reconnect After Line Drop" box.
     void start_program(int line_drop = 0) {
         mock.add_profile("MyISP", "gsm");
-        p.emplace(testing::test_options{
-            .other_dialer = [&](event_loop&) -> std::unique_ptr<tw::dialer> {
+        p.emplace(
+            testing::test_options{.other_dialer = [&](event_loop&) -> std::unique_ptr<tw::dialer> {
                 auto made = std::make_unique<networkmanager_dialer>();
                 dialer = made.get();
                 return made;
