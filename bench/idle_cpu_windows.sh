@@ -13,11 +13,9 @@ export WINEPREFIX=${WINEPREFIX:-$(dirname "$binary")/wine} WINEDEBUG=-all TARNWI
 wine_dir=/usr/lib/wine
 
 folder=$(mktemp -d "$(dirname "$binary")/idle.XXXXXX")
-display=:$((50 + RANDOM % 400))
-trap 'kill "${pid:-}" "${server:-}" "${screen:-}" 2>/dev/null || true; rm -rf "$folder"' EXIT
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp 2>/dev/null &
-screen=$!
-export DISPLAY=$display
+. "$(dirname "$0")/../scripts/lib/virtual_display.sh"
+trap 'kill "${pid:-}" "${server:-}" 2>/dev/null || true; stop_virtual_display; rm -rf "$folder"' EXIT
+start_virtual_display
 "$wine_dir/wineserver" -k 2>/dev/null || true
 "$wine_dir/wineserver" -f -p &
 server=$!

@@ -6,7 +6,7 @@
 # scripts/test-windows runs it after scripts/package-windows, in its prefix.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-scripts/install-deps unzip
+scripts/install-deps --windows unzip
 start=$SECONDS
 build=$PWD/build-windows
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
