@@ -51,7 +51,7 @@ void settings_file::log_error(const std::string& description) {
 // make every dial fail at once, or show a negative count: the default
 // serves instead, and the error log says why.
 std::string settings_file::read_count(const char* key, const char* default_value, double least) {
-    const std::string value = read(key);
+    std::string value = read(key);
     if (value.empty()) return default_value;
     if (digits_only(value) && number_value(value) >= least) return value;
     log_error(std::string(key) + ": \"" + value + "\" is not a whole number" +

@@ -204,7 +204,7 @@ std::string task_file::remove_task(ini_document& file, const std::string& select
                                    int count) const {
     const std::string wanted = native_paths().stored(selected);
     for (int n = 0; n < count; ++n) {
-        const std::string application = file.read(task_sections::tasks, task_key(n));
+        std::string application = file.read(task_sections::tasks, task_key(n));
         if (application.empty() || native_paths().stored(application) != wanted) continue;
         for (const char* section : field_sections) store(file, section, application, std::nullopt);
         return application;

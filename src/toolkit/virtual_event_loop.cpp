@@ -1,6 +1,7 @@
 #include "toolkit/virtual_event_loop.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <thread>
 
@@ -13,11 +14,11 @@ constexpr double never = std::numeric_limits<double>::infinity();
 virtual_event_loop::virtual_event_loop(wall_time start) { set_now(start); }
 
 wall_time virtual_event_loop::now() const {
-    return wall_at_zero_ + std::chrono::milliseconds{static_cast<long long>(clock_ * 1000.0 + 0.5)};
+    return wall_at_zero_ + std::chrono::milliseconds{std::llround(clock_ * 1000.0)};
 }
 
 void virtual_event_loop::set_now(wall_time t) {
-    wall_at_zero_ = t - std::chrono::milliseconds{static_cast<long long>(clock_ * 1000.0 + 0.5)};
+    wall_at_zero_ = t - std::chrono::milliseconds{std::llround(clock_ * 1000.0)};
 }
 
 void virtual_event_loop::do_events() { advance_to(std::min(clock_ + step_seconds, next_due())); }
