@@ -11,7 +11,7 @@ constexpr wchar_t adapter_property[] = L"tarnwick.adapter";
 }  // namespace
 
 control_window::control_window(control& c, HWND window)
-    : control_(c), window_(window), watch_(c.state_changed.connect([this] { sync(); })) {
+    : control_mirror(c), control_(c), window_(window) {
     ::SetPropW(window, adapter_property, this);
 }
 
@@ -19,13 +19,6 @@ control_window::~control_window() { ::RemovePropW(window_, adapter_property); }
 
 control_window* control_window::of(HWND window) {
     return static_cast<control_window*>(::GetPropW(window, adapter_property));
-}
-
-void control_window::sync() {
-    quietly([this] {
-        mirror_presence();
-        mirror();
-    });
 }
 
 void control_window::set_on_shown_page(bool shown) {
