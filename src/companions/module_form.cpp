@@ -57,9 +57,11 @@ form_layout frm_stockmodule_layout(frm_stockmodule& f) {
     const auto after_note = page.begin() + 4;
     page.insert(after_note, {{&f.l_data_source, "l_data_source", {180, 1575, 2070, 240}},
                              {&f.o_data_source, "o_data_source", {2310, 1530, 2820, 315}}});
-    return {.pages = {std::move(page)}};
+    return {.pages = {std::move(page)}, .default_button = &f.Command1};
 }
 
-form_layout frm_wpmmodule_layout(frm_wpmmodule& f) { return {.pages = {module_page(f)}}; }
+form_layout frm_wpmmodule_layout(frm_wpmmodule& f) {
+    return {.pages = {module_page(f)}, .default_button = &f.Command1};
+}
 
 }  // namespace tw

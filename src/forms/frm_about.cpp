@@ -20,7 +20,8 @@ form_layout frm_about_layout(frm_about& f) {
                 {&f.l_version, "l_version", {180, 600, 4950, 240}},
                 {&f.l_description, "l_description", {180, 900, 4950, 690}},
                 {&f.b_ok, "b_ok", {3990, 1680, 1140, 360}},
-            }}};
+            }},
+            .default_button = &f.b_ok};
 }
 
 }  // namespace tw

@@ -88,6 +88,9 @@ struct form_layout {
     std::vector<std::vector<placement>> pages = {};
     status_bar* status = nullptr;
     const char* status_name = "";
+    // The button Enter presses when the focus is on a control that does
+    // not take Enter itself (a text box); it shows a bolder border.
+    button* default_button = nullptr;
 };
 
 // A placement's rectangle from the page's corner, adding up the frames that
