@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/windows/wide_text.hpp"
+#include "toolkit/readable_text.hpp"
 #include "win32/folder_window.hpp"
 #include "win32/solid_brush.hpp"
 #include "win32/win32_text.hpp"
@@ -39,21 +40,35 @@ private:
 
 class label_window : public caption_window<label> {
 public:
-    label_window(label& control, HWND window, label_look look)
-        : caption_window(control, window), look_(look) {}
+    using caption_window::caption_window;
 
     void command(int code) override {
         if (code == STN_CLICKED) from_user([this] { control().click(); });
     }
-    HBRUSH colour(HDC dc) override {
-        if (look_ != label_look::link) return nullptr;
-        ::SetTextColor(dc, RGB(0, 0, 255));
-        ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
-        return ::GetSysColorBrush(COLOR_BTNFACE);
-    }
+};
 
-private:
-    label_look look_;
+// A link is a button drawn as blue text: the keyboard reaches it with Tab,
+// and Enter or Space follow it as a click does.
+class link_window : public caption_window<label> {
+public:
+    using caption_window::caption_window;
+
+    void command(int code) override {
+        if (code == BN_CLICKED) from_user([this] { control().click(); });
+    }
+    bool enter() override {
+        ::SendMessageW(window(), BM_CLICK, 0, 0);
+        return true;
+    }
+    void draw(const DRAWITEMSTRUCT& item) override {
+        RECT area = item.rcItem;
+        ::FillRect(item.hDC, &area, ::GetSysColorBrush(COLOR_BTNFACE));
+        ::SetBkMode(item.hDC, TRANSPARENT);
+        ::SetTextColor(item.hDC, RGB(0, 0, 255));
+        const std::wstring caption = widen(control().caption());
+        ::DrawTextW(item.hDC, caption.c_str(), -1, &area, DT_WORDBREAK | DT_NOPREFIX);
+        if (item.itemState & ODS_FOCUS) ::DrawFocusRect(item.hDC, &area);
+    }
 };
 
 // Push buttons; one with a colour of its own draws itself in it.
@@ -65,15 +80,19 @@ public:
         if (code == BN_CLICKED) from_user([this] { control().click(); });
     }
     // As in a dialog, Enter presses the button that has the focus.
-    void enter() override { ::SendMessageW(window(), BM_CLICK, 0, 0); }
+    bool enter() override {
+        ::SendMessageW(window(), BM_CLICK, 0, 0);
+        return true;
+    }
     void draw(const DRAWITEMSTRUCT& item) override {
         RECT area = item.rcItem;
         brush_.fill(item.hDC, area, control().back_colour());
         ::DrawEdge(item.hDC, &area, (item.itemState & ODS_SELECTED) ? EDGE_SUNKEN : EDGE_RAISED,
                    BF_RECT | BF_ADJUST);
         ::SetBkMode(item.hDC, TRANSPARENT);
-        ::SetTextColor(item.hDC, ::GetSysColor((item.itemState & ODS_DISABLED) ? COLOR_GRAYTEXT
-                                                                               : COLOR_BTNTEXT));
+        ::SetTextColor(item.hDC, (item.itemState & ODS_DISABLED)
+                                     ? ::GetSysColor(COLOR_GRAYTEXT)
+                                     : to_colorref(text_colour_on(control().back_colour())));
         const std::wstring caption = widen(control().caption());
         ::DrawTextW(item.hDC, caption.c_str(), -1, &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         if (item.itemState & ODS_FOCUS) {
@@ -121,6 +140,9 @@ protected:
 };
 
 // A pick is `choose`'s: it clears the rest of the group before it fires Click.
+// The group is one Tab stop, its chosen option (the first while none is
+// chosen), and the arrow keys choose within it, as the system's radio
+// buttons do.
 class option_window : public caption_window<option_button> {
 public:
     option_window(option_choice choice, HWND window)
@@ -135,9 +157,28 @@ protected:
     void mirror() override {
         caption_window::mirror();
         ::SendMessageW(window(), BM_SETCHECK, control().value() ? BST_CHECKED : BST_UNCHECKED, 0);
+        set_tab_stop(window(), control().value());
+        const bool none_chosen = std::none_of(group_.begin(), group_.end(),
+                                              [](const option_button& o) { return o.value(); });
+        if (none_chosen) set_tab_stop(first_of_group(), true);
     }
 
 private:
+    static void set_tab_stop(HWND option, bool stop) {
+        const LONG_PTR style = ::GetWindowLongPtrW(option, GWL_STYLE);
+        ::SetWindowLongPtrW(option, GWL_STYLE, stop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+    }
+    // The first option of a group starts it (WS_GROUP); the rest follow it.
+    HWND first_of_group() const {
+        HWND first = window();
+        while (!(::GetWindowLongPtrW(first, GWL_STYLE) & WS_GROUP)) {
+            const HWND before = ::GetWindow(first, GW_HWNDPREV);
+            if (!before) break;
+            first = before;
+        }
+        return first;
+    }
+
     std::span<option_button> group_;
 };
 
@@ -191,8 +232,12 @@ public:
         : control_window(control, window),
           control_(control),
           messages_(messages),
-          follow_(control.items_changed.connect(
-              [this](item_change change) { quietly([&] { follow(change); }); })) {
+          follow_(control.items_changed.connect([this](item_change change) {
+              quietly([&] {
+                  follow(change);
+                  followed(change);
+              });
+          })) {
         for (const std::string& item : control.items()) add(item);
     }
 
@@ -209,6 +254,8 @@ protected:
     void mirror() override {
         ::SendMessageW(window(), messages_.select, static_cast<WPARAM>(control_.list_index()), 0);
     }
+    // After the window has followed a change of the items.
+    virtual void followed(item_change) {}
 
 private:
     void add(const std::string& item) {
@@ -259,8 +306,10 @@ public:
             end_typing();
     }
     // With the list closed, Enter reaches the form, which hands it here.
-    void enter() override {
-        if (control().editable()) end_typing();
+    bool enter() override {
+        if (!control().editable()) return false;
+        end_typing();
+        return true;
     }
 
 protected:
@@ -285,6 +334,49 @@ private:
     }
 
     int shown_pick_ = -1;
+};
+
+// A list box can be scrolled sideways to the end of its longest line.
+class list_box_window : public item_list_window<list_box> {
+public:
+    list_box_window(list_box& control, HWND window)
+        : item_list_window(control, window, list_box_messages) {}
+
+    void refit() override {
+        widest_ = 0;
+        for (const std::string& item : control().items()) widen_to(item);
+        show_extent();
+    }
+
+protected:
+    void followed(item_change change) override {
+        if (change.kind == item_change::appended)
+            widen_to(control().item(change.index));
+        else if (change.kind == item_change::cleared)
+            widest_ = 0;
+        else
+            return refit();
+        show_extent();
+    }
+
+private:
+    void widen_to(const std::string& item) {
+        const HDC dc = ::GetDC(window());
+        const HGDIOBJ old =
+            ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(window(), WM_GETFONT, 0, 0)));
+        const std::wstring text = widen(item);
+        SIZE size{};
+        ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        ::SelectObject(dc, old);
+        ::ReleaseDC(window(), dc);
+        widest_ = std::max(widest_, static_cast<int>(size.cx));
+    }
+    void show_extent() {
+        constexpr int margins = 6;  // the row's own space left and right of its text
+        ::SendMessageW(window(), LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest_ + margins), 0);
+    }
+
+    int widest_ = 0;
 };
 
 class scroll_bar_window : public control_window {
@@ -409,7 +501,19 @@ protected:
     }
 };
 
-constexpr DWORD tab_stop = WS_TABSTOP;
+// Every control starts a group of its own, but for the options after the
+// first of a group: the arrow keys move within a group.
+constexpr DWORD tab_stop = WS_TABSTOP | WS_GROUP;
+// Lists show whole rows and scroll sideways to their longest line.
+constexpr DWORD list_style = LBS_NOTIFY | WS_VSCROLL | WS_HSCROLL | tab_stop;
+// Rows an open drop-down list shows at most.
+constexpr int drop_down_rows = 12;
+
+HWND create_combo_box(DWORD kind, HWND parent) {
+    const HWND box = create_child(L"COMBOBOX", kind | WS_VSCROLL | tab_stop, 0, parent);
+    ::SendMessageW(box, CB_SETMINVISIBLE, drop_down_rows, 0);
+    return box;
+}
 
 // Each kind of control in the child window that shows it.
 struct maker {
@@ -421,9 +525,12 @@ struct maker {
             *c, create_child(L"BUTTON", BS_PUSHBUTTON | tab_stop, 0, parent));
     }
     std::unique_ptr<control_window> operator()(label* c) const {
+        if (look == label_look::link)
+            return std::make_unique<link_window>(
+                *c, create_child(L"BUTTON", BS_OWNERDRAW | tab_stop, 0, parent));
         const DWORD edge = look == label_look::sunken ? WS_EX_STATICEDGE : 0;
         return std::make_unique<label_window>(
-            *c, create_child(L"STATIC", SS_LEFT | SS_NOTIFY | SS_NOPREFIX, edge, parent), look);
+            *c, create_child(L"STATIC", SS_LEFT | SS_NOTIFY | SS_NOPREFIX, edge, parent));
     }
     std::unique_ptr<control_window> operator()(frame* c) const {
         return std::make_unique<caption_window<frame>>(
@@ -434,8 +541,9 @@ struct maker {
             *c, create_child(L"BUTTON", BS_3STATE | tab_stop, 0, parent));
     }
     std::unique_ptr<control_window> operator()(option_choice c) const {
+        const DWORD first = c.choice == c.group.data() ? WS_GROUP : 0;
         return std::make_unique<option_window>(
-            c, create_child(L"BUTTON", BS_RADIOBUTTON | tab_stop, 0, parent));
+            c, create_child(L"BUTTON", BS_AUTORADIOBUTTON | first, 0, parent));
     }
     std::unique_ptr<control_window> operator()(text_box* c) const {
         return std::make_unique<text_box_window>(
@@ -443,28 +551,22 @@ struct maker {
     }
     std::unique_ptr<control_window> operator()(combo_box* c) const {
         const DWORD kind = c->editable() ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST;
-        return std::make_unique<combo_box_window>(
-            *c, create_child(L"COMBOBOX", kind | WS_VSCROLL | tab_stop, 0, parent));
+        return std::make_unique<combo_box_window>(*c, create_combo_box(kind, parent));
     }
     std::unique_ptr<control_window> operator()(list_box* c) const {
-        return std::make_unique<item_list_window<list_box>>(
-            *c,
-            create_child(L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | tab_stop,
-                         WS_EX_CLIENTEDGE, parent),
-            list_box_messages);
+        return std::make_unique<list_box_window>(
+            *c, create_child(L"LISTBOX", list_style, WS_EX_CLIENTEDGE, parent));
     }
     std::unique_ptr<control_window> operator()(scroll_bar* c) const {
         return std::make_unique<scroll_bar_window>(
             *c, create_child(L"SCROLLBAR", SBS_VERT | tab_stop, 0, parent));
     }
     std::unique_ptr<control_window> operator()(drive_list* c) const {
-        return std::make_unique<drive_list_window>(
-            *c, create_child(L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | tab_stop, 0, parent));
+        return std::make_unique<drive_list_window>(*c, create_combo_box(CBS_DROPDOWNLIST, parent));
     }
     std::unique_ptr<control_window> operator()(folder_list* c) const {
-        return make_folder_window(
-            *c, create_child(L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | tab_stop,
-                             WS_EX_CLIENTEDGE, parent));
+        return make_folder_window(*c,
+                                  create_child(L"LISTBOX", list_style, WS_EX_CLIENTEDGE, parent));
     }
 };
 

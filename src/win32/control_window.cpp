@@ -21,17 +21,19 @@ control_window* control_window::of(HWND window) {
     return static_cast<control_window*>(::GetPropW(window, adapter_property));
 }
 
-void control_window::set_on_shown_page(bool shown) {
-    on_shown_page_ = shown;
-    quietly([this] { mirror_presence(); });
-}
-
+// A window that can no longer take the focus it has tells its form, which
+// hands the focus on once the handler that changed the control has run.
 void control_window::mirror_presence() {
+    const HWND focus = ::GetFocus();
+    const bool focused = focus && (focus == window_ || ::IsChild(window_, focus));
     ::EnableWindow(window_, control_.enabled());
-    const bool show = control_.visible() && on_shown_page_;
     // The window's own flag: a window is not visible while its form is hidden.
-    if (static_cast<bool>(::GetWindowLongPtrW(window_, GWL_STYLE) & WS_VISIBLE) != show)
-        ::ShowWindow(window_, show ? SW_SHOWNA : SW_HIDE);
+    if (static_cast<bool>(::GetWindowLongPtrW(window_, GWL_STYLE) & WS_VISIBLE) !=
+        control_.visible())
+        ::ShowWindow(window_, control_.visible() ? SW_SHOWNA : SW_HIDE);
+    if (focused && !(control_.enabled() && control_.visible()))
+        ::PostMessageW(::GetAncestor(window_, GA_ROOT), focus_lost_message,
+                       reinterpret_cast<WPARAM>(window_), 0);
 }
 
 }  // namespace tw

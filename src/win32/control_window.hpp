@@ -6,6 +6,10 @@
 
 namespace tw {
 
+// The message a control's window posts its form when the focus must leave it
+// (wParam: the window); see focus_successor.
+constexpr UINT focus_lost_message = WM_APP + 2;
+
 // A control_mirror in a child window. The form window owns its adapters.
 class control_window : public control_mirror {
 public:
@@ -16,9 +20,6 @@ public:
     // The adapter of a child window made by this backend, or null.
     static control_window* of(HWND window);
 
-    // Whether the page holding the control is the one shown.
-    void set_on_shown_page(bool shown);
-
     // What the parent hears from the window: a WM_COMMAND notification code,
     // a scroll request, a colour query (return a brush, or null for the
     // default), an owner-drawn paint.
@@ -27,8 +28,11 @@ public:
     virtual HBRUSH colour(HDC /*dc*/) { return nullptr; }
     virtual void draw(const DRAWITEMSTRUCT& /*item*/) {}
     // Enter, pressed while the window (or a combo box's edit box) has the
-    // focus and leaves the key to the form.
-    virtual void enter() {}
+    // focus and leaves the key to the form; false leaves it to the form's
+    // default button.
+    virtual bool enter() { return false; }
+    // The window's font has changed: whatever was measured with it is measured again.
+    virtual void refit() {}
 
 protected:
     void mirror_presence() override;
@@ -36,7 +40,6 @@ protected:
 private:
     control& control_;
     HWND window_;
-    bool on_shown_page_ = true;
 };
 
 }  // namespace tw

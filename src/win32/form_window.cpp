@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/windows/wide_text.hpp"
+#include "toolkit/focus_successor.hpp"
 #include "toolkit/twips.hpp"
 #include "win32/adapters.hpp"
 #include "win32/keyboard_navigation.hpp"
@@ -15,8 +16,7 @@ namespace tw {
 namespace {
 
 constexpr wchar_t form_class[] = L"tarnwick_form";
-// A drop-down list opens this many times as high as its closed box.
-constexpr int drop_down_rows = 8;
+constexpr wchar_t page_class[] = L"tarnwick_page";
 
 void register_form_class() {
     static const bool registered = [] {
@@ -32,9 +32,38 @@ void register_form_class() {
     (void)registered;
 }
 
-bool drops_down(const placement& p) {
-    return std::holds_alternative<combo_box*>(p.control) ||
-           std::holds_alternative<drive_list*>(p.control);
+// A page hands what its controls tell their parent on to the form.
+LRESULT CALLBACK page_proc(HWND page, UINT message, WPARAM w, LPARAM l) {
+    switch (message) {
+        case WM_COMMAND:
+        case WM_NOTIFY:
+        case WM_VSCROLL:
+        case WM_HSCROLL:
+        case WM_DRAWITEM:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORLISTBOX:
+            return ::SendMessageW(::GetParent(page), message, w, l);
+        default:
+            return ::DefWindowProcW(page, message, w, l);
+    }
+}
+
+// Not WS_CLIPCHILDREN: frames leave their inside for the page to paint.
+HWND make_page(HWND form) {
+    static const bool registered = [] {
+        WNDCLASSW window_class{};
+        window_class.lpfnWndProc = page_proc;
+        window_class.hInstance = ::GetModuleHandleW(nullptr);
+        window_class.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+        window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        window_class.lpszClassName = page_class;
+        return ::RegisterClassW(&window_class) != 0;
+    }();
+    (void)registered;
+    return ::CreateWindowExW(WS_EX_CONTROLPARENT, page_class, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0,
+                             0, 0, form, nullptr, ::GetModuleHandleW(nullptr), nullptr);
 }
 
 }  // namespace
@@ -51,7 +80,6 @@ form_window::form_window(window& form, form_layout layout, HWND owner)
     const DWORD style = owner ? WS_POPUP | WS_CAPTION | WS_SYSMENU
                               : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     const DWORD extended = WS_EX_CONTROLPARENT | (owner ? WS_EX_DLGMODALFRAME : 0);
-    // Not WS_CLIPCHILDREN: frames leave their inside for the form to paint.
     handle_ = ::CreateWindowExW(extended, form_class, L"", style, CW_USEDEFAULT, CW_USEDEFAULT, 0,
                                 0, owner, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     ::SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -81,10 +109,15 @@ void form_window::build() {
     if (!layout_.menus.empty()) menus_ = std::make_unique<menu_bar>(layout_.menus, handle_);
     if (layout_.tabs)
         tabs_ = make_tab_window(*layout_.tabs, handle_, [this] { show_current_page(); });
-    for (std::size_t page = 0; page < layout_.pages.size(); ++page)
-        for (const placement& p : layout_.pages[page])
-            controls_.push_back({make_control_window(p, handle_), static_cast<int>(page),
-                                 on_page(p, layout_.pages[page]), drops_down(p)});
+    for (const auto& page : layout_.pages) {
+        pages_.push_back(make_page(handle_));
+        for (const placement& p : page) {
+            controls_.push_back({make_control_window(p, pages_.back()), on_page(p, page)});
+            if (const auto* b = std::get_if<button*>(&p.control); b && *b == layout_.default_button)
+                default_button_ = controls_.back().window->window();
+        }
+    }
+    if (default_button_) ::SendMessageW(default_button_, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
     if (layout_.status) status_ = make_status_window(*layout_.status, handle_);
     put_containers_below();
     place();
@@ -109,13 +142,37 @@ void form_window::put_containers_below() {
 }
 
 // Enter goes to the control that has the focus (a push button is pressed,
-// as in a dialog); Escape closes a modal form as its close box does.
+// as in a dialog), else to the default button; Escape closes a modal form as
+// its close box does.
 void form_window::enter_on_focus() {
     const HWND focus = ::GetFocus();
     if (!focus || !::IsChild(handle_, focus)) return;
     control_window* focused = control_window::of(focus);
     if (!focused) focused = control_window::of(::GetParent(focus));  // a combo box's edit box
-    if (focused) focused->enter();
+    if (focused && focused->enter()) return;
+    if (takes_focus(default_button_)) ::SendMessageW(default_button_, BM_CLICK, 0, 0);
+}
+
+// One of the form's controls (a page itself takes the focus only when the
+// system hides a control that had it), or a combo box's edit box.
+bool form_window::takes_focus(HWND control) const {
+    const bool ours = control && ::IsChild(handle_, control) &&
+                      (control_window::of(control) || control_window::of(::GetParent(control)));
+    return ours && ::IsWindowEnabled(control) && ::IsWindowVisible(control);
+}
+
+// Unless the focus has found a place meanwhile. While another window is
+// active, the place is kept for the form's return.
+void form_window::hand_on_focus(HWND lost) {
+    if (takes_focus(::GetFocus())) return;
+    const HWND next = focus_successor(
+        lost, [this](HWND at) { return ::GetNextDlgTabItem(handle_, at, FALSE); },
+        [this](HWND at) { return takes_focus(at); });
+    if (!next) return;
+    if (::GetActiveWindow() == handle_)
+        ::SetFocus(next);
+    else
+        focus_ = next;
 }
 
 int form_window::pixels(int twips) const { return twips_to_pixels(twips, dpi_); }
@@ -149,22 +206,36 @@ void form_window::place() {
         ::SetWindowPos(tabs_->window(), nullptr, 0, 0, page.right - page.left + 2 * page.left,
                        page.top - strip_top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    for (const placed& c : controls_) {
-        const int height = pixels(c.at.height) * (c.drops_down ? drop_down_rows : 1);
-        ::SetWindowPos(c.window->window(), nullptr, page.left + pixels(c.at.left),
-                       page.top + pixels(c.at.top), pixels(c.at.width), height,
-                       SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    for (const HWND shown : pages_)
+        ::SetWindowPos(shown, nullptr, page.left, page.top, page.right - page.left,
+                       page.bottom - page.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // A drop-down list's open height is its own (see the adapters).
+    for (const placed& c : controls_)
+        ::SetWindowPos(c.window->window(), nullptr, pixels(c.at.left), pixels(c.at.top),
+                       pixels(c.at.width), pixels(c.at.height), SWP_NOZORDER | SWP_NOACTIVATE);
     std::size_t i = 0;
     for (const auto& page_controls : layout_.pages)
-        for (const placement& p : page_controls)
-            ::SendMessageW(controls_[i++].window->window(), WM_SETFONT,
+        for (const placement& p : page_controls) {
+            control_window& c = *controls_[i++].window;
+            ::SendMessageW(c.window(), WM_SETFONT,
                            reinterpret_cast<WPARAM>(fonts_.font_for(p.look)), TRUE);
+            c.refit();
+        }
 }
 
+// The new page shows before the old one hides, so nothing flashes between.
+// A focus left on the hidden page goes to the tab strip.
 void form_window::show_current_page() {
-    const int shown = layout_.tabs ? layout_.tabs->tab() : 0;
-    for (placed& c : controls_) c.window->set_on_shown_page(c.page == shown);
+    const auto shown = static_cast<std::size_t>(layout_.tabs ? layout_.tabs->tab() : 0);
+    const HWND focus = ::GetFocus();
+    bool focus_hidden = false;
+    if (shown < pages_.size()) ::ShowWindow(pages_[shown], SW_SHOWNA);
+    for (std::size_t page = 0; page < pages_.size(); ++page)
+        if (page != shown) {
+            focus_hidden = focus_hidden || ::IsChild(pages_[page], focus);
+            ::ShowWindow(pages_[page], SW_HIDE);
+        }
+    if (focus_hidden && tabs_) ::SetFocus(tabs_->window());
 }
 
 void form_window::mirror_form() {
@@ -201,9 +272,11 @@ void form_window::report_state(WPARAM kind) {
 }
 
 // Pixels that already stand for the form's twips are not reported back, so
-// rounding never creeps into the form's position.
+// rounding never creeps into the form's position. Only the user moves a
+// window, and only a shown one: the moves of building it (a menu bar changes
+// where its client area lies) are not the form's.
 void form_window::report_position() {
-    if (mirroring_ || ::IsIconic(handle_)) return;
+    if (mirroring_ || ::IsIconic(handle_) || !::IsWindowVisible(handle_)) return;
     RECT now{};
     ::GetWindowRect(handle_, &now);
     if (now.left != pixels(form_.left()) || now.top != pixels(form_.top()))
@@ -296,6 +369,9 @@ LRESULT form_window::handle(UINT message, WPARAM w, LPARAM l) {
                                   ::IsWindowEnabled(focus_);
                 ::SetFocus(keep ? focus_ : ::GetNextDlgTabItem(handle_, nullptr, FALSE));
             }
+            return 0;
+        case focus_lost_message:
+            hand_on_focus(reinterpret_cast<HWND>(w));
             return 0;
         case next_tab_message:
             if (layout_.tabs) {

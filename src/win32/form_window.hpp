@@ -20,9 +20,11 @@ bool is_form_window(HWND window);
 
 // A form on screen: a top-level window of the form's fixed size in twips,
 // converted by the screen's DPI, with the menus, tab pages, controls and
-// status bar of its layout, each tied to its control. The window follows the
-// form's caption, state, size and position; the close box fires the form's
-// unload. It is created hidden; whoever shows the form shows it.
+// status bar of its layout, each tied to its control. Each page is a child
+// window of its own holding its controls, so only the shown page's controls
+// are drawn and reached with Tab. The window follows the form's caption,
+// state, size and position; the close box fires the form's unload. It is
+// created hidden; whoever shows the form shows it.
 class form_window {
 public:
     // `owner`: the window a modal form belongs to; null for the main window,
@@ -43,9 +45,7 @@ public:
 private:
     struct placed {
         std::unique_ptr<control_window> window;
-        int page;
         twips_rect at;  // from the page's corner
-        bool drops_down;
     };
 
     static LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM w, LPARAM l);
@@ -59,6 +59,8 @@ private:
     void mirror_form();
     void report_state(WPARAM kind);
     void enter_on_focus();
+    bool takes_focus(HWND control) const;
+    void hand_on_focus(HWND lost);
     void report_position();
     int pixels(int twips) const;
     int twips(int pixels) const;
@@ -71,7 +73,9 @@ private:
     std::unique_ptr<menu_bar> menus_;
     std::unique_ptr<control_window> tabs_;
     std::unique_ptr<control_window> status_;
+    std::vector<HWND> pages_;
     std::vector<placed> controls_;
+    HWND default_button_ = nullptr;
     HWND focus_ = nullptr;
     bool closed_ = false;
     bool mirroring_ = false;

@@ -10,10 +10,15 @@
 #include <functional>
 
 #include "forms/frm_about.hpp"
+#include "forms/frm_main_layout.hpp"
 #include "platform/windows/wide_text.hpp"
+#include "web/frm_apps.hpp"
+#include "win32/form_window.hpp"
+#include "win32/screen_dpi.hpp"
 #include "win32/win32_dialogs.hpp"
 #include "win32/win32_event_loop.hpp"
 #include "win32/win32_text.hpp"
+#include "windows_under_test.hpp"
 
 namespace tw {
 namespace {
@@ -41,12 +46,43 @@ TEST(win32_dialogs, a_modal_form_runs_until_its_own_code_hides_it) {
     ticking clock(loop, [](int tick) {
         if (tick != 3) return;
         const HWND shown = ::FindWindowW(L"tarnwick_form", L"About Tarnwick");
-        ::SendMessageW(::FindWindowExW(shown, nullptr, L"Button", L"OK"), BM_CLICK, 0, 0);
+        ::SendMessageW(child_with_text(shown, L"OK"), BM_CLICK, 0, 0);
     });
     dialogs.show_modal(about.form);
     EXPECT_GE(clock.ticks, 3);
     EXPECT_FALSE(about.form.visible());
     EXPECT_EQ(::FindWindowW(L"tarnwick_form", L"About Tarnwick"), nullptr) << "closed";
+}
+
+// A form with a menu bar shows where the program put it (centred), and once
+// it closes its owner is active again, with the focus where it was.
+TEST(win32_dialogs, a_modal_form_shows_in_its_place_and_gives_the_focus_back) {
+    win32_event_loop loop;
+    win32_dialogs dialogs(loop);
+    frm_main main;
+    form_window owner(main.form, frm_main_layout(main), nullptr);
+    owner.show();
+    dialogs.set_main_window(owner.handle());
+    const HWND focused = child_with_text(owner.handle(), L"Select Default");
+    ::SetFocus(focused);
+    frm_apps apps;
+    apps.form.set_caption("Applications");
+    apps.form.move_to(1440, 720);
+    apps.Command3.click.connect([&] { apps.form.set_visible(false); });
+    dialogs.register_views({{&apps.form, frm_apps_layout(apps)}});
+    RECT shown_at{};
+    ticking clock(loop, [&](int tick) {
+        if (tick != 3) return;
+        const HWND shown = ::FindWindowW(L"tarnwick_form", L"Applications");
+        ::GetWindowRect(shown, &shown_at);
+        ::SendMessageW(child_with_text(shown, L"Exit"), BM_CLICK, 0, 0);
+    });
+    dialogs.show_modal(apps.form);
+    const int dpi = dpi_of(owner.handle());
+    EXPECT_EQ(shown_at.left, ::MulDiv(1440, dpi, 1440));
+    EXPECT_EQ(shown_at.top, ::MulDiv(720, dpi, 1440));
+    EXPECT_EQ(::GetActiveWindow(), owner.handle());
+    EXPECT_EQ(::GetFocus(), focused);
 }
 
 TEST(win32_dialogs, a_dismissed_box_gives_its_default_answer) {

@@ -6,35 +6,16 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <initializer_list>
 #include <string>
 
 #include "forms/frm_main_layout.hpp"
 #include "win32/file_filter.hpp"
 #include "win32/win32_event_loop.hpp"
 #include "win32/win32_text.hpp"
+#include "windows_under_test.hpp"
 
 namespace tw {
 namespace {
-
-struct found_child {
-    std::wstring text;
-    HWND window = nullptr;
-};
-
-HWND child_with_text(HWND parent, const std::wstring& text) {
-    found_child found{text};
-    ::EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM l) {
-            auto& f = *reinterpret_cast<found_child*>(l);
-            if (window_text(child) != f.text) return TRUE;
-            f.window = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found.window;
-}
 
 std::wstring menu_entries(HWND window, int menu) {
     const HMENU drop_down = ::GetSubMenu(::GetMenu(window), menu);
@@ -64,8 +45,9 @@ TEST(form_window, shows_the_controls_and_reports_what_the_user_does) {
     RECT before{}, after{};
     ::GetWindowRect(timeout_label, &before);
     form.SSTab1.set_tab(1);
-    EXPECT_TRUE(::GetWindowLongPtrW(timeout_label, GWL_STYLE) & WS_VISIBLE);
-    EXPECT_FALSE(::GetWindowLongPtrW(connect, GWL_STYLE) & WS_VISIBLE) << "on another page";
+    view.show();
+    EXPECT_TRUE(::IsWindowVisible(timeout_label));
+    EXPECT_FALSE(::IsWindowVisible(connect)) << "on another page";
     form.l_disconnect1.set_visible(true);
     form.o_simulated_connection.set_visible(true);
     ::GetWindowRect(timeout_label, &after);
@@ -88,28 +70,6 @@ TEST(form_window, shows_the_controls_and_reports_what_the_user_does) {
     ::SendMessageW(view.handle(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(unloaded);
     EXPECT_TRUE(view.closed());
-}
-
-HWND child_of_class(HWND parent, const wchar_t* kind, int count_message, int count) {
-    struct search {
-        const wchar_t* kind;
-        UINT message;
-        int count;
-        HWND found = nullptr;
-    } wanted{kind, static_cast<UINT>(count_message), count};
-    ::EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM l) {
-            auto& w = *reinterpret_cast<search*>(l);
-            wchar_t name[32] = {};
-            ::GetClassNameW(child, name, 32);
-            if (::lstrcmpiW(name, w.kind) != 0 || ::SendMessageW(child, w.message, 0, 0) != w.count)
-                return TRUE;
-            w.found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&wanted));
-    return wanted.found;
 }
 
 // What the user does to each kind of input window reaches its control, and
@@ -157,19 +117,6 @@ TEST(form_window, input_controls_follow_both_ways) {
     EXPECT_EQ(::GetWindowLongPtrW(schedule, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
     form.b_run_schedule.set_back_colour(system_button_face);
     EXPECT_EQ(::GetWindowLongPtrW(schedule, GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
-}
-
-// Keys pressed while the focus is in this program, each held down (as the
-// system's key state tells) while its message is handled.
-void press(win32_event_loop& loop, std::initializer_list<WORD> keys) {
-    BYTE state[256] = {};
-    for (const WORD key : keys)
-        for (const bool down : {true, false}) {
-            state[key] = down ? 0x80 : 0;
-            ::SetKeyboardState(state);
-            ::PostMessageW(::GetFocus(), down ? WM_KEYDOWN : WM_KEYUP, key, down ? 1 : 0xC0000001);
-            loop.do_events();
-        }
 }
 
 // Typing into an editable combo box is no pick, even where the text names
@@ -229,17 +176,76 @@ TEST(form_window, an_editable_combo_box_tells_typing_from_a_pick) {
     EXPECT_TRUE(added) << "Enter presses the button that has the focus";
 }
 
+// The loop sleeps until the tick: a loop that spins would wake up
+// thousands of times over the wait.
 TEST(win32_event_loop, sleeps_until_a_timer_ticks) {
     win32_event_loop loop;
     timer t;
     int ticks = 0;
     t.tick.connect([&] { ++ticks; });
     loop.add_timer(t);
-    t.start(30);
+    t.start(200);
+    int wake_ups = 0;
     const double start = loop.clock();
-    while (ticks == 0 && loop.clock() - start < 10) loop.wait(10);
+    for (; ticks == 0 && loop.clock() - start < 10; ++wake_ups) loop.wait(10);
     EXPECT_EQ(ticks, 1);
+    EXPECT_LE(wake_ups, 5);
     loop.remove_timer(t);
+}
+
+// Each tab page shows its own controls only: visiting the others and coming
+// back leaves nothing of theirs drawn on it.
+TEST(form_window, a_page_looks_the_same_after_the_other_pages_were_shown) {
+    win32_event_loop loop;
+    frm_main form;
+    form_window view(form.form, frm_main_layout(form), nullptr);
+    view.show();
+    // Where Ctrl+Tab leaves the focus, so it is drawn in one place throughout.
+    ::SetFocus(find_child(view.handle(), [](HWND c) { return class_of(c) == WC_TABCONTROLW; }));
+    const auto first_look = client_pixels(view.handle(), loop);
+    for (const int other : {1, 2, 3}) {
+        form.SSTab1.set_tab(other);
+        loop.do_events();
+        form.SSTab1.set_tab(0);
+        EXPECT_TRUE(client_pixels(view.handle(), loop) == first_look) << "back from tab " << other;
+    }
+}
+
+// A list shows whole rows and lets its longest line be scrolled to; an open
+// time list covers about twelve rows, not the window.
+TEST(form_window, lists_show_whole_rows_and_all_of_each_line) {
+    win32_event_loop loop;
+    frm_main form;
+    form.o_log.add_item(std::string(300, 'x'));
+    for (int minutes = 0; minutes < 24 * 60; minutes += 10)
+        form.o_task_start_time.add_item("00:00");
+    form_window view(form.form, frm_main_layout(form), nullptr);
+    const HWND log = child_of_class(view.handle(), L"ListBox", LB_GETCOUNT, 1);
+    RECT inside{};
+    ::GetClientRect(log, &inside);
+    EXPECT_GT(::SendMessageW(log, LB_GETHORIZONTALEXTENT, 0, 0), inside.right);
+    find_child(view.handle(), [](HWND list) {
+        if (class_of(list) != L"ListBox") return false;
+        RECT area{};
+        ::GetClientRect(list, &area);
+        EXPECT_EQ(area.bottom % ::SendMessageW(list, LB_GETITEMHEIGHT, 0, 0), 0) << "half a row";
+        return false;
+    });
+
+    form.SSTab1.set_tab(3);
+    view.show();
+    form.o_task_start_time.set_enabled(true);
+    const HWND start = child_of_class(view.handle(), L"ComboBox", CB_GETCOUNT, 144);
+    ::SendMessageW(start, CB_SHOWDROPDOWN, TRUE, 0);
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof parts;
+    ::GetComboBoxInfo(start, &parts);
+    RECT open{};
+    ::GetWindowRect(parts.hwndList, &open);
+    const auto rows = (open.bottom - open.top) / ::SendMessageW(start, CB_GETITEMHEIGHT, 0, 0);
+    EXPECT_GE(rows, 10);
+    EXPECT_LE(rows, 13);
+    ::SendMessageW(start, CB_SHOWDROPDOWN, FALSE, 0);
 }
 
 TEST(win32_file_filter, pairs_of_description_and_patterns) {
