@@ -38,9 +38,11 @@ std::string path_rules::join(std::string_view folder, std::string_view name) con
     return path;
 }
 
+// Drive letters compare without case: a stored "Z:\\..." lies on the drive a
+// drive list names "z:".
 std::string path_rules::drive_of(std::string_view path) const {
     if (separator == '/') return path.starts_with('/') ? "/" : "";
-    return path.size() >= 2 && path[1] == ':' ? std::string(path.substr(0, 2)) : "";
+    return path.size() >= 2 && path[1] == ':' ? lower(std::string(path.substr(0, 2))) : "";
 }
 
 std::string path_rules::stored_parameters(std::string_view command_line) const {
