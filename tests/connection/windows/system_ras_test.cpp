@@ -23,7 +23,7 @@ bool under_wine() {
 
 TEST(system_ras, the_program_starts_on_it_and_a_dial_to_no_entry_gives_up) {
     testing::test_program p({.other_dialer = [](event_loop& loop) -> std::unique_ptr<dialer> {
-        return std::make_unique<ras_dialer>(loop, system_ras(), "");
+        return std::make_unique<ras_dialer>(loop, system_ras().value(), "");
     }});
     auto& ras = static_cast<ras_dialer&>(p.prog.ctrl_RAS);
     p.start_up();

@@ -13,6 +13,44 @@ namespace tw {
 
 namespace {
 
+// The functions of rasapi32.dll the dialer calls, found once it is loaded.
+struct ras_library {
+    decltype(&::RasEnumEntriesW) enum_entries = nullptr;
+    decltype(&::RasGetEntryDialParamsW) get_entry_dial_params = nullptr;
+    decltype(&::RasDialW) dial = nullptr;
+    decltype(&::RasGetConnectStatusW) get_connect_status = nullptr;
+    decltype(&::RasHangUpW) hang_up = nullptr;
+    decltype(&::RasEnumConnectionsW) enum_connections = nullptr;
+
+    bool complete() const {
+        return enum_entries && get_entry_dial_params && dial && get_connect_status && hang_up &&
+               enum_connections;
+    }
+};
+
+template <class Function>
+void find(HMODULE library, const char* name, Function& function) {
+    function = reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(library, name)));
+}
+
+// Loaded for the life of the process; only from the system's own folder.
+const ras_library& ras() {
+    static const ras_library loaded = [] {
+        ras_library functions;
+        const HMODULE library =
+            ::LoadLibraryExW(L"rasapi32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        if (!library) return functions;
+        find(library, "RasEnumEntriesW", functions.enum_entries);
+        find(library, "RasGetEntryDialParamsW", functions.get_entry_dial_params);
+        find(library, "RasDialW", functions.dial);
+        find(library, "RasGetConnectStatusW", functions.get_connect_status);
+        find(library, "RasHangUpW", functions.hang_up);
+        find(library, "RasEnumConnectionsW", functions.enum_connections);
+        return functions;
+    }();
+    return loaded;
+}
+
 const wchar_t* phonebook_or_system(const std::wstring& phonebook) {
     return phonebook.empty() ? nullptr : phonebook.c_str();
 }
@@ -82,7 +120,7 @@ unsigned enum_entries(const std::string& phonebook, std::vector<std::string>& en
     const std::wstring book = widen(phonebook);
     std::vector<RASENTRYNAMEW> names;
     const DWORD error = fill(names, [&](RASENTRYNAMEW* items, DWORD* bytes, DWORD* count) {
-        return ::RasEnumEntriesW(nullptr, phonebook_or_system(book), items, bytes, count);
+        return ras().enum_entries(nullptr, phonebook_or_system(book), items, bytes, count);
     });
     for (const RASENTRYNAMEW& name : names) entries.push_back(narrow(name.szEntryName));
     return error;
@@ -97,10 +135,10 @@ unsigned dial(const std::string& phonebook, const std::string& entry, ras_api::p
     name.copy(params.szEntryName, name.size());
     // The user name and password saved with the entry, when there are any.
     BOOL has_password = FALSE;
-    ::RasGetEntryDialParamsW(phonebook_or_system(book), &params, &has_password);
+    ras().get_entry_dial_params(phonebook_or_system(book), &params, &has_password);
     params.dwCallbackId = listeners().add(std::move(on_progress));
     HRASCONN connection = nullptr;
-    const DWORD error = ::RasDialW(nullptr, phonebook_or_system(book), &params, 2,
+    const DWORD error = ras().dial(nullptr, phonebook_or_system(book), &params, 2,
                                    reinterpret_cast<LPVOID>(&on_dial_progress), &connection);
     ::SecureZeroMemory(params.szPassword, sizeof params.szPassword);
     if (error != 0) listeners().remove(params.dwCallbackId);  // no report follows a refusal
@@ -111,17 +149,17 @@ unsigned dial(const std::string& phonebook, const std::string& entry, ras_api::p
 unsigned connect_status(ras_api::line handle, int& state) {
     RASCONNSTATUSW status{};
     status.dwSize = sizeof status;
-    const DWORD error = ::RasGetConnectStatusW(reinterpret_cast<HRASCONN>(handle), &status);
+    const DWORD error = ras().get_connect_status(reinterpret_cast<HRASCONN>(handle), &status);
     state = static_cast<int>(status.rasconnstate);
     return error;
 }
 
-unsigned hang_up(ras_api::line handle) { return ::RasHangUpW(reinterpret_cast<HRASCONN>(handle)); }
+unsigned hang_up(ras_api::line handle) { return ras().hang_up(reinterpret_cast<HRASCONN>(handle)); }
 
 unsigned enum_connections(std::vector<ras_api::connection>& connections) {
     std::vector<RASCONNW> open;
     const DWORD error = fill(open, [](RASCONNW* items, DWORD* bytes, DWORD* count) {
-        return ::RasEnumConnectionsW(items, bytes, count);
+        return ras().enum_connections(items, bytes, count);
     });
     for (const RASCONNW& c : open)
         connections.push_back({reinterpret_cast<ras_api::line>(c.hrasconn), narrow(c.szEntryName)});
@@ -130,6 +168,9 @@ unsigned enum_connections(std::vector<ras_api::connection>& connections) {
 
 }  // namespace
 
-ras_api system_ras() { return {enum_entries, dial, connect_status, hang_up, enum_connections}; }
+std::optional<ras_api> system_ras() {
+    if (!ras().complete()) return std::nullopt;
+    return ras_api{enum_entries, dial, connect_status, hang_up, enum_connections};
+}
 
 }  // namespace tw
