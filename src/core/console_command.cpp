@@ -4,12 +4,14 @@
 #include <ostream>
 
 #include "core/agenda_command.hpp"
+#include "core/system_usage.hpp"
+#include "platform/path_rules.hpp"
 
 namespace tw {
 
 namespace {
 
-constexpr const char* usage =
+constexpr const char* usage_start =
     R"(Usage: tarnwick [/s NAME] [/d] [/a] [/x]
   or:  tarnwick --agenda [HOURS]
   or:  tarnwick --help | --version
@@ -38,17 +40,9 @@ Options:
   --version             print the version and exit
 
 Environment:
-  TARNWICK_DIALER       the dialer: simulated (the default on Linux),
-                        networkmanager (Linux), ras (Windows, its default) or
-                        none
-  TARNWICK_SYSTEM_DIR   on Linux, the system folder, whose ras/rasphone.pbk is
-                        the default phone book (default: the program folder);
-                        on Windows it is always the system's own
-  XDG_CONFIG_HOME       on Linux, where the per-user folder lies (default:
-                        ~/.config)
-  QT_QPA_PLATFORM       on Linux, offscreen runs without a display: message
-                        boxes go to standard error and get their default answer
+)";
 
+constexpr const char* exit_status = R"(
 Exit status:
   0                     an orderly end: the window closed, /x after the tasks,
                         a termination signal (SIGTERM, SIGINT, SIGHUP; on
@@ -61,14 +55,13 @@ Exit status:
                         program at once
 
 Files:
-  The program folder is the executable's folder, so a copied program keeps its
-  files beside itself. On Linux an installed program (its help page in
-  ../share/tarnwick/) and one whose folder is not writable use
-  ${XDG_CONFIG_HOME:-$HOME/.config}/tarnwick instead. On Windows only a folder
-  that is not writable (one under Program Files) does, with %APPDATA%\Tarnwick;
-  a program in %LOCALAPPDATA%\Programs\Tarnwick keeps its files beside itself.
-  The files in the program folder:
+)";
 
+// The files of the program folder, in this system's spelling of paths.
+std::string usage() {
+    const std::string logs = native_paths().join("logs", "");
+    return std::string(usage_start) + system_usage.environment + exit_status +
+           system_usage.program_folder + R"(
   tw.ini                the settings, written when the program ends; the key
                         "Task Time Limit" (minutes, 0 for none) ends a task
                         that runs longer
@@ -76,12 +69,13 @@ Files:
   fcd.ini               settings shared with the companion programs
   log.txt               errors met reading or writing the settings, the task
                         file or the ledger
-  logs/last.log         the session log of the last run
-  logs/tasks.csv        the run ledger: one line per task started
+  )" + logs +
+           R"(last.log         the session log of the last run
+  )" + logs +
+           R"(tasks.csv        the run ledger: one line per task started
 
-  The default phone book is ras/rasphone.pbk in the system folder. The help
-  page twhelp.htm lies beside the executable or in ../share/tarnwick/.
-)";
+)" + system_usage.phone_book_and_help;
+}
 
 bool has(const std::vector<std::string>& arguments, const char* option) {
     return std::find(arguments.begin(), arguments.end(), option) != arguments.end();
@@ -93,7 +87,7 @@ std::optional<int> console_command(const std::vector<std::string>& arguments,
                                    const std::function<std::string()>& program_folder,
                                    wall_time now, std::ostream& out, std::ostream& err) {
     if (has(arguments, "--help")) {
-        out << usage;
+        out << usage();
         return 0;
     }
     if (has(arguments, "--version")) {
