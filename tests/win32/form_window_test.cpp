@@ -10,6 +10,7 @@
 
 #include "forms/frm_main_layout.hpp"
 #include "win32/file_filter.hpp"
+#include "win32/screen_dpi.hpp"
 #include "win32/win32_event_loop.hpp"
 #include "win32/win32_text.hpp"
 #include "windows_under_test.hpp"
@@ -217,6 +218,7 @@ TEST(form_window, lists_show_whole_rows_and_all_of_each_line) {
     win32_event_loop loop;
     frm_main form;
     form.o_log.add_item(std::string(300, 'x'));
+    for (const char* task : {"a", "b"}) form.o_task_list.add_item(task);
     for (int minutes = 0; minutes < 24 * 60; minutes += 10)
         form.o_task_start_time.add_item("00:00");
     form_window view(form.form, frm_main_layout(form), nullptr);
@@ -231,6 +233,12 @@ TEST(form_window, lists_show_whole_rows_and_all_of_each_line) {
         EXPECT_EQ(area.bottom % ::SendMessageW(list, LB_GETITEMHEIGHT, 0, 0), 0) << "half a row";
         return false;
     });
+    // The task list keeps its place but for less than a row: 840 twips high.
+    const HWND tasks = child_of_class(view.handle(), L"ListBox", LB_GETCOUNT, 2);
+    RECT task_rows{};
+    ::GetWindowRect(tasks, &task_rows);
+    EXPECT_GT(task_rows.bottom - task_rows.top,
+              ::MulDiv(840, dpi_of(tasks), 1440) - ::SendMessageW(tasks, LB_GETITEMHEIGHT, 0, 0));
 
     form.SSTab1.set_tab(3);
     view.show();
