@@ -19,6 +19,7 @@
 #include "qt/control_adapter.hpp"
 #include "qt/event_hook.hpp"
 #include "qt/qt_text.hpp"
+#include "toolkit/readable_text.hpp"
 
 namespace tw {
 
@@ -99,11 +100,16 @@ private:
     std::span<option_button> group_;
 };
 
-// 0x00BBGGRR, or a system colour, which leaves the widget's own palette.
-QPalette palette_for(colour c, QPalette::ColorRole role) {
+QColor qt_colour(colour c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+// 0x00BBGGRR, or a system colour, which leaves the widget's own palette; on a
+// colour of its own the text takes the colour that reads best on it.
+QPalette palette_for(colour c, QPalette::ColorRole role, QPalette::ColorRole text_role) {
     QPalette palette;
-    if (!(c & 0x80000000u))
-        palette.setColor(role, QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+    if (!(c & 0x80000000u)) {
+        palette.setColor(role, qt_colour(c));
+        palette.setColor(text_role, qt_colour(text_colour_on(c)));
+    }
     return palette;
 }
 
@@ -128,7 +134,7 @@ protected:
             widget()->setText(text);
         if (shown_colour_ != control().back_colour()) {
             shown_colour_ = control().back_colour();
-            widget()->setPalette(palette_for(shown_colour_, QPalette::Base));
+            widget()->setPalette(palette_for(shown_colour_, QPalette::Base, QPalette::Text));
         }
     }
 
@@ -145,7 +151,8 @@ protected:
         click_adapter::mirror();
         if (shown_colour_ != control().back_colour()) {
             shown_colour_ = control().back_colour();
-            widget()->setPalette(palette_for(shown_colour_, QPalette::Button));
+            widget()->setPalette(
+                palette_for(shown_colour_, QPalette::Button, QPalette::ButtonText));
         }
     }
 
@@ -153,9 +160,11 @@ private:
     colour shown_colour_ = system_button_face;
 };
 
+// The bar takes the focus with Tab, so Up and Down work it as its arrows do.
 class scroll_bar_adapter : public control_adapter<scroll_bar, QScrollBar> {
 public:
     scroll_bar_adapter(scroll_bar& control, QScrollBar* widget) : control_adapter(control, widget) {
+        widget->setFocusPolicy(Qt::StrongFocus);
         // Arrows, paging and dragging; the position is already the new value.
         connect(widget, &QScrollBar::actionTriggered, this, [this] {
             from_user([this] { this->control().set_value(this->widget()->sliderPosition()); });

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <utility>
 
+#include "qt/focus_handover.hpp"
 #include "toolkit/control_mirror.hpp"
 
 namespace tw {
@@ -28,7 +29,11 @@ protected:
     Control& control() const { return control_; }
     Widget* widget() const { return widget_; }
 
+    // Qt would move the focus off a widget it disables or hides at once,
+    // before the handler has enabled the widget that takes its place.
     void mirror_presence() override {
+        if (holds_focus(widget_) && !(control_.enabled() && control_.visible()))
+            hand_on_focus(widget_);
         widget_->setEnabled(control_.enabled());
         show_or_hide(widget_, control_.visible());
     }
