@@ -336,13 +336,20 @@ private:
     int shown_pick_ = -1;
 };
 
-// A list box can be scrolled sideways to the end of its longest line.
+// A list box shows whole rows and can be scrolled sideways to the end of its
+// longest line. It rounds its height itself, from the height it was placed
+// at, less the sideways bar when its lines need it: the system's rounding
+// (without LBS_NOINTEGRALHEIGHT) takes a row off each time a change of the
+// line extent shows that bar for a moment.
 class list_box_window : public item_list_window<list_box> {
 public:
     list_box_window(list_box& control, HWND window)
         : item_list_window(control, window, list_box_messages) {}
 
     void refit() override {
+        RECT placed{};
+        ::GetWindowRect(window(), &placed);
+        placed_height_ = placed.bottom - placed.top;
         widest_ = 0;
         for (const std::string& item : control().items()) widen_to(item);
         show_extent();
@@ -360,6 +367,8 @@ protected:
     }
 
 private:
+    static constexpr int margins = 6;  // the row's own space left and right of its text
+
     void widen_to(const std::string& item) {
         const HDC dc = ::GetDC(window());
         const HGDIOBJ old =
@@ -372,11 +381,28 @@ private:
         widest_ = std::max(widest_, static_cast<int>(size.cx));
     }
     void show_extent() {
-        constexpr int margins = 6;  // the row's own space left and right of its text
         ::SendMessageW(window(), LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest_ + margins), 0);
+        show_whole_rows();
+    }
+    void show_whole_rows() {
+        const auto row = static_cast<int>(::SendMessageW(window(), LB_GETITEMHEIGHT, 0, 0));
+        if (placed_height_ <= 0 || row <= 0) return;
+        RECT outer{}, inner{};
+        ::GetWindowRect(window(), &outer);
+        ::GetClientRect(window(), &inner);
+        const int bar = ::GetSystemMetrics(SM_CYHSCROLL);
+        const bool bar_shown = ::GetWindowLongPtrW(window(), GWL_STYLE) & WS_HSCROLL;
+        const int edges = outer.bottom - outer.top - inner.bottom - (bar_shown ? bar : 0);
+        const bool bar_needed = widest_ + margins > inner.right;
+        const int rows = placed_height_ - edges - (bar_needed ? bar : 0);
+        const int height = placed_height_ - rows % row;
+        if (height != outer.bottom - outer.top)
+            ::SetWindowPos(window(), nullptr, 0, 0, outer.right - outer.left, height,
+                           SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
     int widest_ = 0;
+    int placed_height_ = 0;
 };
 
 class scroll_bar_window : public control_window {
@@ -504,8 +530,8 @@ protected:
 // Every control starts a group of its own, but for the options after the
 // first of a group: the arrow keys move within a group.
 constexpr DWORD tab_stop = WS_TABSTOP | WS_GROUP;
-// Lists show whole rows and scroll sideways to their longest line.
-constexpr DWORD list_style = LBS_NOTIFY | WS_VSCROLL | WS_HSCROLL | tab_stop;
+// Lists scroll sideways to their longest line.
+constexpr DWORD list_style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL | tab_stop;
 // Rows an open drop-down list shows at most.
 constexpr int drop_down_rows = 12;
 

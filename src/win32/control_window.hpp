@@ -31,7 +31,8 @@ public:
     // focus and leaves the key to the form; false leaves it to the form's
     // default button.
     virtual bool enter() { return false; }
-    // The window's font has changed: whatever was measured with it is measured again.
+    // The window has been placed and given its font: what depends on them
+    // is measured again.
     virtual void refit() {}
 
 protected:

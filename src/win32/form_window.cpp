@@ -209,21 +209,18 @@ void form_window::place() {
     for (const HWND shown : pages_)
         ::SetWindowPos(shown, nullptr, page.left, page.top, page.right - page.left,
                        page.bottom - page.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    // The font first: a list box rounds its height to whole rows of its font.
+    // The font first: a list box shows whole rows of its font.
     std::size_t i = 0;
     for (const auto& page_controls : layout_.pages)
         for (const placement& p : page_controls)
             ::SendMessageW(controls_[i++].window->window(), WM_SETFONT,
                            reinterpret_cast<WPARAM>(fonts_.font_for(p.look)), FALSE);
-    // A drop-down list's open height is its own (see the adapters). Twice:
-    // a list box rounds its height to whole rows with the scroll bars it
-    // shows at that moment, which its new width and line extent change.
-    for (const bool settled : {false, true})
-        for (const placed& c : controls_) {
-            ::SetWindowPos(c.window->window(), nullptr, pixels(c.at.left), pixels(c.at.top),
-                           pixels(c.at.width), pixels(c.at.height), SWP_NOZORDER | SWP_NOACTIVATE);
-            if (!settled) c.window->refit();
-        }
+    // A drop-down list's open height is its own (see the adapters).
+    for (const placed& c : controls_) {
+        ::SetWindowPos(c.window->window(), nullptr, pixels(c.at.left), pixels(c.at.top),
+                       pixels(c.at.width), pixels(c.at.height), SWP_NOZORDER | SWP_NOACTIVATE);
+        c.window->refit();
+    }
 }
 
 // The new page shows before the old one hides, so nothing flashes between.
