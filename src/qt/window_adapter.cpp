@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QWidget>
+#include <QWindow>
 
 #include "qt/control_adapter.hpp"
 #include "qt/qt_text.hpp"
@@ -64,7 +65,12 @@ protected:
             case QEvent::Resize:
                 from_user([this] { report_size(); });
                 break;
+            case QEvent::Show:
+            case QEvent::WindowActivate:
+                fit_into_frame();
+                break;
             case QEvent::Move:
+                fit_into_frame();
                 from_user([this] { report_position(); });
                 break;
             default:
@@ -78,31 +84,44 @@ private:
         return {twips_to_pixels(x_twips, widget()->logicalDpiX()),
                 twips_to_pixels(y_twips, widget()->logicalDpiY())};
     }
-    QSize size_in_pixels() const {
-        const QPoint size = pixels(control().width(), control().height());
-        return {size.x(), size.y()};
+    // What the window manager's frame and title bar add around the widget;
+    // known once the window is shown, and whenever the frame changes.
+    QSize frame_size() const {
+        const QWindow* shown = widget()->windowHandle();
+        if (!shown) return {};
+        const QMargins frame = shown->frameMargins();
+        return {frame.left() + frame.right(), frame.top() + frame.bottom()};
+    }
+    // The form's size is the window's outer size; the widget gets what the
+    // frame leaves of it.
+    QSize inner_size() const {
+        const QPoint outer = pixels(control().width(), control().height());
+        return QSize(outer.x(), outer.y()) - frame_size();
     }
 
     void mirror_geometry() {
-        // A form without a size yet keeps the widget's own.
-        const bool sized = control().width() > 0 && control().height() > 0;
-        if (const QSize size = size_in_pixels(); sized && size != widget()->size()) {
-            if (sizing_ == window_sizing::fixed)
-                widget()->setFixedSize(size);
-            else
-                widget()->resize(size);
-        }
+        fit_into_frame();
         if (const QPoint at = pixels(control().left(), control().top()); at != widget()->pos())
             widget()->move(at);
+    }
+    void fit_into_frame() {
+        // A form without a size yet keeps the widget's own.
+        if (control().width() <= 0 || control().height() <= 0) return;
+        const QSize size = inner_size();
+        if (size == widget()->size()) return;
+        if (sizing_ == window_sizing::fixed)
+            widget()->setFixedSize(size);
+        else
+            widget()->resize(size);
     }
 
     // Pixels that already stand for the form's twips are not reported back,
     // so rounding never creeps into the form's size or position.
     void report_size() {
-        const QSize size = widget()->size();
-        if (widget()->isMinimized() || size == size_in_pixels()) return;
-        control().set_size(pixels_to_twips(size.width(), widget()->logicalDpiX()),
-                           pixels_to_twips(size.height(), widget()->logicalDpiY()));
+        if (widget()->isMinimized() || widget()->size() == inner_size()) return;
+        const QSize outer = widget()->size() + frame_size();
+        control().set_size(pixels_to_twips(outer.width(), widget()->logicalDpiX()),
+                           pixels_to_twips(outer.height(), widget()->logicalDpiY()));
     }
     void report_position() {
         const QPoint at = widget()->pos();

@@ -4,7 +4,8 @@
 
 namespace tw {
 
-// Forms measure in twips, 1440 to the logical inch; widgets in pixels.
+// Forms measure in twips, 1440 to the logical inch; windows in pixels.
+// Both views convert with these, so a form looks the same in either.
 constexpr int twips_per_inch = 1440;
 
 inline int twips_to_pixels(int twips, int dots_per_inch) {

@@ -81,7 +81,7 @@ TEST_F(program_window, keeps_its_size_and_shows_the_connect_time_when_minimized)
                       twips_to_pixels(4755, view.logicalDpiY()));
     view.resize(fixed * 2);
     view.showMaximized();
-    EXPECT_EQ(view.size(), fixed);
+    EXPECT_EQ(view.frameGeometry().size(), fixed) << "the outer size, frame included";
     EXPECT_FALSE(view.isMaximized());
 
     p.main().o_phonebook_list.set_list_index(0);
