@@ -93,7 +93,6 @@ void program::wire_events() {
     apps.Command3.click.connect([this] { browsers.Command3_Click(); });
     apps.menuFileItem_exit.click.connect([this](int) { browsers.Command3_Click(); });
     apps.o_browser.lost_focus.connect([this] { browsers.o_browser_LostFocus(); });
-    apps.o_msv.lost_focus.connect([this] { browsers.o_msv_LostFocus(); });
     browser_choice.Command1.click.connect([this] { browsers.choice_Command1_Click(); });
     browser_choice.Command2.click.connect([this] { browsers.choice_Command2_Click(); });
     browser_choice.Command3.click.connect([this] { browsers.choice_Command3_Click(); });

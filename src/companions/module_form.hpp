@@ -28,7 +28,7 @@ struct module_form {
     button Command1;
 
 protected:
-    module_form(const char* caption, const char* instruction);
+    module_form(const char* caption, const char* instruction, int height);
 };
 
 // The stock quote module's settings; it alone has a data source.

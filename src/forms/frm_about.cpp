@@ -5,7 +5,7 @@ namespace tw {
 frm_about::frm_about() {
     form.set_visible(false);
     form.set_caption("About Tarnwick");
-    form.set_size(5400, 2600);
+    form.set_size(5400, 2700);
     l_product.set_caption("Tarnwick");
     l_version.set_caption("Version 1.20");
     l_description.set_caption(

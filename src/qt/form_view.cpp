@@ -143,6 +143,11 @@ QWidget* build_pages(const form_layout& layout, QWidget* parent) {
     auto* tabs = new QTabWidget(parent);
     tabs->setObjectName(layout.tabs_name);
     for (const auto& page : layout.pages) tabs->addTab(build_page(page, tabs), QString());
+    // The strip comes last in the Tab order, after every page's controls.
+    QWidget* last = nullptr;
+    for (QWidget* w = tabs->nextInFocusChain(); tabs->isAncestorOf(w); w = w->nextInFocusChain())
+        if (w->focusPolicy() != Qt::NoFocus) last = w;
+    QWidget::setTabOrder(last, tabs->tabBar());
     adapt(*layout.tabs, tabs);
     return tabs;
 }

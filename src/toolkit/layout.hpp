@@ -81,6 +81,9 @@ struct menu_layout {
 // its tab control (or one page without one), and its status bar. Each page
 // has its controls in creation order, frames before what they hold. Hidden
 // controls keep their place: nothing moves when one is shown or hidden.
+// Tab goes through the shown page's controls in this order, then to the tab
+// strip: the focus starts on the page's first control, where the work is,
+// and Shift+Tab from there reaches the strip.
 struct form_layout {
     std::vector<menu_layout> menus = {};
     tab_control* tabs = nullptr;

@@ -10,8 +10,6 @@ namespace tw {
 
 namespace {
 
-constexpr int apps_height = 1890;  // shows the "Browser" frame and Exit only
-
 constexpr const char* unsupported_browser_text =
     "Currently, the only supported browsers are the Netscape Navigator and Microsoft Internet "
     "Explorer.";
@@ -21,7 +19,6 @@ constexpr const char* unsupported_browser_text =
 browser_selection::browser_selection(program& p) : p_(p) {}
 
 void browser_selection::o_browser_LostFocus() { check_file_box(p_.apps.o_browser); }
-void browser_selection::o_msv_LostFocus() { check_file_box(p_.apps.o_msv); }
 void browser_selection::choice_Command1_Click() { choose(netscape_path); }
 void browser_selection::choice_Command2_Click() { choose(iexplore_path); }
 void browser_selection::choice_Command3_Click() { p_.browser_choice.form.set_visible(false); }
@@ -44,7 +41,6 @@ void browser_selection::Form_Load() {
     frm_apps& apps = p_.apps;
     apps.form.set_caption(message_title);
     apps.o_browser.set_text(p_.browser_path);
-    apps.o_msv.set_text("");
     apps.form.set_size(apps.form.width(), apps_height);
 }
 

@@ -32,7 +32,6 @@ public:
     void Command1_Click();  // Select
     void Command3_Click();  // Exit
     void o_browser_LostFocus();
-    void o_msv_LostFocus();
     // frm_browser_selection
     void choice_Command1_Click();  // the first browser
     void choice_Command2_Click();  // the second browser

@@ -9,9 +9,11 @@
 
 namespace tw {
 
+// The Applications window's height once loaded.
+inline constexpr int apps_height = 1890;
+
 // The Applications window: the browser's path and the button that chooses
-// one. The frame for the maker's e-mail download program lies below the
-// window's visible height; its box is only checked, never kept.
+// one.
 struct frm_apps {
     frm_apps();
 
@@ -21,13 +23,10 @@ struct frm_apps {
     text_box o_browser;
     button Command1;  // Select
     button Command3;  // Exit
-    frame f_mailsieve;
-    text_box o_msv;
-    button Command2;  // Select, without an action
 };
 
-// Where the Applications window's controls are; the Mailsieve frame lies
-// below the window's bottom edge.
+// Where the Applications window's controls are: Exit beside the frame, as
+// the window is only as high as the frame.
 form_layout frm_apps_layout(frm_apps& f);
 
 }  // namespace tw

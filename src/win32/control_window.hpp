@@ -17,6 +17,8 @@ public:
     ~control_window() override;
 
     HWND window() const { return window_; }
+    // The control the window shows.
+    const tw::control& shown() const { return control_; }
     // The adapter of a child window made by this backend, or null.
     static control_window* of(HWND window);
 

@@ -124,9 +124,10 @@ void form_window::build() {
     show_current_page();
 }
 
-// A child made later lies below the earlier ones (which keeps the tab order
-// the layout's order), but the tab strip and the frames must lie below the
-// controls they hold, or they would hide them.
+// A child made later lies below the earlier ones, and Tab goes down that
+// order: the layout's order. The tab strip goes to the bottom, after the
+// pages' controls, as the layout's Tab order has it; the frames go there
+// too, below the controls they hold, or they would hide them.
 void form_window::put_containers_below() {
     std::size_t i = 0;
     for (const auto& page : layout_.pages)
@@ -206,6 +207,7 @@ void form_window::place() {
         ::SetWindowPos(tabs_->window(), nullptr, 0, 0, page.right - page.left + 2 * page.left,
                        page.top - strip_top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    page_ = page;
     for (const HWND shown : pages_)
         ::SetWindowPos(shown, nullptr, page.left, page.top, page.right - page.left,
                        page.bottom - page.top, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -35,6 +35,8 @@ public:
     form_window& operator=(const form_window&) = delete;
 
     HWND handle() const { return handle_; }
+    // Where the pages lie in the client area, in pixels.
+    RECT page_area() const { return page_; }
     // Shows the window in the form's window state.
     void show();
     // Whether the user closed it (its unload has fired).
@@ -76,6 +78,7 @@ private:
     std::vector<HWND> pages_;
     std::vector<placed> controls_;
     HWND default_button_ = nullptr;
+    RECT page_{};
     HWND focus_ = nullptr;
     bool closed_ = false;
     bool mirroring_ = false;

@@ -61,20 +61,5 @@ TEST_F(main_window_view_test, the_widgets_are_tied_to_the_controls_both_ways) {
     EXPECT_TRUE(unloaded);
 }
 
-// A hidden control keeps its place, so a click never lands on a neighbour
-// that moved up into it.
-TEST_F(main_window_view_test, hiding_the_countdown_moves_no_other_option) {
-    view.show();
-    find<QTabWidget>("SSTab1")->setCurrentIndex(1);
-    const auto countdown_shown = [&](bool shown) {
-        for (control* c : std::initializer_list<control*>{
-                 &form.l_disconnect1, &form.o_disconnect_in_minutes, &form.l_disconnect2})
-            c->set_visible(shown);
-        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        return find<QCheckBox>("o_disconnect_after_last_task")->pos();
-    };
-    EXPECT_EQ(countdown_shown(false), countdown_shown(true));
-}
-
 }  // namespace
 }  // namespace tw

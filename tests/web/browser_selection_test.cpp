@@ -102,7 +102,6 @@ TEST_F(browser_selection_test, without_a_usable_registered_browser_the_file_dial
 
 TEST_F(browser_selection_test, exit_takes_the_typed_path_and_a_box_naming_no_file_is_emptied) {
     in_apps_window([&] {
-        apps.o_msv.lost_focus();
         apps.o_browser.set_text(p.folder / "nothing.exe");
         apps.o_browser.lost_focus();
         EXPECT_EQ(apps.o_browser.text(), "");
@@ -110,7 +109,7 @@ TEST_F(browser_selection_test, exit_takes_the_typed_path_and_a_box_naming_no_fil
         apps.o_browser.lost_focus();
         apps.Command3.click();
     });
-    EXPECT_EQ(p.dialogs.beeps(), 2);
+    EXPECT_EQ(p.dialogs.beeps(), 1);
     EXPECT_EQ(p.prog.browser_path, ns);
 
     in_apps_window([&] { apps.o_browser.set_text(ie); });  // left with the close box
