@@ -44,8 +44,7 @@ void connected_session::ctrl_RAS_state_changed() {
     const bool tasks_option = p_.main.o_run_tasks_at_connect.ticked();
     if (scheduler_off() || tasks_option) {
         if (tasks_option || p_.controls.t_check_for_work.enabled()) run_connect_tasks();
-        if (!p_.controls.t_check_for_work.enabled() && p_.disconnect_after_last_task)
-            end_after_last_task();
+        if (ends_after_last_task()) end_after_last_task();
     }
     if (p_.start_scheduler_at_connect && scheduler_off()) p_.scheduler.b_run_schedule_Click();
 }
@@ -56,8 +55,7 @@ void connected_session::simulate_connected() {
     begin_session(false);
     if (!scheduler_off() || !p_.run_tasks_at_connect) return;
     ignore_errors([&] { run_connect_tasks(); });
-    if (!p_.controls.t_check_for_work.enabled() && p_.disconnect_after_last_task)
-        ignore_errors([&] { end_after_last_task(); });
+    if (ends_after_last_task()) ignore_errors([&] { end_after_last_task(); });
 }
 
 // The task file is read afresh, so a change saved meanwhile counts. A task
@@ -70,6 +68,13 @@ void connected_session::run_connect_tasks() {
         p_.launcher.launch_app(app, params, "YES", run_trigger::connect);
         p_.set_status("");
     });
+}
+
+// The interval schedule hangs up after its marks instead, and a schedule
+// running a mark after the connect-time tasks.
+bool connected_session::ends_after_last_task() const {
+    return !p_.controls.t_check_for_work.enabled() && !held_for_schedule_ &&
+           p_.disconnect_after_last_task;
 }
 
 void connected_session::end_after_last_task() {

@@ -32,12 +32,18 @@ public:
     bool ran_at_connect_since(std::uint64_t sessions, const std::string& application) const {
         return sessions_begun_ > sessions && connect_runs_.contains(application);
     }
+    // While a schedule runs the tasks of a mark, the line is the schedule's:
+    // a session start then leaves the hang-up after the tasks to it.
+    void hold_for_schedule(bool held) { held_for_schedule_ = held; }
+    bool held_for_schedule() const { return held_for_schedule_; }
 
 private:
     // The steps both session starts share; `over_a_line` adds what only a
     // real connection shows.
     void begin_session(bool over_a_line);
     bool scheduler_off() const;
+    // Whether the session start ends with the after-last-task hang-up.
+    bool ends_after_last_task() const;
     void end_after_last_task();
     void show_connect_time();
     void line_dropped();
@@ -46,6 +52,7 @@ private:
     program& p_;
     std::uint64_t sessions_begun_ = 0;
     std::set<std::string> connect_runs_;  // the tasks the latest session ran at connect time
+    bool held_for_schedule_ = false;
 };
 
 }  // namespace tw

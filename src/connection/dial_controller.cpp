@@ -22,7 +22,6 @@ void dial_controller::connect() {
     frm_main& m = p_.main;
     dialer& ras = p_.ctrl_RAS;
     ++sequence_;
-    cancelled_ = false;
     p_.controls.t_redial.start(1);
     p_.redial_count = 0;
     p_.dial_started_at = p_.loop.clock();
@@ -141,7 +140,6 @@ void dial_controller::give_up() {
 // by itself. Stopping the watchdog releases a scheduler waiting for the line.
 void dial_controller::b_cancel_Click() {
     frm_main& m = p_.main;
-    cancelled_ = true;
     p_.controls.t_redial.stop();
     p_.ctrl_RAS.hang_up();
     m.o_phonebook_list.set_enabled(true);

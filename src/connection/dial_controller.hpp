@@ -25,8 +25,6 @@ public:
     // The connection controls as they are with no dial; while a line is
     // still up, those of a connection.
     void set_idle_controls();
-    // Whether the user cancelled the latest sequence.
-    bool cancelled() const { return cancelled_; }
 
     // "Dialing ENTRY (pass #N)" for the entry shown and redial_count.
     std::string dialing_text() const;
@@ -44,7 +42,6 @@ private:
     // Counts the sequences, so a pass paused between its dials can tell a
     // new sequence started meanwhile.
     unsigned sequence_ = 0;
-    bool cancelled_ = false;
 };
 
 }  // namespace tw

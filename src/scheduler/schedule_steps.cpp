@@ -2,16 +2,12 @@
 
 #include <algorithm>
 
-#include "helpers/number_text.hpp"
 #include "helpers/yes_text.hpp"
 #include "program.hpp"
 
 namespace tw {
 
 namespace {
-// How long a wait for the line may block before it looks again; the dialer's
-// events and the watchdog's ticks wake it sooner.
-constexpr double line_check_seconds = 1;
 
 // The first task from `from` up to `end` whose stored "Enabled" field is on,
 // else `end`. The file is looked at once for all of them: a look per task
@@ -29,15 +25,6 @@ int next_enabled_task(program& p, int from, int end) {
 }  // namespace
 
 bool line_is_up(program& p) { return p.ctrl_RAS.connection_state() == ras_connected; }
-
-bool bring_line_up(program& p) {
-    if (p.ctrl_RAS.is_connected()) return true;
-    p.dialing.connect();
-    while (!line_is_up(p) && p.redial_count <= number_value(p.main.o_retry_count.text()) &&
-           p.controls.t_redial.enabled())
-        p.loop.wait(line_check_seconds);
-    return !p.dialing.cancelled();
-}
 
 void disconnect_after_pass(program& p) {
     p.force_disconnect = false;

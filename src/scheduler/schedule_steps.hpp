@@ -15,13 +15,6 @@ class program;
 // Whether the dialer reports the line up.
 bool line_is_up(program& p);
 
-// Dials when the line is down, then lets events run until the line is up or
-// the dial is over: its passes used up (redial_count past the retry count),
-// or its watchdog stopped without a line (one that came up and dropped at
-// once, or a Cancel), so the wait always ends. False when the user cancelled
-// the dial: the pass then leaves the rest of its tasks.
-bool bring_line_up(program& p);
-
 // A pass's hand-over after its last task: a disconnect that hangs up only
 // with "Disconnect after last task" ticked.
 void disconnect_after_pass(program& p);

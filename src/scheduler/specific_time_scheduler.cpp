@@ -1,6 +1,7 @@
 #include "scheduler/specific_time_scheduler.hpp"
 
 #include "program.hpp"
+#include "scheduler/mark_run.hpp"
 #include "scheduler/schedule_steps.hpp"
 
 namespace tw {
@@ -46,16 +47,9 @@ void specific_time_scheduler::t_check_specific_time_Timer() {
 }
 
 // Times and intervals play no part here. There is no simulated connection.
-// A dial the user cancelled leaves the rest of the tasks undone.
 void specific_time_scheduler::run_enabled_tasks() {
-    bool cancelled = false;
-    for_each_enabled_task(p_, [&](const std::string& app) {
-        if (cancelled) return;
-        cancelled = !bring_line_up(p_);
-        if (!line_is_up(p_)) return;
-        p_.launcher.run_scheduled_task(app, task_field(p_, task_sections::parameters, app),
-                                       run_trigger::specific);
-    });
+    mark_run mark(p_, run_trigger::specific);
+    for_each_enabled_task(p_, [&](const std::string& app) { mark.run(app); });
 }
 
 // A line brought up again within the same minute stays up.

@@ -112,9 +112,13 @@ void task_launcher::record_running_at_exit() {
 void task_launcher::not_found(const std::string& application, const std::string& parameters,
                               std::optional<run_trigger> trigger) {
     p_.log.append_log_line(not_found_log + application);
-    if (trigger)
-        p_.ledger.record(
-            {p_.loop.now(), p_.loop.now(), 0, "not found", *trigger, application, parameters});
+    if (trigger) record_not_run(application, parameters, *trigger, "not found");
+}
+
+void task_launcher::record_not_run(const std::string& application, const std::string& parameters,
+                                   run_trigger trigger, const char* how_ended) {
+    p_.ledger.record(
+        {p_.loop.now(), p_.loop.now(), 0, how_ended, trigger, application, parameters});
 }
 
 // The process object releases the child's resources when the caller drops it.

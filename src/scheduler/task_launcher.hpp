@@ -35,6 +35,9 @@ public:
     // One due task of a schedule, once the line is up.
     void run_scheduled_task(std::string application, const std::string& parameters,
                             run_trigger trigger);
+    // The ledger row of a task that was not started, ended `how_ended`.
+    void record_not_run(const std::string& application, const std::string& parameters,
+                        run_trigger trigger, const char* how_ended);
     // Writes the ledger row of each task still being waited for, ended
     // "running at exit", as the program ends; the tasks themselves run on.
     void record_running_at_exit();

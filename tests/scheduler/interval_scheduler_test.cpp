@@ -57,11 +57,15 @@ TEST(interval_scheduler, a_whole_day_dials_runs_each_due_task_and_hangs_up_after
     EXPECT_FALSE(p.dialer.is_connected());
 }
 
+// One dial sequence serves every due task of a mark; the tasks that find no
+// line are skipped, each with its ledger row.
 TEST(interval_scheduler,
-     a_line_that_does_not_stay_up_skips_the_task_and_the_next_mark_tries_again) {
+     a_line_that_does_not_stay_up_skips_the_tasks_and_the_next_mark_tries_again) {
     const task_entry every_ten = {"task", "", "08:00", "08:50", "10 minutes", "Y"};
     {
-        scheduling_program p({every_ten}, 7, 59, 50, "/s MyISP /a",
+        task_entry second = every_ten;
+        second.application = "second";
+        scheduling_program p({every_ten, second}, 7, 59, 50, "/s MyISP /a",
                              "SimulatedResult=no-answer\r\n");
         p.run_for(15 * 60);
         EXPECT_THAT(
@@ -71,6 +75,9 @@ TEST(interval_scheduler,
                         " Dialing MyISP (pass #1)", " Dialing MyISP (pass #2)",
                         " The maximum retry count has been reached."));
         EXPECT_THAT(p.fakes.started(), IsEmpty());
+        EXPECT_THAT(p.ledger(),
+                    ElementsAre("08:00,no line,schedule,task,", "08:00,no line,schedule,second,",
+                                "08:10,no line,schedule,task,", "08:10,no line,schedule,second,"));
     }
     {
         // The line drops during the tasks run at connect time; the pass waiting
@@ -107,7 +114,8 @@ TEST(interval_scheduler, a_cancelled_dial_makes_the_waiting_pass_skip_its_tasks)
     EXPECT_THAT(p.fakes.started(), IsEmpty());
     p.run_for(90);
     EXPECT_THAT(p.ledger(),
-                ElementsAre("08:10,exit 0,schedule,first,", "08:10,exit 0,schedule,second,"));
+                ElementsAre("08:00,no line,schedule,first,", "08:00,no line,schedule,second,",
+                            "08:10,exit 0,schedule,first,", "08:10,exit 0,schedule,second,"));
 }
 
 // "/a" ticks "Run task(s) at connect time", so the dial of a mark runs every

@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "scheduling_program.hpp"
 
 namespace tw {
@@ -42,6 +44,38 @@ TEST(specific_time_scheduler,
     m.o_user_specific_time.set_value(0);
     EXPECT_TRUE(m.b_run_schedule.enabled());
     EXPECT_FALSE(p.controls().t_check_specific_time.enabled());
+}
+
+// One dial serves the connect time, and each enabled task runs once: at
+// connect time when the connection runs its tasks, else as the specific
+// time's. "Disconnect after last task" hangs up after them all.
+TEST(specific_time_scheduler, one_dial_serves_the_connect_time_and_each_task_runs_once) {
+    const struct {
+        const char *command_line, *trigger;
+        int run_at_connect;
+        bool hangs_up;
+    } cases[] = {{"/s MyISP", "connect", 1, false},  // the chosen entry unticks the option
+                 {"", "connect", 1, true},           // the default entry leaves it
+                 {"", "specific", 0, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.command_line) + " " + c.trigger);
+        scheduling_program p({{"first", "-a", "", "", "", "Y"},
+                              {"second", "", "08:00", "09:00", "1 hour", "Y"},
+                              {"third", "", "", "", "", "Y"}},
+                             7, 29, 30, c.command_line);
+        frm_main& m = p.main();
+        m.l_default_isp.set_caption("MyISP");
+        m.o_run_tasks_at_connect.set_value(c.run_at_connect);
+        m.o_disconnect_after_last_task.set_value(1);
+        m.o_specific_connect.set_text("07:30");
+        m.o_user_specific_time.set_value(1);
+        p.run_for(5 * 60);
+        const std::string at = std::string("07:30,exit 0,") + c.trigger + ",";
+        EXPECT_THAT(p.ledger(), ElementsAre(at + "first,-a", at + "second,", at + "third,"));
+        const auto log = p.log_texts();
+        EXPECT_EQ(std::count(log.begin(), log.end(), " Dialing MyISP (pass #1)"), 1);
+        EXPECT_EQ(p.dialer.is_connected(), !c.hangs_up);
+    }
 }
 
 // Only an entry of the list starts the timer; a chosen entry unticks "Disconnect
