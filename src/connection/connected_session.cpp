@@ -86,7 +86,7 @@ void connected_session::end_after_last_task() {
 // The watchdog is not stopped: a dial in progress goes on to its time-out.
 void connected_session::ctrl_RAS_state_notice() {
     if (p_.ctrl_RAS.connection_state() != ras_disconnected) return;
-    p_.main.b_connect.set_enabled(true);
+    p_.dialing.enable_connect();
     p_.main.o_phonebook_list.set_enabled(true);
 }
 

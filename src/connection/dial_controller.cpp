@@ -119,7 +119,7 @@ void dial_controller::give_up() {
     p_.set_status(retries_used_up);
     p_.log.append_log_line(std::string(" ") + retries_used_up);
     p_.ctrl_RAS.hang_up();
-    m.b_connect.set_enabled(true);
+    enable_connect();
     m.b_disconnect.set_enabled(false);
     m.b_cancel.set_enabled(false);
     m.b_update_phonebook.set_enabled(true);
@@ -143,7 +143,7 @@ void dial_controller::b_cancel_Click() {
     p_.controls.t_redial.stop();
     p_.ctrl_RAS.hang_up();
     m.o_phonebook_list.set_enabled(true);
-    m.b_connect.set_enabled(true);
+    enable_connect();
     m.b_update_phonebook.set_enabled(true);
     m.b_cancel.set_enabled(false);
     p_.scheduler.enable_b_run_schedule();
@@ -155,12 +155,20 @@ void dial_controller::b_cancel_Click() {
 void dial_controller::set_idle_controls() {
     frm_main& m = p_.main;
     const bool idle = !p_.ctrl_RAS.is_connected();
-    m.b_connect.set_enabled(idle);
+    if (idle)
+        enable_connect();
+    else
+        m.b_connect.set_enabled(false);
     m.b_disconnect.set_enabled(!idle);
     m.o_phonebook_list.set_enabled(idle);
     m.b_update_phonebook.set_enabled(idle);
     p_.scheduler.enable_b_run_schedule();
     p_.set_status("");
+}
+
+// Connect with no entry would dial nothing through every pass.
+void dial_controller::enable_connect() {
+    p_.main.b_connect.set_enabled(!p_.main.o_phonebook_list.text().empty());
 }
 
 }  // namespace tw

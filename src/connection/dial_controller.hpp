@@ -25,6 +25,8 @@ public:
     // The connection controls as they are with no dial; while a line is
     // still up, those of a connection.
     void set_idle_controls();
+    // Enables Connect when an entry is chosen, disables it otherwise.
+    void enable_connect();
 
     // "Dialing ENTRY (pass #N)" for the entry shown and redial_count.
     std::string dialing_text() const;

@@ -22,8 +22,10 @@ phone_book::phone_book(program& p) : p_(p) {}
 
 void phone_book::fill_entry_list() {
     combo_box& list = p_.main.o_phonebook_list;
+    const std::string shown = list.text();
     list.clear();
     for (int i = 0; i < p_.ctrl_RAS.entry_count(); ++i) list.add_item(p_.ctrl_RAS.entry_name_at(i));
+    if (!select_entry(shown)) o_phonebook_list_Click();
 }
 
 void phone_book::choose_phonebook() {
@@ -31,11 +33,28 @@ void phone_book::choose_phonebook() {
                                native_paths().join(p_.system_dir, "ras"), ""};
     std::string chosen = native_paths().stored(p_.ui.open_file(request));
     p_.phonebook_path = file_exists(chosen) ? chosen : "";
+    if (p_.phonebook_path.empty()) return;
+    hand_over_phonebook();
+    fill_entry_list();
 }
 
-void phone_book::o_phonebook_list_Click() {
-    p_.main.b_connect.set_enabled(!p_.main.o_phonebook_list.text().empty());
+void phone_book::hand_over_phonebook() {
+    if (p_.os_platform == "winnt" && p_.ctrl_RAS.uses_phonebook_file() &&
+        !p_.phonebook_path.empty())
+        p_.ctrl_RAS.set_phonebook(p_.phonebook_path);
 }
+
+bool phone_book::select_entry(const std::string& name) {
+    combo_box& list = p_.main.o_phonebook_list;
+    for (int i = list.list_count() - 1; i >= 0; --i)
+        if (!name.empty() && list.item(i) == name) {
+            list.set_list_index(i);
+            return true;
+        }
+    return false;
+}
+
+void phone_book::o_phonebook_list_Click() { p_.dialing.enable_connect(); }
 
 void phone_book::b_set_default_IPS_Click() {
     p_.default_isp = p_.main.o_phonebook_list.text();
@@ -48,7 +67,7 @@ void phone_book::b_update_phonebook_Click() {
         return;
     }
     edit_phonebook();
-    p_.ctrl_RAS.set_phonebook(p_.phonebook_path);
+    hand_over_phonebook();
     p_.ctrl_RAS.refresh();
     fill_entry_list();
 }

@@ -14,10 +14,18 @@ class phone_book {
 public:
     explicit phone_book(program& p);
 
-    // Refills the entry list from the dialer, in its order.
+    // Refills the entry list from the dialer, in its order. The entry shown
+    // stays chosen while the list still holds it.
     void fill_entry_list();
-    // Lets the user pick the phone-book file; phonebook_path is "" unless it exists.
+    // Lets the user pick the phone-book file; phonebook_path is "" unless it
+    // exists. A file picked is the dialer's, and the list shows its entries.
     void choose_phonebook();
+    // Gives a dialer that reads a phone-book file the chosen one, so the
+    // entry list and the dial use the same phone book.
+    void hand_over_phonebook();
+    // Selects the last entry named `name`, as a click would; false when the
+    // list holds none.
+    bool select_entry(const std::string& name);
     void o_phonebook_list_Click();
     void b_set_default_IPS_Click();
     void b_update_phonebook_Click();

@@ -40,7 +40,8 @@ void lifecycle::start_up() {
     const bool named_entry_listed = select_named_entry();
     // Nothing a /x run was asked to do can be done without its entry.
     if (!named_entry_listed && !query_switch("/x").empty()) shutdown(exit_dial_gave_up);
-    if (query_switch("/a") == "auto") p_.scheduler.b_run_schedule_Click();
+    // An entry asked for and not found switches nothing on.
+    if (query_switch("/a") == "auto" && named_entry_listed) p_.scheduler.b_run_schedule_Click();
     say_when_x_never_ends();
     if (!query_switch("/d").empty() && named_entry_listed) p_.dialing.connect();
     p_.main.SSTab1.set_tab(0);
@@ -59,6 +60,7 @@ void lifecycle::initialise() {
     settings_read_ = true;
     m.form.set_caption(message_title);
     // Every file dialog names its own initial folder, so none is kept here.
+    p_.phonebook.hand_over_phonebook();
     p_.phonebook.fill_entry_list();
     p_.tasks.load_tasks();
     m.FlatScrollBar1.set_max(m.o_task_list.list_count() - 1);
@@ -69,11 +71,8 @@ void lifecycle::initialise() {
     m.o_log.clear();
 }
 
-// The last entry equal to the default is left selected.
 void lifecycle::select_default_entry() {
-    combo_box& list = p_.main.o_phonebook_list;
-    for (int i = 0; i < list.list_count(); ++i)
-        if (list.item(i) == p_.main.l_default_isp.caption()) list.set_list_index(i);
+    p_.phonebook.select_entry(p_.main.l_default_isp.caption());
 }
 
 // A name the phone book lacks leaves the selection as it was, the default

@@ -59,8 +59,10 @@ void for_each_enabled_task(program& p, const std::function<void(const std::strin
 entry_source take_schedule_entry(program& p) {
     frm_main& m = p.main;
     if (!m.o_phonebook_list.text().empty()) return entry_source::chosen;
-    if (!m.l_default_isp.caption().empty()) {
-        m.o_phonebook_list.set_text(m.l_default_isp.caption());
+    // Selected as a click would, so Connect knows of it; a default the list
+    // lacks is only shown, and keep_listed_entry clears it.
+    if (const std::string& isp = m.l_default_isp.caption(); !isp.empty()) {
+        if (!p.phonebook.select_entry(isp)) m.o_phonebook_list.set_text(isp);
         return entry_source::default_isp;
     }
     p.ui.message(no_entry_message, box::information, message_title);
@@ -72,6 +74,7 @@ bool keep_listed_entry(program& p) {
     const auto& entries = list.items();
     if (std::find(entries.begin(), entries.end(), list.text()) != entries.end()) return true;
     list.set_text("");
+    p.dialing.enable_connect();
     return false;
 }
 

@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "phone_book_program.hpp"
 #include "platform/path_rules.hpp"
 
@@ -10,15 +12,55 @@ namespace {
 using testing::book_program;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+using testing::test_program;
 
-TEST(phone_book, the_entry_list_shows_the_dialers_entries_in_order_and_none_when_there_are_none) {
-    book_program p;
-    EXPECT_THAT(p.entries(), ElementsAre("Office", "Home"));
-    p.write("system/ras/rasphone.pbk", "");
-    p.dialer.refresh();
-    p.drive([&] { p.prog.phonebook.fill_entry_list(); });
-    EXPECT_THAT(p.entries(), IsEmpty()) << "the old entries go too";
+// A refill (after the phone book was edited) keeps the entry shown while the
+// list still holds it; Connect is enabled only with an entry.
+TEST(phone_book, the_entry_list_shows_the_dialers_entries_and_keeps_the_entry_shown) {
+    const struct {
+        const char *book, *shown;
+        std::vector<std::string> entries;
+    } cases[] = {
+        {"[New]\r\n[Home]\r\n", "Home", {"New", "Home"}}, {"[New]\r\n", "", {"New"}}, {"", "", {}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.book);
+        book_program p;
+        EXPECT_THAT(p.entries(), ElementsAre("Office", "Home"));
+        p.main().o_phonebook_list.set_list_index(1);
+        p.write("system/ras/rasphone.pbk", c.book);
+        p.dialer.refresh();
+        p.drive([&] { p.prog.phonebook.fill_entry_list(); });
+        EXPECT_EQ(p.entries(), c.entries);
+        const combo_box& list = p.main().o_phonebook_list;
+        EXPECT_EQ(list.text(), c.shown);
+        EXPECT_EQ(list.list_index(), *c.shown ? 1 : -1);
+        EXPECT_EQ(p.main().b_connect.enabled(), *c.shown != 0);
+    }
     EXPECT_THAT(book_program({.phone_book = ""}).entries(), IsEmpty());
+}
+
+// The list and the dial use one phone book: the chosen file, from the start
+// on, and once one is picked where there was none.
+TEST(phone_book, the_list_shows_the_entries_of_the_chosen_phone_book) {
+    for (const bool picked : {false, true}) {
+        SCOPED_TRACE(picked);
+        test_program p({.phone_book = picked ? "" : "[MyISP]\r\n",
+                        .command_line = picked ? "" : "/s Mine /d"});
+        const std::string mine = p.folder / "mine.pbk";
+        p.write("mine.pbk", "[Mine]\r\n");
+        if (!picked) p.write("tw.ini", "[Current]\r\nRAS Phonebook=" + mine + "\r\n");
+        p.start_up();
+        if (picked) {
+            p.dialogs.answer_file_dialog(mine);
+            p.drive([&] { p.prog.phonebook.choose_phonebook(); });
+        }
+        p.run_for(10);
+        EXPECT_THAT(p.main().o_phonebook_list.items(), ElementsAre("Mine"));
+        if (!picked) {
+            EXPECT_THAT(p.log_texts(),
+                        ElementsAre(" Dialing Mine (pass #1)", " Connected to Mine"));
+        }
+    }
 }
 
 TEST(phone_book, a_chosen_phone_book_is_kept_with_its_case_only_when_it_exists) {

@@ -45,15 +45,18 @@ TEST(start_up, selects_the_last_entry_equal_to_the_default_and_s_overrides_it) {
 
 // Dialling another entry than the one asked for (the default) would be
 // wrong, and dialling none for minutes is no better: the run says so at once.
+// Nor is the schedule switched on for it.
 TEST(start_up, s_naming_no_entry_of_the_phone_book_is_logged_and_nothing_is_dialled) {
-    for (const auto& [command_line, exit_code] :
-         {std::pair{"/s Nowhere /d", std::optional<int>()}, {"/S Nowhere/D /X", 2}}) {
+    for (const auto& [command_line, exit_code] : {std::pair{"/s Nowhere /d", std::optional<int>()},
+                                                  {"/s Nowhere /a /d", std::optional<int>()},
+                                                  {"/S Nowhere/D /X", 2}}) {
         test_program p({.command_line = command_line});
         p.write("tw.ini", "[Current]\r\nDefault ISP=MyISP\r\nSave Logs=Yes\r\n");
         p.start_up();
         p.run_for(600);
         EXPECT_EQ(p.log_texts(), std::vector<std::string>{" Phone Book Entry Not Found: Nowhere"})
             << command_line;
+        EXPECT_FALSE(p.controls().t_check_for_work.enabled()) << command_line;
         EXPECT_EQ(p.exit_code, exit_code) << command_line;
     }
 }

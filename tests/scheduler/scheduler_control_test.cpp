@@ -14,6 +14,7 @@ constexpr const char* no_entry =
     "You must select a phonebook entry.  You should also select the default ISP entry.";
 
 // Without an entry or a default there is only the message; the button stays off.
+// The default is selected as a click would select it, so Connect knows of it.
 TEST(scheduler_control,
      switching_on_takes_the_entry_or_the_default_and_starts_only_for_a_listed_one) {
     const struct {
@@ -38,6 +39,10 @@ TEST(scheduler_control,
                   c.ticks_options);
         EXPECT_EQ(p.controls().t_check_for_work.enabled(), c.starts);
         EXPECT_EQ(m.o_phonebook_list.text(), c.starts ? "MyISP" : "");
+        if (*c.default_isp) {
+            EXPECT_EQ(m.o_phonebook_list.list_index(), 0);
+            EXPECT_TRUE(m.b_connect.enabled());
+        }
         if (none) {
             EXPECT_THAT(p.log_texts(), IsEmpty());
             continue;
