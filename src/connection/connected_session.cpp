@@ -29,12 +29,7 @@ void connected_session::begin_session(bool over_a_line) {
     // Shown from zero at once: a session that ends before its first tick
     // must not report the previous session's connect time.
     show_connect_time();
-    // The countdown only makes sense for a line that can be hung up.
-    if (over_a_line) {
-        m.l_disconnect1.set_visible(true);
-        m.o_disconnect_in_minutes.set_visible(true);
-        m.l_disconnect2.set_visible(true);
-    }
+    p_.disconnecting.show_countdown_row();
     p_.controls.t_connection_time.start(1000);
 }
 
@@ -113,6 +108,7 @@ void connected_session::line_dropped() {
     p_.log.add_line(connect_time_prefix + m.l_connection_time.caption());
     p_.log.append_empty_line();
     p_.ctrl_RAS.hang_up();
+    p_.disconnecting.show_countdown_row();
     if (p_.reconnect_on_line_drop)
         reconnect();
     else
@@ -120,10 +116,14 @@ void connected_session::line_dropped() {
 }
 
 // One dial without the watchdog: it connects, or nothing changes until the
-// user acts. A dial sequence started during the pause owns the line then.
+// user acts. A dial sequence started during the pause owns the line then; a
+// Disconnect during it, or the option unticked, ends the session for good.
 void connected_session::reconnect() {
+    const unsigned hang_ups = p_.disconnecting.hang_ups();
     p_.loop.pause(redial_pause_seconds);
     if (p_.controls.t_redial.armed() || p_.ctrl_RAS.is_connected()) return;
+    if (hang_ups != p_.disconnecting.hang_ups() || !p_.reconnect_on_line_drop)
+        return p_.dialing.set_idle_controls();
     p_.log.add_line(" Reconnecting to " + p_.main.o_phonebook_list.text());
     p_.main.o_log.add_item("");  // a separator that leaves the selection where it is
     p_.set_status(p_.dialing.dialing_text());

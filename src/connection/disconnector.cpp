@@ -1,5 +1,7 @@
 #include "connection/disconnector.hpp"
 
+#include <initializer_list>
+
 #include "connection/connect_time.hpp"
 #include "helpers/number_text.hpp"
 #include "program.hpp"
@@ -13,32 +15,39 @@ constexpr double seconds_per_minute = 60;
 disconnector::disconnector(program& p) : p_(p) {}
 
 void disconnector::disconnect() {
-    frm_main& m = p_.main;
-    if (p_.force_disconnect || m.o_disconnect_after_last_task.ticked()) hang_up();
-    m.l_disconnect1.set_visible(false);
-    m.o_disconnect_in_minutes.set_visible(false);
-    m.l_disconnect2.set_visible(false);
+    if (p_.force_disconnect || p_.main.o_disconnect_after_last_task.ticked()) hang_up();
+    show_countdown_row();
     p_.scheduler.enable_b_run_schedule();
+}
+
+// A line left up by a disconnect that did not hang up can still be counted
+// down; a line that is gone cannot.
+void disconnector::show_countdown_row() {
+    frm_main& m = p_.main;
+    const bool line_up = p_.ctrl_RAS.is_connected();
+    for (control* row : std::initializer_list<control*>{
+             &m.l_disconnect1, &m.o_disconnect_in_minutes, &m.l_disconnect2})
+        row->set_visible(line_up);
 }
 
 bool disconnector::session_running() const {
     return p_.controls.t_connection_time.enabled() || p_.ctrl_RAS.is_connected();
 }
 
-// A call that is not forced reports only a session it really ended: the
-// after-last-task end followed by the shutdown of "/x", or a plain shutdown
-// with nothing connected, would otherwise log a disconnection that never
-// happened. A forced call always reports, as the user asked for it.
+// Only a session still running is reported: one that dropped, or that an
+// earlier hang-up ended, has had its end logged already, and a shutdown with
+// nothing connected ended none. Whoever hung up, the controls are idle after.
 void disconnector::hang_up() {
     frm_main& m = p_.main;
-    const bool report = p_.force_disconnect || session_running();
+    const bool report = session_running();
+    ++hang_ups_;
     p_.ctrl_RAS.hang_up();
     p_.controls.t_disconnect.stop();
-    if (report) p_.set_status("Disconnected");
-    p_.scheduler.enable_b_run_schedule();
     p_.controls.t_connection_time.stop();
     // The task bar must not go on showing a connect time.
-    p_.main.form.set_caption(message_title);
+    m.form.set_caption(message_title);
+    p_.dialing.set_idle_controls();
+    p_.set_status("Disconnected");
     if (!report) return;
     p_.log.add_line(connect_time_prefix + m.l_connection_time.caption());
     p_.log.add_line(" Disconnected from " + m.o_phonebook_list.text());
@@ -48,7 +57,6 @@ void disconnector::hang_up() {
 void disconnector::b_disconnect_Click() {
     p_.force_disconnect = true;
     disconnect();
-    p_.dialing.set_idle_controls();
 }
 
 // Emptying the box here runs this handler again, which stops the timer once
@@ -88,7 +96,6 @@ void disconnector::t_disconnect_Timer() {
     }
     p_.force_disconnect = true;
     disconnect();
-    p_.dialing.set_idle_controls();
 }
 
 }  // namespace tw

@@ -13,19 +13,25 @@ public:
 
     // The caller sets program::force_disconnect first: forced (the user, the
     // countdown) always hangs up; otherwise only with "Disconnect after last
-    // task" ticked. Either way the countdown controls are hidden.
+    // task" ticked. A hang-up leaves the idle controls.
     void disconnect();
     void b_disconnect_Click();
     // Starts, restarts or stops the countdown as the typed minutes say.
     void o_disconnect_in_minutes_Change();
     // Counts a minute down once more than 60 seconds of it are over.
     void t_disconnect_Timer();
+    // Shows the "Disconnect in" row exactly while a line is up.
+    void show_countdown_row();
+    // How many hang-ups disconnect() has made, so a wait can tell that the
+    // line was given up meanwhile.
+    unsigned hang_ups() const { return hang_ups_; }
 
 private:
     void hang_up();
     bool session_running() const;
 
     program& p_;
+    unsigned hang_ups_ = 0;
 };
 
 }  // namespace tw

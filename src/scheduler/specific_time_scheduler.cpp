@@ -62,7 +62,6 @@ void specific_time_scheduler::t_specific_disconnect_Timer() {
     hung_up_on_ = today;
     p_.force_disconnect = true;
     p_.disconnecting.disconnect();
-    p_.dialing.set_idle_controls();
 }
 
 }  // namespace tw

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <utility>
 
 #include "connection/connect_time.hpp"
 #include "dialing_program.hpp"
@@ -55,6 +57,29 @@ TEST(connected_session, with_reconnect_set_a_dropped_line_is_dialled_again_after
     EXPECT_EQ(p.time_of_line(5), "09:00:20");
     EXPECT_EQ(p.time_of_line(7), "09:00:23");
     EXPECT_EQ(p.main().l_connection_time.caption(), "00:00:02") << "the new session counts from 0";
+}
+
+// The pause before the redial leaves the user the last word: a Disconnect
+// ends the session, and an option unticked meanwhile is obeyed.
+TEST(connected_session,
+     a_disconnect_or_the_option_unticked_in_the_pause_after_a_drop_stops_the_redial) {
+    const std::pair<const char*, std::function<void(frm_main&)>> cases[] = {
+        {"Disconnect", [](frm_main& m) { m.b_disconnect.click(); }},
+        {"option unticked", [](frm_main& m) { m.o_line_drop.set_value(0); }}};
+    for (const auto& [what, act] : cases) {
+        SCOPED_TRACE(what);
+        dialing_program p("SimulatedDropSeconds=10.5\r\n");
+        p.main().o_line_drop.set_value(1);
+        p.connect_and_wait();
+        p.do_after(13, [&] { act(p.main()); });  // the drop is seen at 09:00:14
+        p.run_for(120);
+        EXPECT_THAT(p.log_texts(),
+                    ElementsAre(" Dialing Office (pass #1)", " Connected to Office",
+                                " Connection dropped from Office", " Connect time:  00:00:10", ""));
+        EXPECT_FALSE(p.dialer.is_connected());
+        EXPECT_TRUE(p.main().b_connect.enabled());
+        EXPECT_FALSE(p.main().b_disconnect.enabled());
+    }
 }
 
 // With the schedule off, "Disconnect after last task" hangs up once the enabled

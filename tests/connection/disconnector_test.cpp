@@ -1,6 +1,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <initializer_list>
+
 #include "dialing_program.hpp"
 
 namespace tw {
@@ -63,47 +66,71 @@ TEST(disconnector, a_countdown_of_three_minutes_steps_each_minute_then_hangs_up)
     p.run_for(4);
     EXPECT_EQ(minutes.text(), "");
     expect_hung_up(p, 2, "00:03:3");
-    EXPECT_EQ(p.main().o_statusbar.text(), "");
+    EXPECT_EQ(p.main().o_statusbar.text(), "Disconnected");
 }
 
-// The countdown controls stay after a drop; the button still ends the session.
-TEST(disconnector, a_dropped_line_leaves_idle_controls_and_the_button_logs_the_end_and_stops_it) {
-    dialing_program p("SimulatedDropSeconds=10.5\r\n");
-    p.connect_and_wait();
-    p.main().o_disconnect_in_minutes.set_text("5");
-    p.run_for(120);
-    const frm_main& m = p.main();
-    EXPECT_THAT(p.log_texts(),
-                ElementsAre(" Dialing Office (pass #1)", " Connected to Office",
-                            " Connection dropped from Office", " Connect time:  00:00:10", ""));
-    EXPECT_EQ(p.time_of_line(2), "09:00:14") << "seen by the next connect-time tick";
-    EXPECT_EQ(m.form.caption(), "Tarnwick v1.20");
-    EXPECT_TRUE(m.b_connect.enabled() && m.o_phonebook_list.enabled() &&
-                m.b_update_phonebook.enabled() && m.l_disconnect1.visible());
-    EXPECT_FALSE(m.b_disconnect.enabled() || p.controls().t_connection_time.enabled());
-    p.click(p.main().b_disconnect);
-    expect_hung_up(p, 5, "00:00:10");
-    p.run_for(400);
-    EXPECT_EQ(p.log_texts().size(), 8u) << "no countdown left to run out";
-}
-
-TEST(disconnector, a_scheduler_call_without_the_option_only_hides_the_countdown) {
-    dialing_program p;
-    p.connect_and_wait();
-    p.main().o_disconnect_in_minutes.set_text("2");
-    p.drive([&] {
-        p.prog.force_disconnect = false;
-        p.prog.disconnecting.disconnect();
-    });
-    const frm_main& m = p.main();
-    EXPECT_TRUE(p.dialer.is_connected());
-    EXPECT_EQ(p.log_texts().size(), 2u);
-    EXPECT_FALSE(m.l_disconnect1.visible() || m.o_disconnect_in_minutes.visible() ||
-                 m.l_disconnect2.visible());
-    EXPECT_TRUE(m.b_disconnect.enabled());
-    EXPECT_TRUE(p.controls().t_connection_time.enabled());
-    p.run_for(125);
-    expect_hung_up(p, 2, "00:02:0");  // the countdown ran on unseen
+// After any hang-up the controls are idle, and a Disconnect on the dead line
+// logs nothing twice. The "Disconnect in" row shows exactly while a line is
+// up: also after a mark's disconnect that leaves it up, and counts down there.
+TEST(disconnector, after_any_hang_up_the_controls_are_idle_and_the_row_shows_only_with_a_line) {
+    const struct {
+        const char *ending, *office_keys;
+        std::function<void(dialing_program&)> end;
+        std::vector<std::string> log;
+    } cases[] = {
+        {"the hang-up after the last task",
+         "",
+         [](dialing_program& p) {
+             p.main().o_run_tasks_at_connect.set_value(1);
+             p.main().o_disconnect_after_last_task.set_value(1);
+             p.connect_and_wait();
+         },
+         {" Dialing Office (pass #1)", " Connected to Office", " Connect time:  00:00:00",
+          " Disconnected from Office", ""}},
+        {"a drop",
+         "SimulatedDropSeconds=10.5\r\n",
+         [](dialing_program& p) {
+             p.connect_and_wait();
+             p.run_for(20);
+         },
+         {" Dialing Office (pass #1)", " Connected to Office", " Connection dropped from Office",
+          " Connect time:  00:00:10", ""}},
+        {"a mark's disconnect without the option",
+         "",
+         [](dialing_program& p) {
+             p.connect_and_wait();
+             p.main().o_disconnect_in_minutes.set_text("2");
+             p.drive([&] {
+                 p.prog.force_disconnect = false;
+                 p.prog.disconnecting.disconnect();
+             });
+         },
+         {" Dialing Office (pass #1)", " Connected to Office"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ending);
+        dialing_program p(c.office_keys);
+        c.end(p);
+        const frm_main& m = p.main();
+        const bool up = p.dialer.is_connected();
+        EXPECT_EQ(up, c.log.size() == 2);
+        for (const control* row : std::initializer_list<const control*>{
+                 &m.l_disconnect1, &m.o_disconnect_in_minutes, &m.l_disconnect2})
+            EXPECT_EQ(row->visible(), up);
+        EXPECT_EQ(m.b_disconnect.enabled(), up);
+        EXPECT_EQ(
+            m.b_connect.enabled() && m.o_phonebook_list.enabled() && m.b_update_phonebook.enabled(),
+            !up);
+        EXPECT_FALSE(m.b_cancel.enabled());
+        EXPECT_EQ(p.log_texts(), c.log);
+        if (up) {
+            p.run_for(125);
+            expect_hung_up(p, 2, "00:02:0");
+        } else {
+            p.click(p.main().b_disconnect);
+            EXPECT_EQ(p.log_texts(), c.log) << "nothing logged twice";
+        }
+    }
 }
 
 }  // namespace
