@@ -33,18 +33,13 @@ void discard_state(Form& form) {
 
 companion_modules::companion_modules(program& p) : p_(p) {}
 
-std::string companion_modules::settings_command_line(companion_module which,
-                                                     command_line_purpose purpose) {
+std::optional<std::string> companion_modules::settings_command_line(companion_module which,
+                                                                    command_line_purpose purpose) {
     load(which);
     p_.window.center_form(loaded_->form().form);
     p_.ui.show_modal(loaded_->form().form);
-    // Closed by its close box, the form is gone: reading it loads it afresh
-    // from what is stored.
-    if (loaded_->closed()) {
-        unload(which);
-        load(which);
-    }
-    std::string command_line = loaded_->module_command_line(purpose);
+    std::optional<std::string> command_line;
+    if (!loaded_->closed()) command_line = loaded_->module_command_line(purpose);
     unload(which);
     return command_line;
 }
@@ -96,8 +91,9 @@ void companion_modules::update_module_task(companion_module which) {
         p_.ui.message(module_not_shown(), box::information, message_title);
         return;
     }
-    const std::string parameters =
-        native_paths().stored_parameters(settings_command_line(which, command_line_purpose::menu));
+    const auto command_line = settings_command_line(which, command_line_purpose::menu);
+    if (!command_line) return;
+    const std::string parameters = native_paths().stored_parameters(*command_line);
     if (!parameters.empty()) store_shown_parameters(parameters);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "companions/module_settings.hpp"
@@ -23,9 +24,11 @@ public:
 
     // Loads the module's settings form, centres it, shows it modally, builds
     // the command line for `purpose` from what the form then holds, and
-    // unloads it. "" when the settings do not make a command line; a task
+    // unloads it. "" when the settings do not make a command line; none when
+    // the user closed the form (its close box, Escape), which cancels. A task
     // stores it as the platform's path rules store companion parameters.
-    std::string settings_command_line(companion_module which, command_line_purpose purpose);
+    std::optional<std::string> settings_command_line(companion_module which,
+                                                     command_line_purpose purpose);
 
     void menuAppsItem_Click(int index);
 

@@ -237,7 +237,9 @@ std::optional<std::string> task_editor::parameters_for(const std::string& path,
                                                        const std::string& folder,
                                                        const std::string& file_name) {
     if (file_name == stock_module_file || file_name == web_monitor_file) {
-        std::string command_line = native_paths().stored_parameters(module_parameters(file_name));
+        const auto built = module_parameters(file_name);
+        if (!built) return std::nullopt;  // the user cancelled the form
+        std::string command_line = native_paths().stored_parameters(*built);
         if (!command_line.empty()) return command_line;
         p_.ui.message(module_refused_message, box::information, message_title);
         return std::nullopt;
@@ -247,7 +249,7 @@ std::optional<std::string> task_editor::parameters_for(const std::string& path,
     return e_mail_companion_parameters;
 }
 
-std::string task_editor::module_parameters(const std::string& file_name) {
+std::optional<std::string> task_editor::module_parameters(const std::string& file_name) {
     return p_.modules.settings_command_line(file_name == stock_module_file
                                                 ? companion_module::stock_quote
                                                 : companion_module::web_page_monitor,

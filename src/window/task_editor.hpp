@@ -34,9 +34,9 @@ public:
     void add_application(std::string& path);
 
     // The command line a stock quote or web page monitor module (by its file
-    // name) is added with; "" refuses the add. It comes from the module's
-    // settings form, shown modally and centred.
-    std::string module_parameters(const std::string& file_name);
+    // name) is added with; "" refuses the add, none cancels it. It comes from
+    // the module's settings form, shown modally and centred.
+    std::optional<std::string> module_parameters(const std::string& file_name);
 
 private:
     // The record field and task-file section a schedule box stores.

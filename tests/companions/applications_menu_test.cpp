@@ -1,6 +1,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <initializer_list>
+#include <utility>
+
 #include "companions/companion_modules.hpp"
 #include "task_file_text.hpp"
 #include "test_program.hpp"
@@ -15,11 +19,13 @@ const std::string module_message =
     "You can only use this option if you have selected the 'Lumarin - Stock Quote Module' "
     "(stockfc.exe) application.";
 
-// A started program whose task list holds `paths`, showing `shown` in the editor.
+// A started program whose task list holds `paths`, each with the parameters
+// "-keep", showing `shown` in the editor.
 struct menu_program : test_program {
     menu_program(const std::vector<std::string>& paths, const std::string& shown) {
         std::vector<task_entry> tasks(paths.size());
-        for (std::size_t i = 0; i < paths.size(); ++i) tasks[i].application = paths[i];
+        for (std::size_t i = 0; i < paths.size(); ++i)
+            tasks[i] = {paths[i], "-keep", "", "", "", ""};
         write("task.ini", testing::task_file_text(tasks));
         write("fcd.ini", "[Current]\r\nCPID=12345\r\n");
         start_up();
@@ -35,16 +41,23 @@ struct menu_program : test_program {
     }
 };
 
-// Entry 80 names the stock quote module too.
+// Entry 80 names the stock quote module too. No form is shown (the scripted
+// dialogs fail on one) and no program started.
 TEST(applications_menu, an_entry_for_another_kind_of_task_only_says_so) {
     const std::string postwright_message =
         "You can only use this option if you have selected 'Postwright' application.";
     for (const auto& [index, shown, message] : {std::tuple{10, "/opt/PW.EXE", postwright_message},
                                                 {20, "/opt/wpmfc.exe", module_message},
                                                 {80, "/opt/stockfc.exe", module_message}}) {
+        SCOPED_TRACE(index);
         menu_program p({"/opt/stockfc.exe"}, shown);
+        const std::string task_file = p.file("task.ini");
         p.dialogs.expect_message(message);
         p.choose(index);
+        EXPECT_EQ(p.dialogs.messages().size(), 1u);
+        EXPECT_TRUE(p.fakes.started().empty());
+        EXPECT_THAT(p.parameters(), ElementsAre("-keep"));
+        EXPECT_EQ(p.file("task.ini"), task_file);
     }
 }
 
@@ -59,6 +72,7 @@ TEST(applications_menu, postwright_entry_runs_its_setup_and_waits_for_it) {
     EXPECT_GE(p.loop.clock(), 30);
 }
 
+// Without a data source, or with the form closed (Escape), nothing changes.
 TEST(applications_menu, module_entry_sets_every_record_of_the_shown_program_or_nothing) {
     const std::string module = "/opt/stockfc.exe";
     menu_program p({module, "/opt/other", module}, module);
@@ -67,14 +81,21 @@ TEST(applications_menu, module_entry_sets_every_record_of_the_shown_program_or_n
     p.choose(20);
     const std::string line = p.main().o_parameters.text();  // the module settings tests' line
     EXPECT_NE(line.find("/id=12345"), std::string::npos);
-    EXPECT_THAT(p.parameters(), ElementsAre(line, "", line));
+    EXPECT_THAT(p.parameters(), ElementsAre(line, "-keep", line));
 
-    p.dialogs.expect_form(form.form, [&] {
-        form.o_data_source.set_text("");
-        form.Command1.click();
-    });
-    p.choose(20);
-    EXPECT_THAT(p.parameters(), ElementsAre(line, "", line)) << "no data source changes nothing";
+    p.write("fcd.ini", "[Current]\r\nCPID=777\r\n");
+    for (const auto& [why, use] :
+         std::initializer_list<std::pair<const char*, std::function<void()>>>{
+             {"no data source",
+              [&] {
+                  form.o_data_source.set_text("");
+                  form.Command1.click();
+              }},
+             {"the form closed", {}}}) {
+        p.dialogs.expect_form(form.form, use);
+        p.choose(20);
+        EXPECT_THAT(p.parameters(), ElementsAre(line, "-keep", line)) << why;
+    }
 }
 
 }  // namespace

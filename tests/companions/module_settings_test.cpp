@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "companions/companion_modules.hpp"
 #include "platform/ini_document.hpp"
@@ -26,11 +27,12 @@ struct module_program : test_program {
         start_up();
     }
     // Shows the settings form of `which`, handled by `u` as a user would.
-    std::string command_line(companion_module which, command_line_purpose purpose, const user& u) {
+    std::optional<std::string> command_line(companion_module which, command_line_purpose purpose,
+                                            const user& u) {
         module_form& form = which == stock ? static_cast<module_form&>(prog.modules.stock_form)
                                            : prog.modules.web_monitor_form;
         dialogs.expect_form(form.form, [this, u] { u(*prog.modules.loaded()); });
-        std::string line;
+        std::optional<std::string> line;
         drive([&] { line = prog.modules.settings_command_line(which, purpose); });
         return line;
     }
@@ -87,9 +89,9 @@ TEST(module_settings, ok_asks_an_address_for_the_demo_id_only_then_stores_every_
 }
 
 // Values go in as typed, without quotes; from the menu a module without an
-// address mails to its ID. A closed form stores nothing: the line then comes
-// from what is stored, and without a stored outbox folder there is none.
-TEST(module_settings, command_lines_from_the_form_or_from_what_is_stored) {
+// address mails to its ID. Closing the form cancels: nothing is stored and
+// no line made. Without a stored outbox folder there is no line either.
+TEST(module_settings, command_lines_from_the_form_and_none_from_a_closed_one) {
     module_program p;
     const std::string outbox = p.folder / "My Tools";
     std::filesystem::create_directory(outbox);
@@ -101,18 +103,17 @@ TEST(module_settings, command_lines_from_the_form_or_from_what_is_stored) {
                                  press_ok(s);
                              }),
               line);
-    EXPECT_EQ(p.command_line(stock, from_menu,
-                             [](module_settings& s) {
-                                 s.form().o_cpid.set_text("999");
-                                 s.form().form.unload();
-                             }),
-              line + " /e=12345");
+    EXPECT_EQ(p.command_line(stock, from_menu, press_ok), line + " /e=12345");
+    for (const auto purpose : {adding, from_menu})
+        EXPECT_EQ(p.command_line(stock, purpose,
+                                 [](module_settings& s) { s.form().o_cpid.set_text("999"); }),
+                  std::nullopt);
     EXPECT_EQ(p.fcd("Current", "CPID"), "12345");
 
-    p.write("fcd.ini", "[Current]\r\nCPID=12345\r\n");  // no outbox folder stored
-    EXPECT_EQ(
-        p.command_line(web_monitor, from_menu, [](module_settings& s) { s.form().form.unload(); }),
-        "");
+    p.write("fcd.ini", "[Current]\r\nCPID=12345\r\n");
+    p.command_line(web_monitor, from_menu, [](module_settings& s) {
+        EXPECT_EQ(s.module_command_line(from_menu), "") << "no outbox folder stored";
+    });
 }
 
 // The page of Help, On-Line Web Pages, Customer Profile.

@@ -148,6 +148,17 @@ TEST(task_editor, companions_get_their_setup_parameters_and_menu_or_are_refused)
     editor_program p(three_tasks);
     const std::string before = p.file("task.ini");
     frm_stockmodule& stock = p.prog.modules.stock_form;
+    // OK refused (the demo ID wants an address), then the form closed: no add.
+    p.dialogs.expect_form(stock.form, [&] {
+        p.dialogs.expect_message(
+            "When using 'DEMO' as the ID, you must enter the email address you want to receive "
+            "the stock quote information.");
+        stock.Command1.click();
+    });
+    p.add(p.folder / "fc/stockfc.exe");
+    EXPECT_EQ(p.main().o_task_list.list_count(), 3);
+    EXPECT_EQ(p.file("task.ini"), before);
+
     p.dialogs.expect_form(stock.form, [&] {
         stock.o_cpid.set_text("12345");
         stock.o_data_source.set_text("");
