@@ -23,7 +23,8 @@ from the command line, for runs that nobody watches.
 Switches (found anywhere on the command line, even inside other text, in any
 letter case):
   /s NAME               select the phone-book entry NAME (it ends before the
-                        next /)
+                        next /); a NAME the phone book lacks is logged, and
+                        then nothing is dialled or scheduled
   /d                    dial at once
   /a                    switch the interval schedule on; with an entry chosen,
                         also tick "Disconnect after last task" and "Run
