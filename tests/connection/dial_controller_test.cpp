@@ -46,11 +46,8 @@ TEST(dial_controller, every_retry_count_and_time_out_ends_the_sequence) {
         const char *timeout, *retries;
         std::size_t passes;
         const char* gave_up_at;
-    } cases[] = {{"10", "1", 1, "09:00:10"},
-                 {"10", "0", 1, "09:00:10"},
-                 {"10", "", 1, "09:00:10"},
-                 {"0", "02", 2, "09:04:06"},
-                 {"", "1", 1, "09:02:00"}};
+    } cases[] = {{"10", "1", 1, "09:00:10"}, {"1", "1", 1, "09:00:01"},  {"10", "0", 1, "09:00:10"},
+                 {"10", "", 1, "09:00:10"},  {"0", "02", 2, "09:04:06"}, {"", "1", 1, "09:02:00"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string("time-out '") + c.timeout + "', retries '" + c.retries + "'");
         dialing_program p(no_answer, "", c.timeout, c.retries);

@@ -61,6 +61,19 @@ TEST(start_up, s_naming_no_entry_of_the_phone_book_is_logged_and_nothing_is_dial
     }
 }
 
+// A run a script or a timer started may find nobody at the screen: with /d,
+// /a or /x a file dialog counts as cancelled until someone acts in the window.
+TEST(start_up, a_run_started_to_dial_schedule_or_end_asks_nobody_for_files) {
+    for (const auto& [command_line, unattended] : {std::pair{"/s MyISP /d", true},
+                                                   {"/s MyISP /a", true},
+                                                   {"/X", true},
+                                                   {"/s MyISP", false}}) {
+        test_program p({.command_line = command_line});
+        p.drive([&] { p.prog.phonebook.choose_phonebook(); });
+        EXPECT_EQ(p.dialogs.file_requests().empty(), unattended) << command_line;
+    }
+}
+
 // A /x run ends after the hang-up that follows the connect-time tasks; when
 // none will come, whoever started it is told why, in one line, at once.
 TEST(start_up, an_x_run_that_will_not_end_by_itself_says_why_on_standard_error) {

@@ -78,6 +78,19 @@ TEST(specific_time_scheduler, one_dial_serves_the_connect_time_and_each_task_run
     }
 }
 
+// Once a day: a line brought up again within the disconnect minute stays up.
+TEST(specific_time_scheduler, the_disconnect_time_hangs_up_once) {
+    scheduling_program p({}, 8, 59, 50, "/s MyISP");
+    frm_main& m = p.main();
+    m.o_specific_disconnect.set_text("09:00");
+    m.o_user_specific_time.set_value(1);
+    for (const bool stays_up : {false, true}) {
+        p.click(m.b_connect);
+        p.run_for(15);
+        EXPECT_EQ(p.dialer.is_connected(), stays_up) << hh_mm(minute_of(p.loop.now()));
+    }
+}
+
 // Only an entry of the list starts the timer; a chosen entry unticks "Disconnect
 // after last task", the default leaves it.
 TEST(specific_time_scheduler, switching_on_takes_the_entry_or_the_default_or_says_there_is_none) {
