@@ -239,6 +239,7 @@ private:
 class drive_list_adapter : public control_adapter<drive_list, QComboBox> {
 public:
     drive_list_adapter(drive_list& control, QComboBox* widget) : control_adapter(control, widget) {
+        wheel_only_with_focus(widget);
         connect(widget, &QComboBox::activated, this, [this](int row) {
             from_user([&] { this->control().set_path(this->control().drives().at(row)); });
         });

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "qt/control_adapter.hpp"
+#include "qt/event_hook.hpp"
 #include "qt/qt_text.hpp"
 
 namespace tw {
@@ -123,6 +124,7 @@ private:
 class combo_box_adapter : public item_list_adapter<combo_box, QComboBox> {
 public:
     combo_box_adapter(combo_box& control, QComboBox* widget) : item_list_adapter(control, widget) {
+        wheel_only_with_focus(widget);
         widget->setEditable(control.editable());
         if (control.editable()) {
             typed_ = new typing_line_edit(
@@ -140,12 +142,16 @@ public:
     }
 
 protected:
+    // Selecting a row replaces the typed text (with none selected, by
+    // nothing); the control's text wins, with the caret where it was.
     void mirror() override {
+        if (!typed_) return item_list_adapter::mirror();
+        const int caret = typed_->cursorPosition();
         item_list_adapter::mirror();
-        // Selecting a row replaced the typed text; the control's text wins.
-        if (const QString text = to_qt(control().text());
-            control().editable() && widget()->currentText() != text)
-            widget()->setEditText(text);
+        if (const QString text = to_qt(control().text()); typed_->text() != text) {
+            typed_->setText(text);
+            typed_->setCursorPosition(caret);
+        }
     }
 
 private:

@@ -39,6 +39,9 @@ public:
 
 protected:
     virtual void selection_moved() {}
+    // Selects `index` (-1 for none) without telling anyone: for a subclass
+    // that keeps its own state in step with the selection.
+    void point_at(int index) { list_index_ = index; }
 
 private:
     void check_index(int index) const;

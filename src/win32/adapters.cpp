@@ -313,12 +313,17 @@ public:
     }
 
 protected:
+    // The list selects what the control selects, also where the open list
+    // went ahead to an item the typed text begins. Selecting a row replaces
+    // the typed text, so the text is put back with the caret where it was.
     void mirror() override {
         if (!control().editable()) return item_list_window::mirror();
-        // Only a new pick goes to the list: selecting (or clearing) its row
-        // again would replace the typed text and put the caret at its start.
-        if (std::exchange(shown_pick_, control().list_index()) != control().list_index())
+        if (::SendMessageW(window(), CB_GETCURSEL, 0, 0) != control().list_index()) {
+            const LRESULT caret = ::SendMessageW(window(), CB_GETEDITSEL, 0, 0);
             item_list_window::mirror();
+            show_text(window(), control().text());
+            ::SendMessageW(window(), CB_SETEDITSEL, 0, caret);
+        }
         show_text(window(), control().text());
     }
 
@@ -332,8 +337,6 @@ private:
         const HWND focus = ::GetFocus();
         return focus && ::GetAncestor(focus, GA_ROOT) == ::GetAncestor(window(), GA_ROOT);
     }
-
-    int shown_pick_ = -1;
 };
 
 // A list box shows whole rows and can be scrolled sideways to the end of its

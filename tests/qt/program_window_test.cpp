@@ -76,6 +76,38 @@ TEST_F(program_window, a_typed_time_is_put_back_and_only_a_pick_from_the_list_st
     EXPECT_EQ(start->currentText(), "00:00");
 }
 
+// Each list steps on from the value shown for the task shown, not from the
+// last pick; a wheel turned over a box without the focus changes nothing.
+TEST_F(program_window, the_time_lists_step_from_the_shown_value_and_ignore_a_passing_wheel) {
+    p.write("task.ini",
+            "[Tasks]\r\ntask0=/bin/fetch\r\ntask1=/bin/mail\r\n[Start Time]\r\n/bin/fetch=08:00\r\n"
+            "[Stop Time]\r\n/bin/fetch=17:00\r\n[Interval]\r\n/bin/fetch=2 hours\r\n"
+            "/bin/mail=1 hour\r\n");
+    find<QTabWidget>("SSTab1")->setCurrentIndex(3);
+    auto* tasks = find<QListWidget>("o_task_list");
+    const auto key = [](QWidget* box, Qt::Key which) {
+        QKeyEvent press(QEvent::KeyPress, which, Qt::NoModifier);
+        QApplication::sendEvent(box, &press);
+    };
+    tasks->setCurrentRow(0);
+    key(find<QComboBox>("o_task_start_time"), Qt::Key_Down);
+    key(find<QComboBox>("o_task_interval"), Qt::Key_Down);
+    EXPECT_EQ(stored("Start Time"), "08:10");
+    EXPECT_EQ(stored("Interval"), "3 hours");
+    tasks->setCurrentRow(1);
+    key(find<QComboBox>("o_task_interval"), Qt::Key_Up);
+    EXPECT_EQ(ini_document(p.file("task.ini")).read("Interval", "/bin/mail"), "50 minutes");
+
+    tasks->setCurrentRow(0);
+    auto* stop = find<QComboBox>("o_task_stop_time");
+    tasks->setFocus();
+    QWheelEvent wheel(QPointF(5, 5), stop->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(stop, &wheel);
+    EXPECT_EQ(stop->currentText(), "17:00");
+    EXPECT_EQ(stored("Stop Time"), "17:00");
+}
+
 TEST_F(program_window, keeps_its_size_and_shows_the_connect_time_when_minimized) {
     const QSize fixed(twips_to_pixels(6135, view.logicalDpiX()),
                       twips_to_pixels(4755, view.logicalDpiY()));

@@ -99,5 +99,29 @@ TEST(controls, combo_box_text_follows_the_pick_but_setting_text_does_not_click) 
     EXPECT_EQ(combo.text(), "");
 }
 
+// A list steps on from the item it selects, so the text shown must be that item.
+TEST(controls, combo_box_text_set_by_code_or_typed_selects_its_item_or_none) {
+    struct step {
+        const char* text;
+        int selected;
+    };
+    combo_box combo(true);
+    for (const char* item : {"08:00", "08:10", "08:20"}) combo.add_item(item);
+    counter click(combo.click);
+    counter shown(combo.state_changed);
+    for (const step s :
+         {step{"08:10", 1}, step{"08:1", -1}, step{"08:20", 2}, step{"", -1}, step{"08:00", 0}}) {
+        SCOPED_TRACE(s.text);
+        combo.set_text(s.text);
+        EXPECT_EQ(combo.list_index(), s.selected);
+        EXPECT_EQ(combo.text(), s.text);
+    }
+    EXPECT_EQ(click.fired, 0);
+    EXPECT_EQ(shown.fired, 5) << "the view follows each change";
+    combo.set_list_index(0);
+    combo.set_text("08:00");
+    EXPECT_EQ(shown.fired, 6) << "no change, nothing to show";
+}
+
 }  // namespace
 }  // namespace tw
