@@ -6,6 +6,7 @@
 
 #include "platform/local_time.hpp"
 #include "win32/keyboard_navigation.hpp"
+#include "win32/mouse_wheel.hpp"
 
 namespace tw {
 
@@ -49,7 +50,8 @@ bool win32_event_loop::handle_queued() {
     MSG message;
     while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         handled = true;
-        if (navigate_by_keyboard(message)) continue;
+        // Before the dialog handling, which dispatches every message of a form.
+        if (wheel_over_unfocused_box(message) || navigate_by_keyboard(message)) continue;
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
     }

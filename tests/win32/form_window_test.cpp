@@ -174,6 +174,32 @@ TEST(form_window, an_editable_combo_box_tells_typing_from_a_pick) {
     EXPECT_TRUE(added) << "Enter presses the button that has the focus";
 }
 
+// Windows hands the wheel to the box under the pointer: only the box that
+// has the focus takes it, so one scrolled past stays as it was.
+TEST(form_window, the_wheel_changes_only_a_box_that_has_the_focus) {
+    win32_event_loop loop;
+    frm_main form;
+    form.SSTab1.set_tab(3);
+    for (control* field : form.task_fields()) field->set_enabled(true);
+    for (const char* time : {"0700", "0710"}) form.o_task_stop_time.add_item(time);
+    int picks = 0;
+    form.o_task_stop_time.click.connect([&] { ++picks; });
+    form_window view(form.form, frm_main_layout(form), nullptr);
+    view.show();
+    const HWND box = child_of_class(view.handle(), L"ComboBox", CB_GETCOUNT, 2);
+    ASSERT_NE(box, nullptr);
+    const auto turn_wheel = [&] {
+        ::PostMessageW(box, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+        loop.do_events();
+    };
+    ::SetFocus(child_with_text(view.handle(), L"Add"));
+    turn_wheel();
+    EXPECT_EQ(picks, 0);
+    ::SetFocus(box);
+    turn_wheel();
+    EXPECT_EQ(picks, 1);
+}
+
 // The loop sleeps until the tick: a loop that spins would wake up
 // thousands of times over the wait.
 TEST(win32_event_loop, sleeps_until_a_timer_ticks) {
