@@ -6,6 +6,7 @@
 #include <QFileSystemModel>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -142,9 +143,22 @@ private:
     colour shown_colour_ = system_window_colour;
 };
 
+bool is_enter(const QKeyEvent& key) {
+    return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) &&
+           (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
 class button_adapter : public click_adapter<button, QPushButton> {
 public:
-    using click_adapter::click_adapter;
+    // Enter presses the button that has the focus, as Space does, in a form
+    // as in a dialog.
+    button_adapter(button& control, QPushButton* widget) : click_adapter(control, widget) {
+        intercept_event(widget, QEvent::KeyPress, [widget](QEvent& event) {
+            if (!is_enter(static_cast<QKeyEvent&>(event))) return false;
+            widget->click();
+            return true;
+        });
+    }
 
 protected:
     void mirror() override {

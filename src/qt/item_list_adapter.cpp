@@ -18,9 +18,10 @@ namespace tw {
 
 namespace {
 
+// Through the view, so that it knows the program chose the row: with none
+// chosen, the focus coming in by Tab then takes none either.
 void select_row(QListWidget* widget, int row) {
-    if (row < 0) widget->clearSelection();
-    widget->setCurrentRow(row);
+    widget->setCurrentIndex(widget->model()->index(row, 0));
 }
 void select_row(QComboBox* widget, int row) { widget->setCurrentIndex(row); }
 

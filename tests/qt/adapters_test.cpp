@@ -137,6 +137,34 @@ TEST_F(adapters, a_scroll_bar_and_tabs_keep_what_the_user_chose_and_the_program_
     EXPECT_EQ(*clicks, 2) << "no echo of the program's switch";
 }
 
+// The keyboard as on Windows: Enter presses the button that has the focus,
+// as Space does; Tab into a list where the program selected nothing selects
+// nothing, and the first arrow key takes the first row.
+TEST_F(adapters, enter_presses_a_button_and_tab_into_a_list_selects_no_row) {
+    button control;
+    auto* widget = tie<QPushButton>(control);
+    const auto clicks = count(control.click);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+        QApplication::sendEvent(widget, &press);
+        QApplication::sendEvent(widget, &release);
+    }
+    EXPECT_EQ(*clicks, 3);
+
+    list_box tasks;
+    for (const char* line : {"one", "two"}) tasks.add_item(line);
+    auto* list = tie<QListWidget>(tasks);
+    const auto picks = count(tasks.click);
+    QFocusEvent tab_in(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(list, &tab_in);
+    EXPECT_EQ(*picks, 0);
+    EXPECT_EQ(tasks.list_index(), -1);
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(list, &down);
+    EXPECT_EQ(tasks.list_index(), 0);
+}
+
 // The dead widget's adapter is skipped; the live one still follows the control.
 TEST_F(adapters, a_control_outliving_one_of_its_widgets_still_shows_in_the_other) {
     button control;
