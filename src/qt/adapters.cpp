@@ -133,6 +133,7 @@ protected:
         // Only on a change, as setText moves the caret to the end.
         if (const QString text = to_qt(control().text()); widget()->text() != text)
             widget()->setText(text);
+        widget()->setReadOnly(control().locked());
         if (shown_colour_ != control().back_colour()) {
             shown_colour_ = control().back_colour();
             widget()->setPalette(palette_for(shown_colour_, QPalette::Base, QPalette::Text));

@@ -18,12 +18,18 @@ public:
     colour back_colour() const { return back_colour_; }
     void set_back_colour(colour c) { update(back_colour_, c); }
 
+    // A locked box takes no typing; its text stays readable and can be
+    // selected and copied, unlike a disabled box's.
+    bool locked() const { return locked_; }
+    void set_locked(bool locked) { update(locked_, locked); }
+
     event<> change;
     event<> lost_focus;  // reported by the view
 
 private:
     std::string text_;
     colour back_colour_ = system_window_colour;
+    bool locked_ = false;
 };
 
 }  // namespace tw

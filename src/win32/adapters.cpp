@@ -203,6 +203,7 @@ public:
 protected:
     void mirror() override {
         show_text(window(), control_.text());
+        ::SendMessageW(window(), EM_SETREADONLY, control_.locked(), 0);
         ::InvalidateRect(window(), nullptr, TRUE);
     }
 

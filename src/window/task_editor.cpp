@@ -117,13 +117,14 @@ std::string task_editor::read_field(const char* section, const std::string& appl
     return p_.profiles.read(p_.task_file_path, section, application);
 }
 
-// Companion parameters are changed through the Applications menu only.
+// Companion parameters are changed through the Applications menu only; the
+// box shows them, grey and locked.
 void task_editor::show_parameters(const std::string& application) {
     text_box& box = p_.main.o_parameters;
     box.set_text(read_field(task_sections::parameters, application));
     const bool companion = names_companion(application);
     box.set_back_colour(companion ? light_grey : system_window_colour);
-    box.set_enabled(!companion);
+    box.set_locked(companion);
 }
 
 void task_editor::show_enabled(const std::string& application) {

@@ -5,6 +5,7 @@
 #include "platform/ini_document.hpp"
 #include "qt/main_window_view.hpp"
 #include "test_program.hpp"
+#include "toolkit/readable_text.hpp"
 #include "toolkit/twips.hpp"
 
 namespace tw {
@@ -106,6 +107,30 @@ TEST_F(program_window, the_time_lists_step_from_the_shown_value_and_ignore_a_pas
     QApplication::sendEvent(stop, &wheel);
     EXPECT_EQ(stop->currentText(), "17:00");
     EXPECT_EQ(stored("Stop Time"), "17:00");
+}
+
+// A Qt colour as the program stores one.
+colour stored_colour(const QColor& c) {
+    return static_cast<colour>(c.red() | c.green() << 8 | c.blue() << 16);
+}
+
+// A companion's parameters are shown grey and take no typing, but stay
+// readable (4.5:1, as WCAG AA asks of text).
+TEST_F(program_window, a_companions_parameters_take_no_typing_and_stay_readable) {
+    p.write("task.ini",
+            "[Tasks]\r\ntask0=/opt/pw.exe\r\n[Parameters]\r\n/opt/pw.exe=/mode=auto\r\n");
+    find<QTabWidget>("SSTab1")->setCurrentIndex(3);
+    find<QListWidget>("o_task_list")->setCurrentRow(0);
+    auto* parameters = find<QLineEdit>("o_parameters");
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x");
+    QApplication::sendEvent(parameters, &key);
+    EXPECT_EQ(parameters->text(), "/mode=auto");
+    const QPalette::ColorGroup shown = !parameters->isEnabled()       ? QPalette::Disabled
+                                       : parameters->isActiveWindow() ? QPalette::Active
+                                                                      : QPalette::Inactive;
+    EXPECT_GE(contrast_ratio(stored_colour(parameters->palette().color(shown, QPalette::Text)),
+                             stored_colour(parameters->palette().color(shown, QPalette::Base))),
+              4.5);
 }
 
 TEST_F(program_window, keeps_its_size_and_shows_the_connect_time_when_minimized) {

@@ -79,6 +79,8 @@ TEST(form_window, input_controls_follow_both_ways) {
     ASSERT_NE(timeout, nullptr);
     ::SetWindowTextW(timeout, L"57");
     EXPECT_EQ(form.o_timeout.text(), "57");
+    form.o_timeout.set_locked(true);
+    EXPECT_TRUE(::GetWindowLongPtrW(timeout, GWL_STYLE) & ES_READONLY) << "readable, not greyed";
 
     const HWND line_drop = child_with_text(parent, L"Reconnect after a line drop");
     ::SendMessageW(line_drop, BM_CLICK, 0, 0);

@@ -71,10 +71,11 @@ TEST(task_editor, showing_a_task_rewrites_its_enabled_flag_and_greys_companions)
     p.select(1);
     EXPECT_EQ(p.main().o_task_enabled.value(), 0);
     EXPECT_EQ(p.stored("Enabled", "/opt/pw.exe"), "No");
-    EXPECT_FALSE(p.main().o_parameters.enabled());
+    EXPECT_TRUE(p.main().o_parameters.locked());
+    EXPECT_EQ(p.main().o_parameters.back_colour(), light_grey);
     EXPECT_EQ(p.main().o_next_runs.caption(), "Never runs: the task is not active");
     p.select(0);
-    EXPECT_TRUE(p.main().o_parameters.enabled());
+    EXPECT_FALSE(p.main().o_parameters.locked());
 }
 
 // Nothing typed there could be stored: the fields wait for a task to be selected.
