@@ -1,9 +1,11 @@
 #include "program.hpp"
 
+#include <filesystem>
 #include <iostream>
 
 #include "core/command_line.hpp"
 #include "platform/browser_platform.hpp"
+#include "platform/folders.hpp"
 
 namespace tw {
 
@@ -50,6 +52,19 @@ program::program(const services& s)
       modules(*this) {
     wire_events();
     add_timers();
+}
+
+// First the folder a program was last added from, when it is still there,
+// else the user's own. Not the program folder: for an installed program it
+// is the hidden settings folder, and it was the stored default.
+const std::string& program::dialog_folder() {
+    if (!dialog_directory.empty()) return dialog_directory;
+    std::error_code error;
+    const auto last = listed_folder(last_directory);
+    dialog_directory = last && !std::filesystem::equivalent(*last, program_folder, error)
+                           ? last_directory
+                           : system.home_folder();
+    return dialog_directory;
 }
 
 program::~program() {

@@ -152,6 +152,8 @@ public:
 
     // The text of the status bar.
     void set_status(std::string text) { main.o_statusbar.set_text(std::move(text)); }
+    // The folder the next file dialog opens in (dialog_directory, set on first use).
+    const std::string& dialog_folder();
 
 private:
     void wire_events();

@@ -43,9 +43,8 @@ void session_log::b_save_log_Click() {
 }
 
 void session_log::save_log_dialog() {
-    if (p_.dialog_directory.empty()) p_.dialog_directory = p_.program_folder;
     const std::string chosen = native_paths().stored(
-        p_.ui.open_file({file_dialog_title, log_dialog_filter, p_.dialog_directory, "",
+        p_.ui.open_file({file_dialog_title, log_dialog_filter, p_.dialog_folder(), "",
                          file_names::new_allowed, file_action::save}));
     if (chosen.empty()) return;
     if (auto folder = split_path(chosen).folder) p_.dialog_directory = *folder;

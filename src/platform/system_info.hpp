@@ -18,6 +18,8 @@ public:
     // The help page the program ships with; twhelp.htm in the program folder
     // when none is found.
     virtual std::string help_page() const = 0;
+    // The user's own folder, where the file dialogs first open.
+    virtual std::string home_folder() const = 0;
 };
 
 }  // namespace tw

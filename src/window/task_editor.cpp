@@ -204,7 +204,6 @@ void task_editor::b_add_task_Click() {
 
 void task_editor::add_application(std::string& path) {
     if (task_list_full()) return;
-    if (p_.dialog_directory.empty()) p_.dialog_directory = p_.program_folder;
     if (path.empty()) path = pick_program();
     if (path.empty()) return;
     const split_result parts = split_path(path);
@@ -231,7 +230,7 @@ bool task_editor::task_list_full() {
 
 std::string task_editor::pick_program() {
     return native_paths().stored(p_.ui.open_file(
-        {add_dialog_title, add_dialog_filter, p_.dialog_directory, "", file_names::new_allowed}));
+        {add_dialog_title, add_dialog_filter, p_.dialog_folder(), "", file_names::new_allowed}));
 }
 
 std::optional<std::string> task_editor::parameters_for(const std::string& path,

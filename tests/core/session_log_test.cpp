@@ -50,7 +50,7 @@ TEST(session_log, save_writes_crlf_lines_keeps_the_name_and_remembers_the_folder
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_EQ(requests[0].title, "Select the Text File Containing Addresses");
     EXPECT_EQ(requests[0].filter, "Log (*.log)|*.log|Text (*.txt)|*.txt|All (*.*)|*.*");
-    EXPECT_EQ(requests[0].initial_folder, p.folder.path().string());
+    EXPECT_EQ(requests[0].initial_folder, p.system.home_folder());
     EXPECT_EQ(requests[0].names, file_names::new_allowed) << "a new file may be named";
     EXPECT_EQ(requests[0].action, file_action::save);
     EXPECT_EQ(requests[1].initial_folder, native_paths().stored(p.folder / "Saved/"));

@@ -33,6 +33,7 @@ struct fixed_system_info : system_info {
     std::string system_directory() const override { return system_dir; }
     std::string program_folder() const override { return folder; }
     std::string help_page() const override { return help; }
+    std::string home_folder() const override { return native_paths().join(folder, "home"); }
 };
 
 struct test_options {

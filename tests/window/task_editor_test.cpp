@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/ini_document.hpp"
 #include "platform/path_rules.hpp"
 #include "test_program.hpp"
@@ -143,6 +145,25 @@ TEST(task_editor, adding_a_program_asks_for_it_and_appends_it_disabled) {
     EXPECT_EQ(request.filter, "Application (*.exe)|*.exe|All (*.*)|*.*");
     EXPECT_EQ(request.names, file_names::new_allowed);
     EXPECT_EQ(p.prog.dialog_directory, native_paths().stored(p.folder / "Tools/"));
+}
+
+// The first dialog of a run opens where a program was last added from, else
+// in the user's home; never in the program folder, which holds the settings
+// (hidden, for an installed program) and is the stored default.
+TEST(task_editor, the_add_dialog_first_opens_in_the_last_folder_used_or_the_home) {
+    const struct {
+        const char* last;  // in the program folder; "" for the folder itself
+        bool kept;
+    } cases[] = {{"", false}, {"tools/", true}, {"gone/", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.last);
+        editor_program p(three_tasks);
+        std::filesystem::create_directories(p.folder / "tools");
+        p.prog.last_directory = p.folder / c.last;
+        p.add("");
+        EXPECT_EQ(p.dialogs.file_requests().back().initial_folder,
+                  c.kept ? p.folder / c.last : p.system.home_folder());
+    }
 }
 
 TEST(task_editor, companions_get_their_setup_parameters_and_menu_or_are_refused) {

@@ -1,5 +1,6 @@
 #include "platform/posix/posix_system_info.hpp"
 
+#include <pwd.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -44,6 +45,12 @@ posix_system_info::posix_system_info(const std::filesystem::path& executable_fol
                                            : shipped.help_page.string();
     const char* system = std::getenv("TARNWICK_SYSTEM_DIR");
     system_directory_ = system && *system ? system : program_folder_;
+}
+
+std::string posix_system_info::home_folder() const {
+    if (const char* home = std::getenv("HOME"); home && *home) return home;
+    const passwd* user = ::getpwuid(::getuid());
+    return user && user->pw_dir ? user->pw_dir : "/";
 }
 
 }  // namespace tw

@@ -23,6 +23,8 @@ public:
     std::string system_directory() const override { return system_directory_; }
     std::string program_folder() const override { return program_folder_; }
     std::string help_page() const override { return help_page_; }
+    // $HOME, else the user database's entry.
+    std::string home_folder() const override;
 
 private:
     std::string program_folder_;

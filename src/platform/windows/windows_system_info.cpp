@@ -62,4 +62,9 @@ windows_system_info::windows_system_info() {
         narrow((shipped.help_page.empty() ? folder / help_page_name : shipped.help_page).native());
 }
 
+std::string windows_system_info::home_folder() const {
+    const wchar_t* profile = ::_wgetenv(L"USERPROFILE");
+    return profile && *profile ? narrow(profile) : program_folder_;
+}
+
 }  // namespace tw

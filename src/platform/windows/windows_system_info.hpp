@@ -21,6 +21,8 @@ public:
     std::string system_directory() const override { return windows_system_directory(); }
     std::string program_folder() const override { return program_folder_; }
     std::string help_page() const override { return help_page_; }
+    // %USERPROFILE%.
+    std::string home_folder() const override;
 
 private:
     std::string program_folder_;
