@@ -45,8 +45,9 @@ void task_launcher::launch_app(std::string& application, std::string parameters,
     // Only std::exception: an end of the process unwinds through untouched.
     try {
         if (!file_exists(application)) {
+            const wall_time attempted = p_.loop.now();
             p_.ui.message(not_found_message(application), box::information, message_title);
-            not_found(application, parameters, trigger);
+            not_found(application, parameters, trigger, attempted);
             return;
         }
         start(application, parameters, wait, trigger);
@@ -110,15 +111,14 @@ void task_launcher::record_running_at_exit() {
 }
 
 void task_launcher::not_found(const std::string& application, const std::string& parameters,
-                              std::optional<run_trigger> trigger) {
+                              std::optional<run_trigger> trigger, wall_time attempted) {
     p_.log.append_log_line(not_found_log + application);
-    if (trigger) record_not_run(application, parameters, *trigger, "not found");
+    if (trigger) record_not_run(application, parameters, *trigger, "not found", attempted);
 }
 
 void task_launcher::record_not_run(const std::string& application, const std::string& parameters,
-                                   run_trigger trigger, const char* how_ended) {
-    p_.ledger.record(
-        {p_.loop.now(), p_.loop.now(), 0, how_ended, trigger, application, parameters});
+                                   run_trigger trigger, const char* how_ended, wall_time at) {
+    p_.ledger.record({at, at, 0, how_ended, trigger, application, parameters});
 }
 
 // The process object releases the child's resources when the caller drops it.
@@ -173,7 +173,7 @@ void task_launcher::run_scheduled_task(std::string application, const std::strin
         p_.set_status("Run Error: " + running);
         p_.log.append_log_line(" Run Error: " + running);
     } else if (!file_exists(application)) {
-        not_found(application, parameters, trigger);
+        not_found(application, parameters, trigger, p_.loop.now());
     } else {
         launch_app(application, parameters, "YES", trigger);
     }

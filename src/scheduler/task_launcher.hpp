@@ -35,9 +35,9 @@ public:
     // One due task of a schedule, once the line is up.
     void run_scheduled_task(std::string application, const std::string& parameters,
                             run_trigger trigger);
-    // The ledger row of a task that was not started, ended `how_ended`.
+    // The ledger row of a task that was not started, tried `at`, ended `how_ended`.
     void record_not_run(const std::string& application, const std::string& parameters,
-                        run_trigger trigger, const char* how_ended);
+                        run_trigger trigger, const char* how_ended, wall_time at);
     // Writes the ledger row of each task still being waited for, ended
     // "running at exit", as the program ends; the tasks themselves run on.
     void record_running_at_exit();
@@ -60,8 +60,10 @@ private:
     ledger_run ledger_row(const run_in_progress& run, std::string how_ended) const;
     void start(const std::string& application, const std::string& parameters,
                const std::string& wait, std::optional<run_trigger> trigger);
+    // Logs a program that is not there, and gives a task its ledger row,
+    // started and ended at the attempt.
     void not_found(const std::string& application, const std::string& parameters,
-                   std::optional<run_trigger> trigger);
+                   std::optional<run_trigger> trigger, wall_time attempted);
 
     program& p_;
     std::vector<const run_in_progress*> running_;  // being waited for, outermost first

@@ -100,9 +100,11 @@ TEST(scheduler_control, run_now_needs_a_line_a_task_and_complete_companion_setti
     run_now("pw.exe", "");
     statuses.clear();
     run_now("stockfc.exe", "/id 7 /s 1");
+    // The row's start is the attempt, not the end of the user's reading.
     p.dialogs.expect_message("The '" + p.path("gone.exe") +
-                             "' software cannot be found.  You must locate the software in the "
-                             "'Applications' menu option and try again.");
+                                 "' software cannot be found.  You must locate the software in "
+                                 "the 'Applications' menu option and try again.",
+                             box::ok, [&] { p.loop.run_for(180); });
     run_now("gone.exe", "");
     EXPECT_THAT(p.ledger(), ElementsAre("09:00,exit 0,now,stockfc.exe,/id 7 /s 1",
                                         "09:00,not found,now,gone.exe,"));

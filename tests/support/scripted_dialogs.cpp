@@ -10,8 +10,9 @@ scripted_dialogs::~scripted_dialogs() {
         ADD_FAILURE() << "expected form never shown: " << f.form->caption();
 }
 
-void scripted_dialogs::expect_message(std::string text, int answer) {
-    expected_.push_back({std::move(text), answer});
+void scripted_dialogs::expect_message(std::string text, int answer,
+                                      std::function<void()> while_shown) {
+    expected_.push_back({std::move(text), answer, std::move(while_shown)});
 }
 
 void scripted_dialogs::expect_form(window& form, std::function<void()> use) {
@@ -43,6 +44,7 @@ int scripted_dialogs::message(const std::string& text, int flags, const std::str
     const expected next = expected_.front();
     expected_.pop_front();
     EXPECT_EQ(next.text, text);
+    if (next.while_shown) next.while_shown();
     return next.answer;
 }
 

@@ -21,8 +21,10 @@ class scripted_dialogs : public dialogs {
 public:
     ~scripted_dialogs() override;
 
-    // The next message box must show `text`; it is answered with `answer`.
-    void expect_message(std::string text, int answer = box::ok);
+    // The next message box must show `text`; it is answered with `answer`,
+    // after `while_shown` ran (time passing while the user reads it).
+    void expect_message(std::string text, int answer = box::ok,
+                        std::function<void()> while_shown = {});
     // From now on every box gets its default answer (OK, or Yes) and none fails the test.
     void answer_every_message() { answer_all_ = true; }
     // The next file dialog answers `path` ("" is a cancel).
@@ -47,6 +49,7 @@ private:
     struct expected {
         std::string text;
         int answer;
+        std::function<void()> while_shown;
     };
     bool answer_all_ = false;
     std::deque<expected> expected_;
