@@ -3,6 +3,7 @@
 #include "helpers/file_helpers.hpp"
 #include "platform/phonebook_editor.hpp"
 #include "program.hpp"
+#include "scheduler/run_ledger.hpp"
 
 namespace tw {
 
@@ -11,6 +12,8 @@ namespace {
 constexpr const char* phonebook_dialog_filter = "Phonebook (*.pbk)|*.pbk";
 constexpr const char* update_elsewhere_message =
     "To add or update your phone book entries, select 'My Computer\\Dial-Up Networking'.";
+// An editor that fails sooner than this after its start was never seen.
+constexpr double editor_failure_seconds = 5;
 
 }  // namespace
 
@@ -78,14 +81,32 @@ void phone_book::b_update_phonebook_Click() {
 // the settings take it when nothing else is stored.
 void phone_book::edit_phonebook() {
     if (std::string own = p_.ctrl_RAS.entries_editor(); !own.empty()) {
-        p_.launcher.launch_app(own, "", "YES");
+        run_editor(own, "");
         return;
     }
     std::string file =
         p_.phonebook_path.empty() ? default_phonebook(p_.system_dir) : p_.phonebook_path;
-    editor_command editor = phonebook_editor(file);
-    p_.launcher.launch_app(editor.program, editor.parameters, "YES");
+    const editor_command editor = phonebook_editor(file);
+    run_editor(editor.program, editor.parameters);
     if (p_.phonebook_path.empty() && file_exists(file)) p_.phonebook_path = file;
+}
+
+// An editor that does not start, or fails at once (no editor for the file,
+// no display), shows nothing; the user is told so. A missing one is already
+// reported by the launcher.
+void phone_book::run_editor(std::string program, const std::string& parameters) {
+    const std::string command = parameters.empty() ? program : program + " " + parameters;
+    const double started_at = p_.loop.clock();
+    const launch_result run = p_.launcher.launch_app(program, parameters, "YES");
+    const bool succeeded = run.end.how == process_end::kind::exited && run.end.value == 0;
+    if (run.how == launch_result::kind::not_started)
+        p_.ui.message("The phone book editor could not be started: " + command, box::information,
+                      message_title);
+    else if (run.how == launch_result::kind::started && !succeeded &&
+             p_.loop.clock() - started_at < editor_failure_seconds)
+        p_.ui.message("The phone book editor ended at once (" + how_ended_text(run.end) +
+                          "), so the phone book was not shown: " + command,
+                      box::information, message_title);
 }
 
 }  // namespace tw

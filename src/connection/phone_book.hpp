@@ -32,6 +32,7 @@ public:
 
 private:
     void edit_phonebook();
+    void run_editor(std::string program, const std::string& parameters);
 
     program& p_;
 };

@@ -39,8 +39,9 @@ std::string not_found_message(const std::string& application) {
 
 task_launcher::task_launcher(program& p) : p_(p) {}
 
-void task_launcher::launch_app(std::string& application, std::string parameters,
-                               const std::string& wait, std::optional<run_trigger> trigger) {
+launch_result task_launcher::launch_app(std::string& application, std::string parameters,
+                                        const std::string& wait,
+                                        std::optional<run_trigger> trigger) {
     // Whatever fails here is dropped quietly; the pointer must not stay busy.
     // Only std::exception: an end of the process unwinds through untouched.
     try {
@@ -48,32 +49,37 @@ void task_launcher::launch_app(std::string& application, std::string parameters,
             const wall_time attempted = p_.loop.now();
             p_.ui.message(not_found_message(application), box::information, message_title);
             not_found(application, parameters, trigger, attempted);
-            return;
+            return {launch_result::kind::not_found, {}};
         }
-        start(application, parameters, wait, trigger);
+        return start(application, parameters, wait, trigger);
     } catch (const std::exception&) {
         p_.app.set_mouse_pointer(tw::application::default_pointer);
+        return {launch_result::kind::not_started, {}};
     }
 }
 
 // A program that cannot be started (no program at all, no permission) is
 // logged for a task, as its ledger row records it; the caller goes on. Only
 // tasks get the time limit: the program's own tools wait for the user.
-void task_launcher::start(const std::string& application, const std::string& parameters,
-                          const std::string& wait, std::optional<run_trigger> trigger) {
+launch_result task_launcher::start(const std::string& application, const std::string& parameters,
+                                   const std::string& wait, std::optional<run_trigger> trigger) {
     p_.app.set_mouse_pointer(tw::application::hourglass);
     const run_in_progress run{p_.loop.now(), p_.loop.clock(), trigger.value_or(run_trigger::now),
                               application, parameters};
     const auto started = p_.programs.start(application, " " + trim(parameters));
-    const bool timed_out =
-        started && wait == "YES" && wait_listed(*started, trigger ? &run : nullptr);
+    const bool waited = started && wait == "YES";
+    const bool timed_out = waited && wait_listed(*started, trigger ? &run : nullptr);
     p_.app.set_mouse_pointer(tw::application::default_pointer);
-    if (!trigger) return;
+    const launch_result result{
+        started ? launch_result::kind::started : launch_result::kind::not_started,
+        waited ? started->end() : process_end{}};
+    if (!trigger) return result;
     if (!started) p_.log.append_log_line(not_started_log + application);
     if (timed_out) p_.log.append_log_line(time_limit_log + application);
     p_.ledger.record(ledger_row(run, !started    ? "not started"
                                      : timed_out ? "time limit"
-                                                 : how_ended_text(started->end())));
+                                                 : how_ended_text(result.end)));
+    return result;
 }
 
 double task_launcher::time_limit_seconds() {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/processes.hpp"
 #include "scheduler/run_ledger.hpp"
 
 namespace tw {
@@ -14,6 +15,14 @@ class process;
 // How long a task asked to end at its time limit has before it is ended.
 inline constexpr double end_request_grace_seconds = 10;
 
+// What became of a program launch_app was given: it was not there, it could
+// not be started, or it started; then, when it was waited for, how it ended.
+struct launch_result {
+    enum class kind { not_found, not_started, started };
+    kind how = kind::not_found;
+    process_end end;
+};
+
 // Starts every program the system runs, and waits for it while events go on.
 class task_launcher {
 public:
@@ -22,8 +31,9 @@ public:
     // Trims `application` in place. `wait` "YES" returns after the program ended.
     // A task run names its trigger and gets a line in the run ledger; the
     // program's own tools (the phone-book editor, a companion's set-up) do not.
-    void launch_app(std::string& application, std::string parameters, const std::string& wait,
-                    std::optional<run_trigger> trigger = std::nullopt);
+    launch_result launch_app(std::string& application, std::string parameters,
+                             const std::string& wait,
+                             std::optional<run_trigger> trigger = std::nullopt);
     // Lets events and timers run until `started` has ended. A time limit
     // above 0 asks it to end once that many seconds have passed, and ends it
     // end_request_grace_seconds later; true when the limit was reached.
@@ -58,8 +68,8 @@ private:
     // Timed on the monotonic clock: a wall clock set back meanwhile gives no
     // end before the start.
     ledger_run ledger_row(const run_in_progress& run, std::string how_ended) const;
-    void start(const std::string& application, const std::string& parameters,
-               const std::string& wait, std::optional<run_trigger> trigger);
+    launch_result start(const std::string& application, const std::string& parameters,
+                        const std::string& wait, std::optional<run_trigger> trigger);
     // Logs a program that is not there, and gives a task its ledger row,
     // started and ended at the attempt.
     void not_found(const std::string& application, const std::string& parameters,

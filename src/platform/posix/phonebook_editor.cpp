@@ -6,19 +6,26 @@
 
 #include "platform/command_line_split.hpp"
 #include "platform/posix/find_in_path.hpp"
+#include "platform/posix/terminal_programs.hpp"
 
 namespace tw {
 
 namespace {
 
-// The user's editor: $VISUAL, else $EDITOR, else the desktop's opener. The
-// variables may carry arguments ("code --wait"); they are split as task
-// parameters are. An opener hands the file on and returns at once, so the
-// entries are then refreshed before the user has edited them.
+// The user's editor: $VISUAL, else $EDITOR, split as task parameters are
+// ("code --wait"). An editor for a terminal (vi, nano) gets a window of its
+// own, as the program has no terminal to lend it. Without either, the
+// desktop's opener shows the file in the desktop's text editor; it hands the
+// file on and returns at once, so the entries are then refreshed before the
+// user has edited them.
 std::vector<std::string> editor_words() {
     for (const char* variable : {"VISUAL", "EDITOR"}) {
         const char* value = std::getenv(variable);
-        if (auto words = split_command_line(value ? value : ""); !words.empty()) return words;
+        std::vector<std::string> words = split_command_line(value ? value : "");
+        if (words.empty()) continue;
+        if (needs_terminal(words.front()))
+            words.insert(words.begin(), {"x-terminal-emulator", "-e"});
+        return words;
     }
     return {"xdg-open"};
 }
