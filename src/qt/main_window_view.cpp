@@ -1,5 +1,7 @@
 #include "qt/main_window_view.hpp"
 
+#include <QDir>
+#include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -9,7 +11,24 @@
 #include "qt/form_view.hpp"
 #include "qt/window_adapter.hpp"
 
+// Outside any namespace, where the resource's own functions are.
+static void load_icon_resource() { Q_INIT_RESOURCE(icons); }
+
 namespace tw {
+
+namespace {
+
+// Every size there is, so that neither the title bar nor the task switcher
+// has to scale the icon.
+QIcon program_icon() {
+    load_icon_resource();
+    QIcon icon;
+    for (const QFileInfo& size : QDir(QStringLiteral(":/icons")).entryInfoList())
+        icon.addFile(size.filePath());
+    return icon;
+}
+
+}  // namespace
 
 main_window_view::main_window_view(frm_main& form)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -27,6 +46,7 @@ main_window_view::main_window_view(frm_main& form)
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(bound<QLabel>(*layout.status, layout.status_name, statusBar()), 1);
     adapt(form.form, this, window_sizing::fixed);
+    setWindowIcon(program_icon());
 }
 
 }  // namespace tw

@@ -61,5 +61,11 @@ TEST_F(main_window_view_test, the_widgets_are_tied_to_the_controls_both_ways) {
     EXPECT_TRUE(unloaded);
 }
 
+// The window manager takes the icon in the size it draws, unscaled.
+TEST_F(main_window_view_test, the_window_has_the_programs_icon_in_each_size) {
+    const QList<QSize> sizes = view.windowIcon().availableSizes();
+    for (const int side : {16, 32, 48, 256}) EXPECT_TRUE(sizes.contains(QSize(side, side))) << side;
+}
+
 }  // namespace
 }  // namespace tw
