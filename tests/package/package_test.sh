@@ -41,6 +41,12 @@ program="$root/usr/bin/tarnwick"
 hardening-check --nocfprotection "$program" || fail "hardening-check"
 [ "$(objdump -d "$program" | grep -c endbr64)" -gt 100 ] ||
     fail "the program is not built for control-flow protection (-fcf-protection)"
+copyright="$root/usr/share/doc/tarnwick/copyright"
+{ grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+    "$copyright" && grep -qx 'License: Expat' "$copyright" &&
+    grep -q '<project_license>MIT</project_license>' \
+        "$root/usr/share/metainfo/example.lumarin.tarnwick.metainfo.xml"; } ||
+    fail "the licence: not MIT in a machine-readable copyright file and the metainfo"
 home="$work/home"
 files="$home/.config/tarnwick"
 mkdir -p "$files/ras"
