@@ -108,9 +108,24 @@ sed "s|/usr/bin/tarnwick|$program|" "$unit" >"$work/units/tarnwick-schedule@.ser
 verify=$(XDG_RUNTIME_DIR="$work/runtime" MANPATH="$root/usr/share/man" \
     systemd-analyze verify --user "$work/units/tarnwick-schedule@MyISP.service" 2>&1) &&
     [ -z "$verify" ] || fail "systemd-analyze verify: $verify"
+# Entry names with a "-" or a blank, the unit named as the man page says: the
+# command line systemd's user manager would run (it dumps it without running it).
+chmod -R a+rX "$work/units"
+chmod 700 "$work/runtime"
+[ "${#as_user[@]}" -eq 0 ] || chown nobody "$work/runtime"
+for entry in "T-Online" "My ISP"; do
+    instance=$(systemd-escape --template=tarnwick-schedule@.service "$entry")
+    started=$(run XDG_RUNTIME_DIR="$work/runtime" SYSTEMD_UNIT_PATH="$work/units:" \
+        /lib/systemd/systemd --test --user --no-pager --unit="$instance" 2>/dev/null |
+        sed -n "s|^[[:space:]]*Command Line: $program ||p")
+    [ "$started" = "/s \"$entry\" /a" ] || [ "$started" = "/s $entry /a" ] ||
+        fail "$instance runs: tarnwick $started"
+done
 man_warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l \
-    "$root/usr/share/man/man1/tarnwick.1.gz" 2>&1 >/dev/null)
+    "$root/usr/share/man/man1/tarnwick.1.gz" 2>&1 >"$work/man.txt")
 [ -z "$man_warnings" ] || fail "man: $man_warnings"
+grep -qF 'systemd-escape --template=tarnwick-schedule@.service' "$work/man.txt" ||
+    fail "the man page does not tell how to name the unit"
 
 [ "$failures" -eq 0 ] || { echo "$failures check(s) failed" >&2; exit 1; }
 echo "the package passed"
