@@ -42,6 +42,10 @@ void program::wire_events() {
     // The line and its end.
     ctrl_RAS.state_changed.connect([this] { session.ctrl_RAS_state_changed(); });
     ctrl_RAS.state_notice.connect([this](long) { session.ctrl_RAS_state_notice(); });
+    ctrl_RAS.dial_failed.connect(
+        [this](const std::string& why) { dialing.ctrl_RAS_dial_failed(why); });
+    ctrl_RAS.line_dropped.connect(
+        [this](const std::string& why) { session.ctrl_RAS_line_dropped(why); });
     controls.t_connection_time.tick.connect([this] { session.t_connection_time_Timer(); });
     m.b_disconnect.click.connect([this] { disconnecting.b_disconnect_Click(); });
     m.o_disconnect_in_minutes.change.connect(

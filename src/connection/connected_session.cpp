@@ -8,7 +8,7 @@
 
 namespace tw {
 
-connected_session::connected_session(program& p) : p_(p) {}
+connected_session::connected_session(program& p) : p_(p), ledger_(p) {}
 
 bool connected_session::scheduler_off() const {
     return p_.main.b_run_schedule.caption() == schedule_off_caption;
@@ -26,6 +26,8 @@ void connected_session::begin_session(bool over_a_line) {
     m.b_disconnect.set_enabled(true);
     m.b_cancel.set_enabled(false);
     p_.connected_at = p_.loop.clock();
+    connection_ =
+        open_connection{m.o_phonebook_list.text(), p_.loop.now(), p_.connected_at, over_a_line};
     // Shown from zero at once: a session that ends before its first tick
     // must not report the previous session's connect time.
     show_connect_time();
@@ -37,7 +39,11 @@ void connected_session::ctrl_RAS_state_changed() {
     if (p_.ctrl_RAS.connection_state() != ras_connected) return;
     begin_session(true);
     const bool tasks_option = p_.main.o_run_tasks_at_connect.ticked();
-    if (scheduler_off() || tasks_option) {
+    // A session begun while an earlier one's connect tasks still run (the
+    // redial after a drop) leaves them, and the hang-up after them, to that
+    // run: starting them again would run each program twice at once, and on
+    // a line that keeps dropping would nest sessions without end.
+    if (!connect_tasks_running_ && (scheduler_off() || tasks_option)) {
         if (tasks_option || p_.controls.t_check_for_work.enabled()) run_connect_tasks();
         if (ends_after_last_task()) end_after_last_task();
     }
@@ -48,7 +54,7 @@ void connected_session::ctrl_RAS_state_changed() {
 // tried on their own: a failure costs only that step.
 void connected_session::simulate_connected() {
     begin_session(false);
-    if (!scheduler_off() || !p_.run_tasks_at_connect) return;
+    if (connect_tasks_running_ || !scheduler_off() || !p_.run_tasks_at_connect) return;
     ignore_errors([&] { run_connect_tasks(); });
     if (ends_after_last_task()) ignore_errors([&] { end_after_last_task(); });
 }
@@ -56,6 +62,11 @@ void connected_session::simulate_connected() {
 // The task file is read afresh, so a change saved meanwhile counts. A task
 // removed from the list while an earlier one runs is not run.
 void connected_session::run_connect_tasks() {
+    connect_tasks_running_ = true;
+    const struct done {
+        bool& running;
+        ~done() { running = false; }
+    } done{connect_tasks_running_};
     for_each_enabled_task(p_, [this](std::string app) {
         const std::string params = task_field(p_, task_sections::parameters, app);
         connect_runs_.insert(app);
@@ -74,7 +85,7 @@ bool connected_session::ends_after_last_task() const {
 
 void connected_session::end_after_last_task() {
     p_.force_disconnect = false;
-    p_.disconnecting.disconnect();
+    p_.disconnecting.disconnect(connection_end::after_last_task);
     if (!p_.life.query_switch("/x").empty()) p_.life.shutdown();
 }
 
@@ -83,6 +94,10 @@ void connected_session::ctrl_RAS_state_notice() {
     if (p_.ctrl_RAS.connection_state() != ras_disconnected) return;
     p_.dialing.enable_connect();
     p_.main.o_phonebook_list.set_enabled(true);
+}
+
+void connected_session::ctrl_RAS_line_dropped(const std::string& reason) {
+    p_.log.append_log_line(" Line dropped: " + reason);
 }
 
 void connected_session::t_connection_time_Timer() {
@@ -100,8 +115,17 @@ void connected_session::show_connect_time() {
     if (p_.main.form.state() == window_state::minimized) p_.main.form.set_caption(text);
 }
 
+void connected_session::end_connection(connection_end how) {
+    if (!connection_) return;
+    const open_connection& c = *connection_;
+    ledger_.record({c.entry, c.started, p_.loop.clock() - c.clock_at, how,
+                    c.over_a_line ? p_.ctrl_RAS.bytes_carried() : std::nullopt});
+    connection_.reset();
+}
+
 void connected_session::line_dropped() {
     frm_main& m = p_.main;
+    end_connection(connection_end::line_drop);
     p_.controls.t_connection_time.set_enabled(false);
     m.form.set_caption(message_title);
     p_.log.add_line(" Connection dropped from " + m.o_phonebook_list.text());

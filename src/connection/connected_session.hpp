@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <string>
+
+#include "connection/connection_ledger.hpp"
 
 namespace tw {
 
@@ -17,6 +20,9 @@ public:
     void ctrl_RAS_state_changed();
     // The dialer's notice that the line may be down.
     void ctrl_RAS_state_notice();
+    // The dialer's word of why the line went down, logged as soon as it
+    // comes; the drop itself is the connection-time tick's to find.
+    void ctrl_RAS_line_dropped(const std::string& reason);
     // A session without a line behind it; it ends as a dropped line at its
     // first connection-time tick.
     void simulate_connected();
@@ -24,6 +30,9 @@ public:
     void run_connect_tasks();
     // Shows the connect time, or handles a dropped line.
     void t_connection_time_Timer();
+    // Gives the session's connection its ledger row, once; call it before
+    // the line is hung up, while the dialer can still count its bytes.
+    void end_connection(connection_end how);
 
     // How many sessions have begun so far.
     std::uint64_t sessions_begun() const { return sessions_begun_; }
@@ -49,10 +58,21 @@ private:
     void line_dropped();
     void reconnect();
 
+    // The connection of the session, until its row is written.
+    struct open_connection {
+        std::string entry;
+        wall_time started;
+        double clock_at;  // on the monotonic clock
+        bool over_a_line;
+    };
+
     program& p_;
+    connection_ledger ledger_;
+    std::optional<open_connection> connection_;
     std::uint64_t sessions_begun_ = 0;
     std::set<std::string> connect_runs_;  // the tasks the latest session ran at connect time
     bool held_for_schedule_ = false;
+    bool connect_tasks_running_ = false;
 };
 
 }  // namespace tw

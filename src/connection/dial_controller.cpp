@@ -100,6 +100,10 @@ void dial_controller::t_redial_Timer() {
         give_up();
 }
 
+void dial_controller::ctrl_RAS_dial_failed(const std::string& reason) {
+    p_.log.append_log_line(" Dial failed: " + reason);
+}
+
 void dial_controller::dial_next_pass() {
     show_dialing();
     p_.ctrl_RAS.hang_up();

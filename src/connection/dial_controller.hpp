@@ -20,6 +20,9 @@ public:
     void connect();
     // The watchdog: ends each pass after the time-out, redials or gives up.
     void t_redial_Timer();
+    // The dialer's word of why a dial failed: one more log line; the pass
+    // runs on to its time-out all the same.
+    void ctrl_RAS_dial_failed(const std::string& reason);
     // Ends the whole dial sequence: hangs up and stops the watchdog.
     void b_cancel_Click();
     // The connection controls as they are with no dial; while a line is

@@ -1,10 +1,18 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "toolkit/event.hpp"
 
 namespace tw {
+
+// The bytes a line carried since it came up.
+struct line_bytes {
+    std::uint64_t received = 0;
+    std::uint64_t sent = 0;
+};
 
 // Connection states the program looks at.
 constexpr int ras_connected = 8192;
@@ -28,6 +36,9 @@ constexpr int ras_disconnected = 8193;
 //
 // Events: 9 state_changed, 10 (one argument, unused), 11 state_notice.
 // Errors are thrown as std::exception.
+//
+// Beyond those, a dialer may tell why a dial failed or a line went down, and
+// count the bytes a line carried.
 class dialer {
 public:
     virtual ~dialer() = default;
@@ -51,10 +62,17 @@ public:
     // The program that edits this dialer's entries, when it has one of its
     // own; empty for the phone-book file's editor.
     virtual std::string entries_editor() const { return {}; }
+    // The bytes the line carried, the latest line's once it is down; none
+    // where the dialer cannot count them.
+    virtual std::optional<line_bytes> bytes_carried() { return std::nullopt; }
 
     event<> state_changed;
     event<long> event_10;
     event<long> state_notice;
+    // Why a dial failed, or why the line went down other than by hang_up, in
+    // the dialer's own words, as soon as the dialer learns it.
+    event<std::string> dial_failed;
+    event<std::string> line_dropped;
 };
 
 }  // namespace tw

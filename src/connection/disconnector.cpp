@@ -14,8 +14,8 @@ constexpr double seconds_per_minute = 60;
 
 disconnector::disconnector(program& p) : p_(p) {}
 
-void disconnector::disconnect() {
-    if (p_.force_disconnect || p_.main.o_disconnect_after_last_task.ticked()) hang_up();
+void disconnector::disconnect(connection_end why) {
+    if (p_.force_disconnect || p_.main.o_disconnect_after_last_task.ticked()) hang_up(why);
     show_countdown_row();
     p_.scheduler.enable_b_run_schedule();
 }
@@ -37,10 +37,11 @@ bool disconnector::session_running() const {
 // Only a session still running is reported: one that dropped, or that an
 // earlier hang-up ended, has had its end logged already, and a shutdown with
 // nothing connected ended none. Whoever hung up, the controls are idle after.
-void disconnector::hang_up() {
+void disconnector::hang_up(connection_end why) {
     frm_main& m = p_.main;
     const bool report = session_running();
     ++hang_ups_;
+    p_.session.end_connection(why);
     p_.ctrl_RAS.hang_up();
     p_.controls.t_disconnect.stop();
     p_.controls.t_connection_time.stop();
@@ -56,7 +57,7 @@ void disconnector::hang_up() {
 
 void disconnector::b_disconnect_Click() {
     p_.force_disconnect = true;
-    disconnect();
+    disconnect(connection_end::hang_up);
 }
 
 // Emptying the box here runs this handler again, which stops the timer once
@@ -95,7 +96,7 @@ void disconnector::t_disconnect_Timer() {
         return;
     }
     p_.force_disconnect = true;
-    disconnect();
+    disconnect(connection_end::countdown);
 }
 
 }  // namespace tw

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "connection/connection_ledger.hpp"
+
 namespace tw {
 
 class program;
@@ -14,7 +16,8 @@ public:
     // The caller sets program::force_disconnect first: forced (the user, the
     // countdown) always hangs up; otherwise only with "Disconnect after last
     // task" ticked. A hang-up leaves the idle controls.
-    void disconnect();
+    // `why` goes to the ledger when the call ends the connection.
+    void disconnect(connection_end why);
     void b_disconnect_Click();
     // Starts, restarts or stops the countdown as the typed minutes say.
     void o_disconnect_in_minutes_Change();
@@ -27,7 +30,7 @@ public:
     unsigned hang_ups() const { return hang_ups_; }
 
 private:
-    void hang_up();
+    void hang_up(connection_end why);
     bool session_running() const;
 
     program& p_;

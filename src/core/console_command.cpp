@@ -69,11 +69,13 @@ std::string usage() {
   task.ini              the task list
   fcd.ini               settings shared with the companion programs
   log.txt               errors met reading or writing the settings, the task
-                        file or the ledger
+                        file or the ledgers
   )" + logs +
            R"(last.log         the session log of the last run
   )" + logs +
            R"(tasks.csv        the run ledger: one line per task started
+  )" + logs +
+           R"(connections.csv  the connection ledger: one line per connection
 
 )" + system_usage.phone_book_and_help;
 }

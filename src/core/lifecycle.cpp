@@ -109,10 +109,15 @@ std::string lifecycle::query_switch(const std::string& which) {
 
 void lifecycle::shutdown(int exit_code) {
     p_.force_disconnect = false;
-    p_.disconnecting.disconnect();
+    p_.disconnecting.disconnect(connection_end::program_end);
     // Past the disconnect nothing may keep the process from ending. Settings
     // not read yet (a termination signal early in the start-up) are not
-    // stored: they would replace the user's with empty values.
+    // stored: they would replace the user's with empty values. A line left
+    // up gets its ledger row here.
+    try {
+        p_.session.end_connection(connection_end::program_end);
+    } catch (...) {
+    }
     try {
         p_.launcher.record_running_at_exit();
     } catch (...) {

@@ -1,9 +1,8 @@
 #pragma once
 
 #include <string>
-#include <string_view>
-#include <vector>
 
+#include "core/csv_ledger.hpp"
 #include "platform/processes.hpp"
 #include "toolkit/wall_time.hpp"
 
@@ -17,7 +16,6 @@ enum class run_trigger { connect, schedule, specific, now };
 // One task start, as the ledger keeps it.
 struct ledger_run {
     wall_time started;
-    wall_time ended;
     double seconds = 0;     // on the monotonic clock
     std::string how_ended;  // "exit 0", "signal 9", "not found", "not started"
     run_trigger trigger = run_trigger::now;
@@ -28,13 +26,7 @@ struct ledger_run {
 // "exit 3", "signal 15", or "" when it is not known.
 std::string how_ended_text(process_end end);
 
-// One CSV record: fields holding a comma, a double quote or a line break are
-// quoted, inner quotes doubled; the record ends with CR LF.
-std::string csv_record(const std::vector<std::string>& fields);
-
-// Every task the program starts, one line each, in "tasks.csv" of the log
-// folder, apart from the session log. A line that cannot be appended is
-// reported in "log.txt" and costs nothing else.
+// Every task the program starts, one row each, in "tasks.csv" of the log folder.
 class run_ledger {
 public:
     explicit run_ledger(program& p);
@@ -42,7 +34,7 @@ public:
     void record(const ledger_run& run);
 
 private:
-    program& p_;
+    csv_ledger file_;
 };
 
 }  // namespace tw

@@ -28,7 +28,7 @@ bool line_is_up(program& p) { return p.ctrl_RAS.connection_state() == ras_connec
 
 void disconnect_after_pass(program& p) {
     p.force_disconnect = false;
-    p.disconnecting.disconnect();
+    p.disconnecting.disconnect(connection_end::after_last_task);
 }
 
 void wait_for_next_minute(program& p, wall_time started) {

@@ -61,7 +61,7 @@ void specific_time_scheduler::t_specific_disconnect_Timer() {
         return;
     hung_up_on_ = today;
     p_.force_disconnect = true;
-    p_.disconnecting.disconnect();
+    p_.disconnecting.disconnect(connection_end::daily_hang_up);
 }
 
 }  // namespace tw

@@ -104,11 +104,9 @@ bool task_launcher::wait_listed(process& started, const run_in_progress* run) {
 }
 
 ledger_run task_launcher::ledger_row(const run_in_progress& run, std::string how_ended) const {
-    const double seconds = p_.loop.clock() - run.clock_at;
-    const auto ran =
-        std::chrono::round<std::chrono::milliseconds>(std::chrono::duration<double>(seconds));
-    return {run.started, run.started + ran, seconds,       std::move(how_ended),
-            run.trigger, run.application,   run.parameters};
+    return {run.started,          p_.loop.clock() - run.clock_at,
+            std::move(how_ended), run.trigger,
+            run.application,      run.parameters};
 }
 
 void task_launcher::record_running_at_exit() {
@@ -124,7 +122,7 @@ void task_launcher::not_found(const std::string& application, const std::string&
 
 void task_launcher::record_not_run(const std::string& application, const std::string& parameters,
                                    run_trigger trigger, const char* how_ended, wall_time at) {
-    p_.ledger.record({at, at, 0, how_ended, trigger, application, parameters});
+    p_.ledger.record({at, 0, how_ended, trigger, application, parameters});
 }
 
 // The process object releases the child's resources when the caller drops it.

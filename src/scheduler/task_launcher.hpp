@@ -65,8 +65,7 @@ private:
     double time_limit_seconds();
     // True when the task reached its time limit.
     bool wait_listed(process& started, const run_in_progress* run);
-    // Timed on the monotonic clock: a wall clock set back meanwhile gives no
-    // end before the start.
+    // Timed on the monotonic clock.
     ledger_run ledger_row(const run_in_progress& run, std::string how_ended) const;
     launch_result start(const std::string& application, const std::string& parameters,
                         const std::string& wait, std::optional<run_trigger> trigger);

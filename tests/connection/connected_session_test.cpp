@@ -45,18 +45,33 @@ TEST(connect_time_text, shows_hours_minutes_and_seconds_and_a_hundred_hours_as_1
         EXPECT_EQ(connect_time_text(seconds), text) << seconds;
 }
 
+// The drop comes while a connect-time task runs, and says why; the redial
+// connects while it still runs, and leaves the task to that run. The new line
+// holds.
 TEST(connected_session, with_reconnect_set_a_dropped_line_is_dialled_again_after_six_seconds) {
-    dialing_program p("SimulatedDropSeconds=10.5\r\n");
+    dialing_program p("SimulatedDropSeconds=10.5\r\nSimulatedFailure=carrier lost\r\n");
+    const std::string task = p.folder / "task";
+    testing::write_file(task, "");
+    p.prog.profiles.write(p.prog.task_file_path, "Enabled", task, "Yes");
+    p.main().o_task_list.add_item(task);
+    p.fakes.set_run_seconds(task, 60);
+    p.main().o_run_tasks_at_connect.set_value(1);
     p.main().o_line_drop.set_value(1);
-    p.connect_and_wait();
-    p.run_for(22.5);
+    std::string connect_time;
+    p.do_after(5, [&] {
+        p.write("system/ras/rasphone.pbk", "[Office]\r\n");
+        p.do_after(20.5, [&] { connect_time = p.main().l_connection_time.caption(); });
+    });
+    p.click(p.main().b_connect);
+    p.run_for(25.5);
     EXPECT_THAT(p.log_texts(),
                 ElementsAre(" Dialing Office (pass #1)", " Connected to Office",
+                            " Running: " + task + " ", " Line dropped: carrier lost",
                             " Connection dropped from Office", " Connect time:  00:00:10", "",
                             " Reconnecting to Office", "", " Connected to Office"));
-    EXPECT_EQ(p.time_of_line(5), "09:00:20");
-    EXPECT_EQ(p.time_of_line(7), "09:00:23");
-    EXPECT_EQ(p.main().l_connection_time.caption(), "00:00:02") << "the new session counts from 0";
+    EXPECT_EQ(p.time_of_line(7), "09:00:20");
+    EXPECT_EQ(p.time_of_line(9), "09:00:23");
+    EXPECT_EQ(connect_time, "00:00:02") << "the new session counts from 0";
 }
 
 // The pause before the redial leaves the user the last word: a Disconnect

@@ -102,7 +102,7 @@ TEST(disconnector, after_any_hang_up_the_controls_are_idle_and_the_row_shows_onl
              p.main().o_disconnect_in_minutes.set_text("2");
              p.drive([&] {
                  p.prog.force_disconnect = false;
-                 p.prog.disconnecting.disconnect();
+                 p.prog.disconnecting.disconnect(connection_end::after_last_task);
              });
          },
          {" Dialing Office (pass #1)", " Connected to Office"}},

@@ -11,9 +11,11 @@
 namespace tw {
 namespace {
 
-using ::testing::Contains;
 using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;
+using ::testing::Matcher;
+using ::testing::StartsWith;
 using testing::test_program;
 
 constexpr unsigned invalid_handle = 6;  // what the system says of a line that is gone
@@ -27,6 +29,8 @@ struct fake_ras {
     std::vector<ras_api::line> hung_up;
     ras_api::progress report;  // of the latest dial
     ras_api::line latest = 0;
+    unsigned drop_error = 0;  // of a line that reads disconnected
+    line_bytes bytes;         // of every line
 
     ras_api api() {
         return {[this](const std::string& book, std::vector<std::string>& entries) {
@@ -41,10 +45,11 @@ struct fake_ras {
                     report = std::move(on_progress);
                     return refusal;
                 },
-                [this](ras_api::line handle, int& state) {
+                [this](ras_api::line handle, int& state, unsigned& line_error) {
                     const auto found = lines.find(handle);
                     if (found == lines.end()) return invalid_handle;
                     state = found->second;
+                    line_error = state == ras_disconnected ? drop_error : 0;
                     return 0u;
                 },
                 [this](ras_api::line handle) {
@@ -55,6 +60,13 @@ struct fake_ras {
                 [this](std::vector<ras_api::connection>& open) {
                     for (const auto& [handle, state] : lines) open.push_back({handle, "Office"});
                     return 0u;
+                },
+                [](unsigned error) {
+                    return error == 623 ? std::string() : "text " + std::to_string(error);
+                },
+                [this](ras_api::line handle, line_bytes& counted) {
+                    counted = bytes;
+                    return lines.contains(handle) ? 0u : invalid_handle;
                 }};
     }
     void reach(int state, unsigned error = 0) {
@@ -81,39 +93,58 @@ struct ras_program : test_program {
         main().o_retry_count.set_text("3");
     }
     ras_dialer* ras_line;
-    std::vector<int> states_changed;  // the state read at each state_changed
+    std::vector<int> states_changed;  // the state read after each state_changed
     std::vector<int> notices;         // and at each state_notice
 };
 
+// Five seconds into a connect-time task of thirty the line is hung up, or
+// drops with the error 629: the end is seen then, not once the task is over.
 TEST(ras_dialer, lists_the_entries_connects_and_a_hang_up_or_a_drop_gives_8193_and_the_notice) {
     for (const bool dropped : {false, true}) {
         SCOPED_TRACE(dropped);
         fake_ras ras;
         ras_program p(ras);
+        const std::string task = p.folder / "task";
+        p.write("task", "");
+        p.prog.profiles.write(p.prog.task_file_path, "Enabled", task, "Yes");
+        p.main().o_task_list.add_item(task);
+        p.main().o_run_tasks_at_connect.set_value(1);
+        p.fakes.set_run_seconds(task, 30);
         EXPECT_THAT(p.main().o_phonebook_list.items(), ElementsAre("Office", "Home"));
         p.click(p.main().b_connect);
         EXPECT_EQ(ras.books_listed.back(), p.folder / "system/ras/rasphone.pbk")
             << "the NT family names its phone book";
         p.run_for(2);
+        ras.bytes = {5000, 700};
+        p.do_after(5, [&] {
+            if (!dropped) return p.main().b_disconnect.click();
+            ras.drop_error = 629;
+            ras.lines[ras.latest] = ras_disconnected;
+        });
         ras.reach(8192);
-        p.run_for(1);
-        EXPECT_THAT(p.log_texts(),
-                    ElementsAre(" Dialing Office (pass #1)", " Connected to Office"));
-
-        if (dropped)
-            ras.lines.clear();  // the line is gone
-        else
-            p.click(p.main().b_disconnect);
-        p.run_for(2);
+        p.run_for(40);
         EXPECT_THAT(ras.lines, IsEmpty());
-        EXPECT_EQ(p.states_changed, (dropped ? std::vector{8192, 8193} : std::vector{8192}));
+        // The session, and its task, ran in the first one's handler.
+        EXPECT_EQ(p.states_changed.size(), dropped ? 2u : 1u);
         EXPECT_THAT(p.notices, ElementsAre(8193));
-        EXPECT_THAT(p.log_texts(), Contains(dropped ? " Connection dropped from Office"
-                                                    : " Disconnected from Office"));
+        const auto end = StartsWith(" Connect time:  00:00:0");
+        const std::vector<Matcher<std::string>> ended =
+            dropped ? std::vector<Matcher<std::string>>{" Line dropped: 629: text 629",
+                                                        " Connection dropped from Office", end, ""}
+                    : std::vector<Matcher<std::string>>{end, " Disconnected from Office", ""};
+        std::vector<Matcher<std::string>> log{" Dialing Office (pass #1)", " Connected to Office",
+                                              " Running: " + task + " "};
+        log.insert(log.end(), ended.begin(), ended.end());
+        EXPECT_THAT(p.log_texts(), ElementsAreArray(log));
         EXPECT_TRUE(p.main().b_connect.enabled());
+        EXPECT_TRUE(p.file("logs/connections.csv")
+                        .ends_with((dropped ? ",line drop,5000,700\r\n" : ",hang-up,5000,700\r\n")))
+            << "the bytes as the line last showed them";
     }
 }
 
+// Each failure says why, with the system's text when it has one; the passes
+// run their time-out all the same.
 TEST(ras_dialer, a_refused_or_failing_dial_runs_every_pass_then_gives_up) {
     for (const bool refused : {true, false}) {
         fake_ras ras;
@@ -122,12 +153,22 @@ TEST(ras_dialer, a_refused_or_failing_dial_runs_every_pass_then_gives_up) {
         p.dialogs.expect_message(
             "You have tried 3 number of times to connect to 'Office'.  Please try again.");
         p.click(p.main().b_connect);
-        if (!refused) ras.reach(0, 678);  // ERROR_NO_ANSWER, reported later
+        if (!refused) ras.reach(0, 678);  // ERROR_NO_ANSWER, reported later, in pass 1 only
         p.run_for(60);
+        const std::string failed = refused ? " Dial failed: 623" : " Dial failed: 678: text 678";
+        const std::string gave_up = " The maximum retry count has been reached.";
         EXPECT_THAT(
             p.log_texts(),
-            ElementsAre(" Dialing Office (pass #1)", " Dialing Office (pass #2)",
-                        " Dialing Office (pass #3)", " The maximum retry count has been reached."));
+            ElementsAreArray(
+                refused ? std::vector<std::string>{" Dialing Office (pass #1)", failed,
+                                                   " Dialing Office (pass #2)", failed,
+                                                   " Dialing Office (pass #3)", failed, gave_up}
+                        : std::vector<std::string>{" Dialing Office (pass #1)", failed,
+                                                   " Dialing Office (pass #2)",
+                                                   " Dialing Office (pass #3)", gave_up}));
+        const list_box& log = p.main().o_log;
+        EXPECT_EQ(log.item(log.list_count() - 1).substr(13, 8), "09:00:42")
+            << "three full passes and two pauses";
         EXPECT_THAT(ras.lines, IsEmpty()) << "every handle is hung up, failed or not";
         EXPECT_THAT(p.states_changed, IsEmpty());
     }

@@ -14,8 +14,11 @@ extern char** environ;
 
 namespace tw::testing {
 
-program_run::program_run(std::vector<std::string> arguments, std::vector<std::string> environment)
-    : arguments_(std::move(arguments)), environment_(std::move(environment)) {
+program_run::program_run(std::vector<std::string> arguments, std::vector<std::string> environment,
+                         std::vector<std::string> wrapper)
+    : arguments_(std::move(arguments)),
+      environment_(std::move(environment)),
+      wrapper_(std::move(wrapper)) {
     std::filesystem::copy_file(TARNWICK_BINARY, folder / "tarnwick");
 }
 
@@ -28,8 +31,10 @@ program_run::~program_run() {
 
 void program_run::start() {
     exit_code_.reset();
-    const std::string binary = folder / "tarnwick";
-    std::vector<char*> argv{const_cast<char*>(binary.c_str())};
+    std::string binary = folder / "tarnwick";
+    std::vector<char*> argv;
+    for (auto& w : wrapper_) argv.push_back(w.data());
+    argv.push_back(binary.data());
     for (auto& a : arguments_) argv.push_back(a.data());
     argv.push_back(nullptr);
 
@@ -49,8 +54,7 @@ void program_run::start() {
     posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addchdir_np(&actions, folder.path().c_str());
-    const int failed =
-        ::posix_spawn(&pid_, binary.c_str(), &actions, nullptr, argv.data(), envp.data());
+    const int failed = ::posix_spawnp(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     if (failed) throw std::runtime_error("cannot start the program");
 }

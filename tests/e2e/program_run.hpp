@@ -14,11 +14,13 @@ namespace tw::testing {
 
 // The built program copied into an empty temp folder, so that folder is its
 // program folder, started offscreen with the given arguments. Its standard
-// error goes to a file of the folder.
+// error goes to a file of the folder. A `wrapper` (a command that runs the
+// command after it, as `ip netns exec NAME` does) starts it when given.
 class program_run {
 public:
     explicit program_run(std::vector<std::string> arguments = {},
-                         std::vector<std::string> environment = {});
+                         std::vector<std::string> environment = {},
+                         std::vector<std::string> wrapper = {});
     ~program_run();
 
     // Starts the program; again after it has ended, for another run in the same folder.
@@ -45,6 +47,7 @@ public:
 private:
     std::vector<std::string> arguments_;
     std::vector<std::string> environment_;
+    std::vector<std::string> wrapper_;
     pid_t pid_ = -1;
     std::optional<int> exit_code_;
 };

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "connection/dialer.hpp"
+
 namespace tw {
 
 // The remote-access functions the RAS dialer calls, as a table of plain
@@ -27,9 +29,14 @@ struct ras_api {
     std::function<unsigned(const std::string& phonebook, const std::string& entry,
                            progress on_progress, line& handle)>
         dial;
-    std::function<unsigned(line handle, int& state)> connect_status;
+    // `line_error` is the error that ended the line, 0 for none.
+    std::function<unsigned(line handle, int& state, unsigned& line_error)> connect_status;
     std::function<unsigned(line handle)> hang_up;
     std::function<unsigned(std::vector<connection>& connections)> enum_connections;
+    // The system's text for an error code; "" when it has none.
+    std::function<std::string(unsigned error)> error_text;
+    // The bytes the connection carried so far.
+    std::function<unsigned(line handle, line_bytes& bytes)> statistics;
 };
 
 }  // namespace tw

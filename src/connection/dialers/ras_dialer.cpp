@@ -35,9 +35,9 @@ private:
 };
 
 ras_dialer::ras_dialer(event_loop& loop, ras_api api, std::string default_phonebook)
-    : loop_(loop), api_(std::move(api)), phonebook_(std::move(default_phonebook)) {
+    : loop_(loop), api_(std::move(api)), phonebook_(std::move(default_phonebook)), looks_(loop) {
     loop_.add_timer(watch_timer_);
-    watch_timer_.tick.connect([this] { watch(); });
+    watch_timer_.tick.connect([this] { looks_.post([this] { watch(); }); });
     refresh();
     adopt_open_connection();
 }
@@ -68,6 +68,7 @@ void ras_dialer::dial_entry() {
     release_line();
     progress_ = std::make_shared<progress_queue>();
     state_ = ras_dialing;
+    bytes_.reset();
     const unsigned error = api_.dial(
         phonebook_, entry_name_,
         [queue = progress_](int state, unsigned failure) {
@@ -79,6 +80,7 @@ void ras_dialer::dial_entry() {
     if (error != 0) {
         release_line();
         state_ = ras_disconnected;
+        dial_failed(reason(error));
         return;
     }
     watch_timer_.start(watch_interval_ms);
@@ -105,9 +107,10 @@ void ras_dialer::take_progress() {
     if (!progress_) return;
     for (const auto& report : progress_->take()) {
         if (report.error != 0) {
-            // A failed dial ends quietly: the watchdog hangs up and dials again.
+            // The watchdog hangs up and dials again; only the reason is told.
             release_line();
             state_ = ras_disconnected;
+            dial_failed(reason(report.error));
             return;
         }
         const bool came_up = report.state == ras_connected && state_ != ras_connected;
@@ -119,18 +122,42 @@ void ras_dialer::take_progress() {
 void ras_dialer::check_line() {
     if (!line_ || state_ != ras_connected) return;
     int state = ras_disconnected;
-    if (api_.connect_status(line_, state) == 0 && state != ras_disconnected) return;
+    unsigned line_error = 0;
+    const bool answered = api_.connect_status(line_, state, line_error) == 0;
+    if (answered && state != ras_disconnected) {
+        read_statistics();
+        return;
+    }
     release_line();
     state_ = ras_disconnected;
+    if (answered && line_error != 0) line_dropped(reason(line_error));
     state_changed();
     notice_due_ = true;
+}
+
+// A line's statistics go with its handle, so they are read while it is up.
+void ras_dialer::read_statistics() {
+    line_bytes bytes;
+    if (api_.statistics(line_, bytes) == 0) bytes_ = bytes;
+}
+
+std::optional<line_bytes> ras_dialer::bytes_carried() {
+    if (line_ && state_ == ras_connected) read_statistics();
+    return bytes_;
+}
+
+std::string ras_dialer::reason(unsigned error) const {
+    const std::string text = api_.error_text(error);
+    return std::to_string(error) + (text.empty() ? "" : ": " + text);
 }
 
 void ras_dialer::adopt_open_connection() {
     std::vector<ras_api::connection> connections;
     if (api_.enum_connections(connections) != 0 || connections.empty()) return;
     int state = ras_disconnected;
-    if (api_.connect_status(connections.front().handle, state) != 0 || state != ras_connected)
+    unsigned line_error = 0;
+    if (api_.connect_status(connections.front().handle, state, line_error) != 0 ||
+        state != ras_connected)
         return;
     line_ = connections.front().handle;
     state_ = ras_connected;

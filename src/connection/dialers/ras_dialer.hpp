@@ -7,6 +7,7 @@
 #include "connection/dialer.hpp"
 #include "connection/dialers/ras_api.hpp"
 #include "toolkit/event_loop.hpp"
+#include "toolkit/posted_calls.hpp"
 #include "toolkit/timer.hpp"
 
 namespace tw {
@@ -18,10 +19,16 @@ namespace tw {
 //  - The dial's progress arrives on the system's thread and is taken up on
 //    the event loop by a short timer, which runs only while a line or a
 //    report is pending; it also reads the connected line's status, since a
-//    drop is reported by no other means.
+//    drop is reported by no other means. Each look is posted from the timer,
+//    so the timer keeps ticking while a session started by an earlier look
+//    runs its connect tasks.
 //  - Connected raises state_changed; a drop raises state_changed and
 //    state_notice with the line down; a hang-up of a dial or a line raises
 //    state_notice a moment later, as the line reports itself down.
+//  - A failed dial, or a drop the system gives an error for, is told with
+//    the error's number and text ("691: Access was denied ...").
+//  - The bytes are the system's statistics of the line, as last read while
+//    it was up.
 //  - A connection left from an earlier run is found, so it can be hung up.
 class ras_dialer : public dialer {
 public:
@@ -43,6 +50,7 @@ public:
     void load_entry() override {}
     std::string entry_name_at(int index) override;
     void refresh() override;
+    std::optional<line_bytes> bytes_carried() override;
 
 private:
     class progress_queue;
@@ -52,6 +60,8 @@ private:
     void check_line();
     void adopt_open_connection();
     void release_line();
+    void read_statistics();
+    std::string reason(unsigned error) const;
 
     event_loop& loop_;
     ras_api api_;
@@ -61,8 +71,10 @@ private:
     ras_api::line line_ = 0;
     int state_ = ras_disconnected;
     bool notice_due_ = false;
+    std::optional<line_bytes> bytes_;           // of the latest line
     std::shared_ptr<progress_queue> progress_;  // of the current dial only
     timer watch_timer_;
+    posted_calls looks_;
 };
 
 }  // namespace tw

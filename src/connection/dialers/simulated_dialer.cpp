@@ -43,14 +43,22 @@ int milliseconds(double seconds) {
 }  // namespace
 
 simulated_dialer::simulated_dialer(event_loop& loop, std::string default_phonebook)
-    : loop_(loop), phonebook_(std::move(default_phonebook)) {
+    : loop_(loop), phonebook_(std::move(default_phonebook)), steps_(loop) {
     for (timer* t : {&connect_timer_, &drop_timer_, &notice_timer_}) {
         loop_.add_timer(*t);
         t->tick.connect([t] { t->stop(); });  // every timer here is one-shot
     }
-    connect_timer_.tick.connect([this] { line_up(); });
-    drop_timer_.tick.connect([this] { line_down(); });
-    notice_timer_.tick.connect([this] { state_notice(0); });
+    connect_timer_.tick.connect([this] {
+        steps_.post([this, dial = dials_] {
+            if (dial == dials_ && dialing_) plan_.connects ? line_up() : dial_fails();
+        });
+    });
+    drop_timer_.tick.connect([this] {
+        steps_.post([this, dial = dials_] {
+            if (dial == dials_ && state_ == ras_connected) line_down();
+        });
+    });
+    notice_timer_.tick.connect([this] { steps_.post([this] { state_notice(0); }); });
     refresh();
 }
 
@@ -100,6 +108,7 @@ simulated_dialer::dial_plan simulated_dialer::plan_for(const std::string& entry)
     plan.connects = lower(book.read(entry, "SimulatedResult")) != "no-answer";
     plan.connect_seconds = seconds_or(book.read(entry, "SimulatedConnectSeconds"), 3);
     plan.drop_seconds = seconds_or(book.read(entry, "SimulatedDropSeconds"), 0);
+    plan.failure = book.read(entry, "SimulatedFailure");
     return plan;
 }
 
@@ -109,8 +118,11 @@ void simulated_dialer::dial_entry() {
     plan_ = plan_for(entry_name_);
     state_ = ras_dialing;
     dialing_ = true;
-    // An entry missing from the phone book never answers, as a bad number would not.
-    if (known && plan_.connects) connect_timer_.start(milliseconds(plan_.connect_seconds));
+    ++dials_;
+    // An entry missing from the phone book never answers, as a bad number
+    // would not; a no-answer dial rings on unless it has a failure to report.
+    if (known && (plan_.connects || !plan_.failure.empty()))
+        connect_timer_.start(milliseconds(plan_.connect_seconds));
 }
 
 void simulated_dialer::line_up() {
@@ -122,7 +134,15 @@ void simulated_dialer::line_up() {
 
 void simulated_dialer::line_down() {
     state_ = ras_disconnected;
+    if (!plan_.failure.empty()) line_dropped(plan_.failure);
     state_changed();
+    state_notice(0);
+}
+
+void simulated_dialer::dial_fails() {
+    state_ = ras_disconnected;
+    dialing_ = false;
+    dial_failed(plan_.failure);
     state_notice(0);
 }
 

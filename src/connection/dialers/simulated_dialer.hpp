@@ -8,6 +8,7 @@
 
 #include "connection/dialer.hpp"
 #include "toolkit/event_loop.hpp"
+#include "toolkit/posted_calls.hpp"
 
 namespace tw {
 
@@ -18,7 +19,13 @@ namespace tw {
 //   SimulatedConnectSeconds seconds from dial_entry to connected (default 3)
 //   SimulatedDropSeconds    seconds after connecting when the line drops
 //                           (default 0: never)
-// A hang-up, or a drop, is reported by state_notice with the line down.
+//   SimulatedFailure        why a no-answer dial fails, SimulatedConnectSeconds
+//                           after dialling, and why its line drops (default
+//                           none: a no-answer dial rings on, a drop says nothing)
+// A hang-up, a drop or a failed dial is reported by state_notice with the line
+// down. A simulated line carries no data: its byte counts are 0. What a timer
+// plays out is posted from it, so that timer can play out the next dial while
+// a session started by the last one runs its connect tasks.
 class simulated_dialer : public dialer {
 public:
     simulated_dialer(event_loop& loop, std::string default_phonebook);
@@ -35,6 +42,7 @@ public:
     void load_entry() override {}
     std::string entry_name_at(int index) override;
     void refresh() override;
+    std::optional<line_bytes> bytes_carried() override { return line_bytes{}; }
 
     // Dials issued while an earlier dial was still running or its line up;
     // a modem would refuse them, so the program must never make one.
@@ -45,12 +53,14 @@ private:
         bool connects = true;
         double connect_seconds = 3;
         double drop_seconds = 0;
+        std::string failure;
     };
 
     void read_entries();
     dial_plan plan_for(const std::string& entry) const;
     void line_up();
     void line_down();
+    void dial_fails();
 
     event_loop& loop_;
     std::string phonebook_;
@@ -63,10 +73,12 @@ private:
     int state_ = ras_disconnected;
     bool dialing_ = false;
     int overlapping_dials_ = 0;
+    unsigned dials_ = 0;  // so a posted step of an earlier dial does nothing
     dial_plan plan_;
     timer connect_timer_;
     timer drop_timer_;
     timer notice_timer_;
+    posted_calls steps_;
 };
 
 }  // namespace tw

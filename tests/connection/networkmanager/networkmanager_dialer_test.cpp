@@ -22,13 +22,12 @@ protected:
         if (!mock.unavailable().empty()) GTEST_SKIP() << mock.unavailable();
     }
 
-    // A started program dialling through NetworkManager, "MyISP" chosen,
-    // with `line_drop` the "Reconnect After Line Drop" box.
-    void start_program(int line_drop = 0) {
+    // A started program dialling through NetworkManager, "MyISP" chosen.
+    void start_program() {
         mock.add_profile("MyISP", "gsm");
-        p.emplace(
-            testing::test_options{.other_dialer = [&](event_loop&) -> std::unique_ptr<tw::dialer> {
-                auto made = std::make_unique<networkmanager_dialer>();
+        p.emplace(testing::test_options{
+            .other_dialer = [&](event_loop& loop) -> std::unique_ptr<tw::dialer> {
+                auto made = std::make_unique<networkmanager_dialer>(loop);
                 dialer = made.get();
                 return made;
             }});
@@ -36,7 +35,6 @@ protected:
         p->start_up();
         p->main().o_phonebook_list.set_text("MyISP");
         p->main().o_timeout.set_text("30");
-        p->main().o_line_drop.set_value(line_drop);
     }
 
     // Lets up to 30 simulated seconds pass in small steps until `done` holds.
@@ -62,7 +60,8 @@ TEST_F(networkmanager_dialer_test, lists_the_on_demand_profiles_by_name_and_read
                                      {"MyISP", "gsm"},
                                      {"DSL", "pppoe"}})
         mock.add_profile(name, type);
-    networkmanager_dialer d;
+    virtual_event_loop loop;
+    networkmanager_dialer d(loop);
     EXPECT_TRUE(d.ras_available());
     EXPECT_FALSE(d.uses_phonebook_file());
     ASSERT_EQ(d.entry_count(), 3);
@@ -77,26 +76,6 @@ TEST_F(networkmanager_dialer_test, lists_the_on_demand_profiles_by_name_and_read
         d.refresh();
     }
     EXPECT_EQ(d.entry_count(), 4);
-}
-
-TEST_F(networkmanager_dialer_test, a_dial_connects_a_drop_redials_and_a_disconnect_deactivates) {
-    start_program(1);
-    p->click(p->main().b_connect);
-    ASSERT_TRUE(settle([&] { return dialer->is_connected(); }));
-    EXPECT_EQ(dialer->connection_state(), ras_connected);
-    mock.drop_lines();
-    ASSERT_TRUE(settle([&] { return log_count(" Connected to MyISP") == 2; }));
-    EXPECT_THAT(p->log_texts(), ElementsAre(" Dialing MyISP (pass #1)", " Connected to MyISP",
-                                            " Connection dropped from MyISP",
-                                            ::testing::StartsWith(" Connect time:"), "",
-                                            " Reconnecting to MyISP", "", " Connected to MyISP"));
-    EXPECT_EQ(mock.active_connections().size(), 1u);
-
-    p->click(p->main().b_disconnect);
-    EXPECT_FALSE(dialer->is_connected()) << "down at once for the program";
-    EXPECT_EQ(log_count(" Disconnected from MyISP"), 1);
-    EXPECT_TRUE(settle([&] { return mock.active_connections().empty(); }));
-    EXPECT_EQ(dialer->connection_state(), ras_disconnected);
 }
 
 // The mock brings a profile up at once; held, its link goes through the states a
@@ -142,7 +121,8 @@ TEST_F(networkmanager_dialer_test, the_update_button_opens_the_connection_editor
 TEST(networkmanager_dialer, without_networkmanager_on_the_bus_there_is_no_remote_access) {
     testing::mock_network_manager bus_only(false);
     if (!bus_only.unavailable().empty()) GTEST_SKIP() << bus_only.unavailable();
-    EXPECT_FALSE(networkmanager_dialer().ras_available());
+    virtual_event_loop loop;
+    EXPECT_FALSE(networkmanager_dialer(loop).ras_available());
 }
 
 }  // namespace

@@ -163,13 +163,6 @@ std::vector<std::string> mock_network_manager::active_connections() {
     return paths;
 }
 
-void mock_network_manager::drop_lines() {
-    for (const std::string& path : active_connections()) {
-        call(mock_object, mock_interface, "RemoveActiveConnection",
-             g_variant_new("(ss)", device, path.c_str()));
-    }
-}
-
 void mock_network_manager::hold_activations() {
     call(manager_object, mock_interface, "AddMethod",
          g_variant_new("(sssss)", manager_name, "ActivateConnection", "ooo", "o", held_activation));

@@ -28,8 +28,6 @@ public:
     void add_profile(const std::string& name, const std::string& type);
     // The object paths of NetworkManager's active connections.
     std::vector<std::string> active_connections();
-    // NetworkManager drops every active connection, as when the line goes.
-    void drop_lines();
     // From now on a profile being activated stays activating until its active
     // connection is moved on by set_link_state.
     void hold_activations();

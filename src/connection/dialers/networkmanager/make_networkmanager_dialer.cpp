@@ -4,8 +4,8 @@
 
 namespace tw {
 
-std::unique_ptr<dialer> make_networkmanager_dialer() {
-    return std::make_unique<networkmanager_dialer>();
+std::unique_ptr<dialer> make_networkmanager_dialer(event_loop& loop) {
+    return std::make_unique<networkmanager_dialer>(loop);
 }
 
 }  // namespace tw

@@ -4,8 +4,12 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <stdexcept>
+#include <utility>
 
+#include "connection/dialers/networkmanager/interface_bytes.hpp"
+#include "connection/dialers/networkmanager/state_reason_text.hpp"
 #include "platform/posix/find_in_path.hpp"
 
 namespace tw {
@@ -52,12 +56,26 @@ bool is_activated(NMActiveConnection* active) {
     return active && nm_active_connection_get_state(active) == NM_ACTIVE_CONNECTION_STATE_ACTIVATED;
 }
 
-// The outcome shows in the active connections' states; a refusal leaves the
-// dial unanswered, as a line that never picks up would.
-void activation_done(GObject* client, GAsyncResult* result, gpointer) {
-    NMActiveConnection* active =
-        nm_client_activate_connection_finish(NM_CLIENT(client), result, nullptr);
-    if (active) g_object_unref(active);
+// The dial an activation was asked for.
+struct activation_request {
+    networkmanager_dialer* dialer;
+    unsigned dial;
+};
+
+// The network interface the link's traffic goes through: the one holding the
+// link's address. A VPN's active connection names the device it runs over,
+// not its tunnel.
+std::string link_interface(NMActiveConnection* active) {
+    for (NMIPConfig* config : {active ? nm_active_connection_get_ip4_config(active) : nullptr,
+                               active ? nm_active_connection_get_ip6_config(active) : nullptr}) {
+        GPtrArray* addresses = config ? nm_ip_config_get_addresses(config) : nullptr;
+        for (guint i = 0; addresses && i < addresses->len; ++i) {
+            auto* address = static_cast<NMIPAddress*>(g_ptr_array_index(addresses, i));
+            std::string name = interface_with_address(nm_ip_address_get_address(address));
+            if (!name.empty()) return name;
+        }
+    }
+    return {};
 }
 
 void deactivation_done(GObject* client, GAsyncResult* result, gpointer) {
@@ -72,21 +90,37 @@ void deactivate(NMClient* client, NMActiveConnection* active) {
 
 }  // namespace
 
-networkmanager_dialer::networkmanager_dialer() : client_(connect_client()) {
+networkmanager_dialer::networkmanager_dialer(event_loop& loop)
+    : soon_(loop), client_(connect_client()), cancellable_(g_cancellable_new()) {
     if (!client_) return;
     g_signal_connect(client_, NM_CLIENT_ACTIVE_CONNECTION_ADDED,
                      G_CALLBACK(+[](NMClient*, NMActiveConnection* active, gpointer self) {
                          auto* d = static_cast<networkmanager_dialer*>(self);
                          d->watch(active);
-                         d->follow_line();
+                         d->follow_soon();
                      }),
                      this);
     g_signal_connect(client_, NM_CLIENT_ACTIVE_CONNECTION_REMOVED,
                      G_CALLBACK(+[](NMClient*, NMActiveConnection* active, gpointer self) {
                          g_signal_handlers_disconnect_by_data(active, self);
-                         static_cast<networkmanager_dialer*>(self)->follow_line();
+                         static_cast<networkmanager_dialer*>(self)->follow_soon();
                      }),
                      this);
+    g_signal_connect_swapped(client_, "notify::" NM_CLIENT_NM_RUNNING,
+                             G_CALLBACK(+[](networkmanager_dialer* d) { d->follow_soon(); }), this);
+    // Taken from the bus, not from libnm: libnm may drop a link that ended
+    // before its reason came, and the reason with it.
+    reason_subscription_ = g_dbus_connection_signal_subscribe(
+        nm_client_get_dbus_connection(client_), NM_DBUS_SERVICE,
+        NM_DBUS_INTERFACE_ACTIVE_CONNECTION, "StateChanged", nullptr, nullptr,
+        G_DBUS_SIGNAL_FLAGS_NONE,
+        +[](GDBusConnection*, const char*, const char* path, const char*, const char*,
+            GVariant* parameters, gpointer self) {
+            guint32 state = 0, reason = 0;
+            g_variant_get(parameters, "(uu)", &state, &reason);
+            static_cast<networkmanager_dialer*>(self)->note_state(path, state, reason);
+        },
+        this, nullptr);
     const GPtrArray* actives = nm_client_get_active_connections(client_);
     for (guint i = 0; i < actives->len; ++i)
         watch(NM_ACTIVE_CONNECTION(g_ptr_array_index(actives, i)));
@@ -94,7 +128,11 @@ networkmanager_dialer::networkmanager_dialer() : client_(connect_client()) {
 }
 
 networkmanager_dialer::~networkmanager_dialer() {
+    g_cancellable_cancel(cancellable_);
+    g_object_unref(cancellable_);
     if (!client_) return;
+    g_dbus_connection_signal_unsubscribe(nm_client_get_dbus_connection(client_),
+                                         reason_subscription_);
     const GPtrArray* actives = nm_client_get_active_connections(client_);
     for (guint i = 0; i < actives->len; ++i)
         g_signal_handlers_disconnect_by_data(g_ptr_array_index(actives, i), this);
@@ -104,7 +142,18 @@ networkmanager_dialer::~networkmanager_dialer() {
 
 void networkmanager_dialer::watch(NMActiveConnection* active) {
     g_signal_connect_swapped(active, "notify::" NM_ACTIVE_CONNECTION_STATE,
-                             G_CALLBACK(+[](networkmanager_dialer* d) { d->follow_line(); }), this);
+                             G_CALLBACK(+[](networkmanager_dialer* d) { d->follow_soon(); }), this);
+}
+
+void networkmanager_dialer::follow_soon() {
+    soon_.post([this] { follow_line(); });
+}
+
+// The reason may come after libnm has told of the end; an end not yet told
+// is told then.
+void networkmanager_dialer::note_state(const std::string& path, unsigned state, unsigned reason) {
+    if (state >= NM_ACTIVE_CONNECTION_STATE_DEACTIVATING) end_reasons_[path] = reason;
+    soon_.post([this] { tell_why_down(); });
 }
 
 bool networkmanager_dialer::ras_available() { return client_ && nm_client_get_nm_running(client_); }
@@ -112,6 +161,7 @@ bool networkmanager_dialer::ras_available() { return client_ && nm_client_get_nm
 // The on-demand profiles by name; equal names in the order of their uuids, so
 // the list reads the same every time.
 void networkmanager_dialer::refresh() {
+    count_bytes();
     std::vector<std::pair<std::string, std::string>> found;
     const GPtrArray* profiles = client_ ? nm_client_get_connections(client_) : nullptr;
     for (guint i = 0; profiles && i < profiles->len; ++i) {
@@ -157,12 +207,49 @@ NMActiveConnection* networkmanager_dialer::active_of_profile() const {
 void networkmanager_dialer::dial_entry() {
     line_ = line::dialing;
     link_seen_ = false;
+    link_path_.clear();
+    end_reasons_.clear();
+    untold_ = line::idle;
+    bytes_.reset();
+    ++dials_;
     NMRemoteConnection* profile = profile_named(entry_name_);
     // A profile that is not there never answers, as a bad number would not.
     profile_uuid_ = profile ? nm_connection_get_uuid(NM_CONNECTION(profile)) : "";
     if (!profile) return;
-    nm_client_activate_connection_async(client_, NM_CONNECTION(profile), nullptr, nullptr, nullptr,
-                                        activation_done, nullptr);
+    // A refused activation is told; whatever else happens shows in the active
+    // connections' states. Past the dialer's end the call is cancelled, and
+    // then nothing here touches the dialer.
+    nm_client_activate_connection_async(
+        client_, NM_CONNECTION(profile), nullptr, nullptr, cancellable_,
+        +[](GObject* client, GAsyncResult* result, gpointer request) {
+            const std::unique_ptr<activation_request> asked(
+                static_cast<activation_request*>(request));
+            GError* error = nullptr;
+            NMActiveConnection* active =
+                nm_client_activate_connection_finish(NM_CLIENT(client), result, &error);
+            if (active) {
+                asked->dialer->activation_started(asked->dial, active);
+                g_object_unref(active);
+            }
+            if (!error) return;
+            networkmanager_dialer& d = *asked->dialer;
+            if (!g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CANCELLED) &&
+                asked->dial == d.dials_ && d.line_ == line::dialing) {
+                g_dbus_error_strip_remote_error(error);
+                d.soon_.post([&d, why = std::string(error->message)] { d.dial_failed(why); });
+            }
+            g_error_free(error);
+        },
+        new activation_request{this, dials_});
+}
+
+// The dial's link, as NetworkManager answered the activation with it. One
+// that failed at once may be gone from the active connections already.
+void networkmanager_dialer::activation_started(unsigned dial, NMActiveConnection* active) {
+    if (dial != dials_ || line_ != line::dialing) return;
+    link_seen_ = true;
+    link_path_ = nm_object_get_path(NM_OBJECT(active));
+    follow_soon();
 }
 
 // The line counts as down at once; NetworkManager's report that it is gone
@@ -178,20 +265,20 @@ void networkmanager_dialer::hang_up() {
     line_ = line::hanging_up;
 }
 
-bool networkmanager_dialer::is_connected() {
-    return (line_ == line::dialing || line_ == line::up) && is_activated(active_of_profile());
-}
+bool networkmanager_dialer::is_connected() { return line_ == line::up; }
 
 int networkmanager_dialer::connection_state() {
     if (is_connected()) return ras_connected;
     return line_ == line::dialing ? ras_activating : ras_disconnected;
 }
 
-// Runs on every change NetworkManager reports about active connections. The
-// line's new place is set before an event goes out, so handlers that let
-// events run meanwhile see it.
+// Runs soon after every change NetworkManager reports about active
+// connections. The line's new place is set before an event goes out, so
+// handlers that let events run meanwhile see it.
 void networkmanager_dialer::follow_line() {
+    tell_why_down();
     NMActiveConnection* active = active_of_profile();
+    if (active) link_path_ = nm_object_get_path(NM_OBJECT(active));
     if (line_ == line::hanging_up && is_live(active)) {
         link_seen_ = true;
         deactivate(client_, active);
@@ -200,14 +287,49 @@ void networkmanager_dialer::follow_line() {
     if (line_ == line::dialing && is_live(active)) link_seen_ = true;
     if (line_ == line::dialing && is_activated(active)) {
         line_ = line::up;
+        link_interface_.clear();
+        count_bytes();
         state_changed();
         return;
     }
     if (line_ != line::idle && link_seen_ && !is_live(active)) {
+        // Only a dial or a line that ended by itself has a reason to tell.
+        if (line_ != line::hanging_up) untold_ = line_;
         line_ = line::idle;
+        tell_why_down();
         state_changed();
         state_notice(0);
     }
+}
+
+// Tells why the dial or the line ended, once that is known.
+void networkmanager_dialer::tell_why_down() {
+    if (untold_ == line::idle) return;
+    const auto reason = end_reasons_.find(link_path_);
+    std::string why;
+    if (!nm_client_get_nm_running(client_))
+        why = "NetworkManager stopped";
+    else if (reason != end_reasons_.end())
+        why = state_reason_text(reason->second);
+    else
+        return;
+    const line ended = std::exchange(untold_, line::idle);
+    if (why.empty()) return;
+    if (ended == line::dialing) dial_failed(why);
+    if (ended == line::up) line_dropped(why);
+}
+
+// The interface goes with the line, so its counters are read while it is up.
+// Its address may come a moment after the line is up.
+void networkmanager_dialer::count_bytes() {
+    if (line_ != line::up) return;
+    if (link_interface_.empty()) link_interface_ = link_interface(active_of_profile());
+    if (const auto counted = interface_bytes(link_interface_)) bytes_ = counted;
+}
+
+std::optional<line_bytes> networkmanager_dialer::bytes_carried() {
+    count_bytes();
+    return bytes_;
 }
 
 std::string networkmanager_dialer::entries_editor() const {

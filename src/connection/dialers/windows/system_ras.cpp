@@ -4,6 +4,7 @@
 #include <raserror.h>
 #include <windows.h>
 
+#include <iterator>
 #include <map>
 #include <mutex>
 
@@ -21,6 +22,9 @@ struct ras_library {
     decltype(&::RasGetConnectStatusW) get_connect_status = nullptr;
     decltype(&::RasHangUpW) hang_up = nullptr;
     decltype(&::RasEnumConnectionsW) enum_connections = nullptr;
+    // Not needed to dial: without them a failure has no text, a line no counts.
+    decltype(&::RasGetErrorStringW) get_error_string = nullptr;
+    decltype(&::RasGetConnectionStatistics) get_connection_statistics = nullptr;
 
     bool complete() const {
         return enum_entries && get_entry_dial_params && dial && get_connect_status && hang_up &&
@@ -46,6 +50,8 @@ const ras_library& ras() {
         find(library, "RasGetConnectStatusW", functions.get_connect_status);
         find(library, "RasHangUpW", functions.hang_up);
         find(library, "RasEnumConnectionsW", functions.enum_connections);
+        find(library, "RasGetErrorStringW", functions.get_error_string);
+        find(library, "RasGetConnectionStatistics", functions.get_connection_statistics);
         return functions;
     }();
     return loaded;
@@ -146,11 +152,12 @@ unsigned dial(const std::string& phonebook, const std::string& entry, ras_api::p
     return error;
 }
 
-unsigned connect_status(ras_api::line handle, int& state) {
+unsigned connect_status(ras_api::line handle, int& state, unsigned& line_error) {
     RASCONNSTATUSW status{};
     status.dwSize = sizeof status;
     const DWORD error = ras().get_connect_status(reinterpret_cast<HRASCONN>(handle), &status);
     state = static_cast<int>(status.rasconnstate);
+    line_error = status.dwError;
     return error;
 }
 
@@ -166,11 +173,32 @@ unsigned enum_connections(std::vector<ras_api::connection>& connections) {
     return error;
 }
 
+// Without the line break the system's texts end in.
+std::string error_text(unsigned error) {
+    wchar_t text[512] = {};
+    if (!ras().get_error_string ||
+        ras().get_error_string(error, text, static_cast<DWORD>(std::size(text))) != 0)
+        return {};
+    std::string narrowed = narrow(text);
+    narrowed.erase(narrowed.find_last_not_of(" \r\n") + 1);
+    return narrowed;
+}
+
+unsigned statistics(ras_api::line handle, line_bytes& bytes) {
+    if (!ras().get_connection_statistics) return ERROR_CALL_NOT_IMPLEMENTED;
+    RAS_STATS stats{};
+    stats.dwSize = sizeof stats;
+    const DWORD error = ras().get_connection_statistics(reinterpret_cast<HRASCONN>(handle), &stats);
+    bytes = {stats.dwBytesRcved, stats.dwBytesXmited};
+    return error;
+}
+
 }  // namespace
 
 std::optional<ras_api> system_ras() {
     if (!ras().complete()) return std::nullopt;
-    return ras_api{enum_entries, dial, connect_status, hang_up, enum_connections};
+    return ras_api{enum_entries,     dial,       connect_status, hang_up,
+                   enum_connections, error_text, statistics};
 }
 
 }  // namespace tw

@@ -4,6 +4,8 @@
 
 namespace tw {
 
-std::unique_ptr<dialer> make_networkmanager_dialer() { return std::make_unique<no_dialer>(); }
+std::unique_ptr<dialer> make_networkmanager_dialer(event_loop&) {
+    return std::make_unique<no_dialer>();
+}
 
 }  // namespace tw
