@@ -1,3 +1,4 @@
+#include "core/file_refusal.hpp"
 #include "program.hpp"
 
 namespace tw {
@@ -77,6 +78,11 @@ void program::wire_events() {
     m.b_delete_task.click.connect([this] { editor.follow_shown_task(); });
     m.b_reload_task.click.connect([this] { tasks.b_reload_task_Click(); });
     m.b_reload_task.click.connect([this] { editor.follow_shown_task(); });
+
+    // Files: one too large to read is told to the user.
+    profiles.on_too_large = [this](const file_too_large& error) {
+        report_too_large_file(*this, error);
+    };
 
     // Help, Applications and web-page menus.
     for (menu_item* item : {&m.menuHelpItem_help, &m.menuHelpItem_about})
