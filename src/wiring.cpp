@@ -73,7 +73,10 @@ void program::wire_events() {
     }
     m.FlatScrollBar1.change.connect([this] { editor.FlatScrollBar1_Change(); });
     m.b_add_task.click.connect([this] { editor.b_add_task_Click(); });
-    m.b_save_task.click.connect([this] { tasks.b_save_task_Click(); });
+    m.b_save_task.click.connect([this] {
+        tasks.reload_if_changed();  // an editor's change of the file first
+        tasks.b_save_task_Click();
+    });
     m.b_delete_task.click.connect([this] { tasks.b_delete_task_Click(); });
     m.b_delete_task.click.connect([this] { editor.follow_shown_task(); });
     m.b_reload_task.click.connect([this] { tasks.b_reload_task_Click(); });

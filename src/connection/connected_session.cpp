@@ -56,6 +56,7 @@ void connected_session::simulate_connected() {
 // The task file is read afresh, so a change saved meanwhile counts. A task
 // removed from the list while an earlier one runs is not run.
 void connected_session::run_connect_tasks() {
+    p_.tasks.reload_if_changed();
     for_each_enabled_task(p_, [this](std::string app) {
         const std::string params = task_field(p_, task_sections::parameters, app);
         connect_runs_.insert(app);

@@ -1,5 +1,6 @@
 #include "scheduler/run_ledger.hpp"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "core/error_log.hpp"
@@ -28,13 +29,6 @@ const char* trigger_text(run_trigger trigger) {
             return "now";
     }
     return "";
-}
-
-// "2026-12-06 07:30:00": sorts as text in time order.
-std::string stamp(wall_time t) {
-    const std::string date = format_date(t);  // mm-dd-yyyy
-    return date.substr(6, 4) + "-" + date.substr(0, 2) + "-" + date.substr(3, 2) + " " +
-           format_time(t);
 }
 
 std::string csv_field(std::string_view text) {
@@ -70,22 +64,32 @@ std::string csv_record(const std::vector<std::string>& fields) {
     return record + "\r\n";
 }
 
+// A record of this program never holds a line break, so each line is one
+// record and an odd count of quotes on the last one leaves a field open.
+std::string torn_record_end(std::string_view last_line) {
+    if (last_line.empty()) return "";
+    if (std::ranges::count(last_line, '"') % 2 == 1) return "\"\r\n";
+    return last_line.ends_with('\r') ? "\n" : "\r\n";
+}
+
+void append_csv_record(const std::string& path, const std::vector<std::string>& header,
+                       const std::string& record) {
+    append_to_file(file_path(path), [&](const file_end& end) {
+        return end.empty ? csv_record(header) + record : torn_record_end(end.last_line) + record;
+    });
+}
+
 run_ledger::run_ledger(program& p) : p_(p) {}
 
-// A ledger whose last row was torn (by a crash) gets a line break first, so
-// the new row stands on a line of its own.
 void run_ledger::record(const ledger_run& run) {
     const std::string path = native_paths().join(p_.log_directory, ledger_file);
     char seconds[32];
     std::snprintf(seconds, sizeof seconds, "%.1f", run.seconds);
     const std::string row =
-        csv_record({stamp(run.started), stamp(run.ended), seconds, run.how_ended,
-                    trigger_text(run.trigger), run.application, run.parameters});
+        csv_record({format_iso_8601(run.started), format_iso_8601(run.ended), seconds,
+                    run.how_ended, trigger_text(run.trigger), run.application, run.parameters});
     try {
-        append_to_file(file_path(path), [&](std::optional<char> last_byte) {
-            if (!last_byte) return csv_record(header) + row;
-            return *last_byte == '\n' ? row : "\r\n" + row;
-        });
+        append_csv_record(path, header, row);
     } catch (const file_error& error) {
         error_log_append(native_paths().join(p_.program_folder, "log.txt"), p_.loop.now(),
                          "run ledger", error.what());

@@ -57,19 +57,22 @@ void task_launcher::launch_app(std::string& application, std::string parameters,
 
 // A program that cannot be started (no program at all, no permission) is
 // logged for a task, as its ledger row records it; the caller goes on. Only
-// tasks get the time limit: the program's own tools wait for the user.
+// tasks get the time limit, and a process group or job of their own that it
+// reaches: the program's own tools wait for the user, and an editor in a
+// terminal must stay in the terminal's group.
 void task_launcher::start(const std::string& application, const std::string& parameters,
                           const std::string& wait, std::optional<run_trigger> trigger) {
     p_.app.set_mouse_pointer(tw::application::hourglass);
-    const run_in_progress run{p_.loop.now(), p_.loop.clock(), trigger.value_or(run_trigger::now),
-                              application, parameters};
-    const auto started = p_.programs.start(application, " " + trim(parameters));
+    const run_in_progress run{p_.loop.now_with_offset(), p_.loop.clock(),
+                              trigger.value_or(run_trigger::now), application, parameters};
+    const std::string command_line = " " + trim(parameters);
+    const auto started = trigger ? p_.programs.start_task(application, command_line)
+                                 : p_.programs.start(application, command_line);
     const bool timed_out =
         started && wait == "YES" && wait_listed(*started, trigger ? &run : nullptr);
     p_.app.set_mouse_pointer(tw::application::default_pointer);
     if (!trigger) return;
     if (!started) p_.log.append_log_line(not_started_log + application);
-    if (timed_out) p_.log.append_log_line(time_limit_log + application);
     p_.ledger.record(ledger_row(run, !started    ? "not started"
                                      : timed_out ? "time limit"
                                                  : how_ended_text(started->end())));
@@ -82,12 +85,15 @@ double task_launcher::time_limit_seconds() {
 }
 
 // Waits for `started` with `run` listed meanwhile, so the end of the program
-// can still give it its row. Only tasks get the time limit.
+// can still give it its row. Only tasks get the time limit, which is logged
+// when it is reached, not when the task at last ends.
 bool task_launcher::wait_listed(process& started, const run_in_progress* run) {
     if (run) running_.push_back(run);
     bool timed_out = false;
     try {
-        timed_out = wait_for_app(started, run ? time_limit_seconds() : 0);
+        timed_out = wait_for_app(started, run ? time_limit_seconds() : 0, [&] {
+            p_.log.append_log_line(time_limit_log + run->application);
+        });
     } catch (...) {
         std::erase(running_, run);
         throw;
@@ -96,12 +102,16 @@ bool task_launcher::wait_listed(process& started, const run_in_progress* run) {
     return timed_out;
 }
 
+// The end is told with the clock's offset at the end, which differs from the
+// start's when the clocks changed meanwhile.
 ledger_run task_launcher::ledger_row(const run_in_progress& run, std::string how_ended) const {
     const double seconds = p_.loop.clock() - run.clock_at;
     const auto ran =
         std::chrono::round<std::chrono::milliseconds>(std::chrono::duration<double>(seconds));
-    return {run.started, run.started + ran, seconds,       std::move(how_ended),
-            run.trigger, run.application,   run.parameters};
+    const auto offset_now = p_.loop.utc_offset();
+    const moment ended{run.started.local - run.started.utc_offset + ran + offset_now, offset_now};
+    return {run.started, ended,           seconds,       std::move(how_ended),
+            run.trigger, run.application, run.parameters};
 }
 
 void task_launcher::record_running_at_exit() {
@@ -117,14 +127,15 @@ void task_launcher::not_found(const std::string& application, const std::string&
 
 void task_launcher::record_not_run(const std::string& application, const std::string& parameters,
                                    run_trigger trigger, const char* how_ended) {
-    p_.ledger.record(
-        {p_.loop.now(), p_.loop.now(), 0, how_ended, trigger, application, parameters});
+    p_.ledger.record({p_.loop.now_with_offset(), p_.loop.now_with_offset(), 0, how_ended,
+                      trigger, application, parameters});
 }
 
 // The process object releases the child's resources when the caller drops it.
 // Past the time limit the program is asked to end, and once the grace is
 // over too it is ended; each wait stops short of the next of these moments.
-bool task_launcher::wait_for_app(process& started, double time_limit_seconds) {
+bool task_launcher::wait_for_app(process& started, double time_limit_seconds,
+                                 const std::function<void()>& at_limit) {
     const double ask_at = p_.loop.clock() + time_limit_seconds;
     const double end_at = ask_at + end_request_grace_seconds;
     bool asked = false;
@@ -134,6 +145,7 @@ bool task_launcher::wait_for_app(process& started, double time_limit_seconds) {
         if (time_limit_seconds > 0 && !asked && now >= ask_at) {
             started.ask_to_end();
             asked = true;
+            if (at_limit) at_limit();
             continue;
         }
         if (asked && !ended && now >= end_at) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,9 +26,11 @@ public:
     void launch_app(std::string& application, std::string parameters, const std::string& wait,
                     std::optional<run_trigger> trigger = std::nullopt);
     // Lets events and timers run until `started` has ended. A time limit
-    // above 0 asks it to end once that many seconds have passed, and ends it
-    // end_request_grace_seconds later; true when the limit was reached.
-    bool wait_for_app(process& started, double time_limit_seconds = 0);
+    // above 0 asks it to end once that many seconds have passed, calling
+    // `at_limit` then, and ends it end_request_grace_seconds later; true when
+    // the limit was reached.
+    bool wait_for_app(process& started, double time_limit_seconds = 0,
+                      const std::function<void()>& at_limit = {});
     // True when the e-mail companion's account file holds every key it needs.
     bool check_mail_account();
     // Shows on the status bar and logs that a task is being run.
@@ -44,7 +47,7 @@ public:
 
 private:
     struct run_in_progress {
-        wall_time started;
+        moment started;
         double clock_at;  // on the monotonic clock
         run_trigger trigger;
         std::string application;

@@ -93,6 +93,8 @@ TEST(connected_session, enabled_tasks_run_in_turn_then_the_line_is_hung_up) {
                           last = p.folder / "last.exe";
         for (const auto& [app, enabled] : {std::pair{first, "Yes"}, {off, "No"}, {last, "y"}}) {
             testing::write_file(app, "");
+            p.prog.profiles.write(p.prog.task_file_path, "Tasks",
+                                  task_key(p.main().o_task_list.list_count()), app);
             p.prog.profiles.write(p.prog.task_file_path, "Enabled", app, enabled);
             p.main().o_task_list.add_item(app);
         }

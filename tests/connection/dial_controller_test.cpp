@@ -110,6 +110,7 @@ TEST(dial_controller, a_simulated_connection_opens_a_session_without_a_line_and_
         dialing_program p;
         const std::string task = p.folder / "task";
         p.write("task", "");
+        p.prog.profiles.write(p.prog.task_file_path, "Tasks", "task0", task);
         p.prog.profiles.write(p.prog.task_file_path, "Enabled", task, "Y");
         p.main().o_task_list.add_item(task);
         p.fakes.set_run_seconds(task, 0);  // over before the session's first tick ends it

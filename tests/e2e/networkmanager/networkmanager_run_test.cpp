@@ -39,7 +39,7 @@ TEST(networkmanager_run, with_a_the_task_due_at_the_mark_runs_and_the_line_is_hu
     EXPECT_EQ(run.file("ran.txt"), "-q, news\n");
     const std::string ledger = run.file("logs/tasks.csv");
     const std::string record = ledger.substr(ledger.rfind("\r\n", ran()) + 2);
-    EXPECT_EQ(record.substr(0, 17), "2026-12-06 08:00:") << "started at the mark";
+    EXPECT_EQ(record.substr(0, 17), "2026-12-06T08:00:") << "started at the mark";
     EXPECT_EQ(record.substr(record.find(",exit 0")),
               ",exit 0,connect," + job + ",\"-q, \"\"news\"\"\"\r\n");
 }
