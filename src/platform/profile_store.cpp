@@ -73,27 +73,35 @@ void profile_store::tell_refusal(const std::optional<file_too_large>& refusal) c
     if (refusal && on_too_large) on_too_large(*refusal);
 }
 
-// Runs `edit` on the file's document and, when it reports a change, replaces
-// the file. A file that cannot be read is not written: its read error is thrown.
+// A refusal is told once both locks are let go: telling may show a box, and
+// the events it lets run may use this store and the file.
 file_stamp profile_store::update(const std::string& file,
                                  const std::function<bool(ini_document&)>& edit) {
-    const file_lock locked(file_path(file), lock_patience);
     std::optional<file_too_large> refusal;
     try {
-        const std::lock_guard lock(mutex_);
-        cached_file& cached = load_noting_refusal(file, refusal);
-        try {
-            if (edit(cached.document)) {
-                cached.stamp = replace_file(file_path(file), cached.document.bytes());
-                ++files_written_;
-            }
-            return cached.stamp;
-        } catch (...) {
-            cache_.erase(file);  // the document may hold edits the disk does not
-            throw;
-        }
+        return locked_update(file, edit, refusal);
     } catch (const file_too_large&) {
         tell_refusal(refusal);
+        throw;
+    }
+}
+
+// Runs `edit` on the file's document and, when it reports a change, replaces
+// the file. A file that cannot be read is not written: its read error is thrown.
+file_stamp profile_store::locked_update(const std::string& file,
+                                        const std::function<bool(ini_document&)>& edit,
+                                        std::optional<file_too_large>& refusal) {
+    const file_lock locked(file_path(file), lock_patience);
+    const std::lock_guard lock(mutex_);
+    cached_file& cached = load_noting_refusal(file, refusal);
+    try {
+        if (edit(cached.document)) {
+            cached.stamp = replace_file(file_path(file), cached.document.bytes());
+            ++files_written_;
+        }
+        return cached.stamp;
+    } catch (...) {
+        cache_.erase(file);  // the document may hold edits the disk does not
         throw;
     }
 }

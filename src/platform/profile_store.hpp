@@ -66,6 +66,9 @@ private:
                                      std::optional<file_too_large>& refusal);
     void tell_refusal(const std::optional<file_too_large>& refusal) const;
     file_stamp update(const std::string& file, const std::function<bool(ini_document&)>& edit);
+    file_stamp locked_update(const std::string& file,
+                             const std::function<bool(ini_document&)>& edit,
+                             std::optional<file_too_large>& refusal);
 
     // Held for every call, so `edit` in batch() must not call this store.
     std::mutex mutex_;
