@@ -11,9 +11,9 @@ namespace tw {
 namespace {
 
 // The program's own entries in its folder, which must be the user's.
-const std::vector<std::string> own_files = {"tw.ini",        "task.ini",         "fcd.ini",
-                                            "log.txt",       instance_lock_file, "logs",
-                                            "logs/last.log", "logs/tasks.csv",   "outbox"};
+const std::vector<std::string> own_files = {
+    "tw.ini",        "task.ini",       "fcd.ini", "log.txt", instance_lock_file, "logs",
+    "logs/last.log", "logs/tasks.csv", "outbox",  "ras",     "ras/rasphone.pbk"};
 
 std::string already_running_message(const std::string& folder) {
     return "Tarnwick is already running from the folder '" + folder +
