@@ -180,7 +180,7 @@ TEST(interval_scheduler, the_hour_the_clocks_go_back_runs_each_mark_once) {
                 fields.emplace_back();
             else
                 fields.back().push_back(c);
-        runs.push_back(fields[0] + " " + fields[5].substr(fields[5].rfind('/') + 1));
+        runs.push_back(fields[0] + " " + fields[5].substr(fields[5].find_last_of("/\\") + 1));
     }
     EXPECT_THAT(runs,
                 ElementsAre("2026-10-25T02:00:02+02:00 often", "2026-10-25T02:10:02+02:00 often",
