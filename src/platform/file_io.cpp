@@ -6,7 +6,7 @@ namespace tw {
 
 file_too_large::file_too_large(const std::filesystem::path& file)
     : file_error("cannot read '" + utf8_path(file) + "': it is larger than " +
-                 std::to_string(max_file_bytes / (1024 * 1024)) + " MB"),
+                 std::to_string(max_file_megabytes) + " MB"),
       file_(utf8_path(file)) {}
 
 file_end file_end_from_tail(std::string_view tail, bool empty) {

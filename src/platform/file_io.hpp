@@ -20,7 +20,8 @@ public:
 
 // The largest file the program reads: far beyond any file of its own, and
 // small enough that reading one never runs it out of memory.
-inline constexpr std::int64_t max_file_bytes = 64 * 1024 * 1024;
+inline constexpr std::int64_t max_file_megabytes = 64;
+inline constexpr std::int64_t max_file_bytes = max_file_megabytes * 1024 * 1024;
 
 // A file larger than max_file_bytes, which is not read and so never written over.
 class file_too_large : public file_error {
@@ -74,7 +75,7 @@ struct file_end {
 
 // How much of a file's end append_to_file looks at for its last line: far
 // more than any record of the program's is long.
-inline constexpr std::int64_t last_line_bytes = 64 * 1024;
+inline constexpr std::int64_t last_line_bytes = std::int64_t{64} * 1024;
 
 // The end of a file whose last bytes are `tail` (up to last_line_bytes).
 file_end file_end_from_tail(std::string_view tail, bool empty);

@@ -127,8 +127,8 @@ void task_launcher::not_found(const std::string& application, const std::string&
 
 void task_launcher::record_not_run(const std::string& application, const std::string& parameters,
                                    run_trigger trigger, const char* how_ended) {
-    p_.ledger.record({p_.loop.now_with_offset(), p_.loop.now_with_offset(), 0, how_ended,
-                      trigger, application, parameters});
+    p_.ledger.record({p_.loop.now_with_offset(), p_.loop.now_with_offset(), 0, how_ended, trigger,
+                      application, parameters});
 }
 
 // The process object releases the child's resources when the caller drops it.
