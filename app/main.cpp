@@ -6,6 +6,7 @@
 
 #include "core/console_command.hpp"
 #include "core/os_services.hpp"
+#include "core/out_of_memory.hpp"
 #include "forms/modal_forms.hpp"
 #include "platform/local_time.hpp"
 #include "platform/make_system_info.hpp"
@@ -18,6 +19,7 @@
 #include "qt/termination_signals.hpp"
 
 int main(int argc, char** argv) {
+    tw::end_on_out_of_memory();
     // Answered before Qt starts: no window, no dial, no file written.
     if (const auto code = tw::console_command(
             {argv + 1, argv + argc}, [] { return tw::make_system_info()->program_folder(); },

@@ -13,6 +13,7 @@
 
 #include "core/console_command.hpp"
 #include "core/os_services.hpp"
+#include "core/out_of_memory.hpp"
 #include "forms/frm_main_layout.hpp"
 #include "forms/modal_forms.hpp"
 #include "platform/local_time.hpp"
@@ -65,6 +66,7 @@ LRESULT CALLBACK note_key(int code, WPARAM key, LPARAM details) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    tw::end_on_out_of_memory();
     write_to_parent_console();
     const std::vector<std::string> args = arguments();
     if (const auto code = tw::console_command(

@@ -1,3 +1,4 @@
+#include "core/file_refusal.hpp"
 #include "program.hpp"
 
 namespace tw {
@@ -18,10 +19,11 @@ void program::wire_events() {
     // Options: each box keeps its program-wide value in step.
     for (auto [box, value] :
          {std::pair{&m.o_timeout, &timeout_text}, std::pair{&m.o_retry_count, &retry_count_text}})
-        box->change.connect([this, box, value] { window.count_box_Change(*box, *value); });
+        box->change.connect(
+            [this, box = box, value = value] { window.count_box_Change(*box, *value); });
     for (auto [box, value] : {std::pair{&m.o_specific_connect, &specific_connect_time},
                               std::pair{&m.o_specific_disconnect, &specific_disconnect_time}})
-        box->change.connect([box, value] { *value = box->text(); });
+        box->change.connect([box = box, value = value] { *value = box->text(); });
     for (auto [box, flag] :
          {std::pair{&m.o_disconnect_after_last_task, &disconnect_after_last_task},
           std::pair{&m.o_run_tasks_at_connect, &run_tasks_at_connect},
@@ -29,7 +31,8 @@ void program::wire_events() {
           std::pair{&m.o_line_drop, &reconnect_on_line_drop},
           std::pair{&m.o_simulated_connection, &simulate_connection},
           std::pair{&m.o_save_logs, &save_logs}})
-        box->click.connect([box, flag] { *flag = box->ticked(); });  // greyed counts as off
+        box->click.connect(
+            [box = box, flag = flag] { *flag = box->ticked(); });  // greyed counts as off
 
     // Phone book and dialling.
     m.o_phonebook_list.click.connect([this] { phonebook.o_phonebook_list_Click(); });
@@ -76,11 +79,19 @@ void program::wire_events() {
     }
     m.FlatScrollBar1.change.connect([this] { editor.FlatScrollBar1_Change(); });
     m.b_add_task.click.connect([this] { editor.b_add_task_Click(); });
-    m.b_save_task.click.connect([this] { tasks.b_save_task_Click(); });
+    m.b_save_task.click.connect([this] {
+        tasks.reload_if_changed();  // an editor's change of the file first
+        tasks.b_save_task_Click();
+    });
     m.b_delete_task.click.connect([this] { tasks.b_delete_task_Click(); });
     m.b_delete_task.click.connect([this] { editor.follow_shown_task(); });
     m.b_reload_task.click.connect([this] { tasks.b_reload_task_Click(); });
     m.b_reload_task.click.connect([this] { editor.follow_shown_task(); });
+
+    // Files: one too large to read is told to the user.
+    profiles.on_too_large = [this](const file_too_large& error) {
+        report_too_large_file(*this, error);
+    };
 
     // Help, Applications and web-page menus.
     for (menu_item* item : {&m.menuHelpItem_help, &m.menuHelpItem_about})

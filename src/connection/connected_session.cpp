@@ -26,8 +26,8 @@ void connected_session::begin_session(bool over_a_line) {
     m.b_disconnect.set_enabled(true);
     m.b_cancel.set_enabled(false);
     p_.connected_at = p_.loop.clock();
-    connection_ =
-        open_connection{m.o_phonebook_list.text(), p_.loop.now(), p_.connected_at, over_a_line};
+    connection_ = open_connection{m.o_phonebook_list.text(), p_.loop.now_with_offset(),
+                                  p_.connected_at, over_a_line};
     // Shown from zero at once: a session that ends before its first tick
     // must not report the previous session's connect time.
     show_connect_time();
@@ -62,6 +62,7 @@ void connected_session::simulate_connected() {
 // The task file is read afresh, so a change saved meanwhile counts. A task
 // removed from the list while an earlier one runs is not run.
 void connected_session::run_connect_tasks() {
+    p_.tasks.reload_if_changed();
     connect_tasks_running_ = true;
     const struct done {
         bool& running;

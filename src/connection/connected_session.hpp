@@ -61,7 +61,7 @@ private:
     // The connection of the session, until its row is written.
     struct open_connection {
         std::string entry;
-        wall_time started;
+        moment started;
         double clock_at;  // on the monotonic clock
         bool over_a_line;
     };

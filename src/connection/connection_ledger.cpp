@@ -31,7 +31,7 @@ connection_ledger::connection_ledger(program& p)
 
 void connection_ledger::record(const ledger_connection& connection) {
     std::vector<std::string> fields{connection.entry};
-    for (std::string& field : span_fields(connection.started, connection.seconds))
+    for (std::string& field : file_.span_until_now(connection.started, connection.seconds))
         fields.push_back(std::move(field));
     fields.push_back(end_text(connection.how_ended));
     const auto& bytes = connection.bytes;

@@ -24,7 +24,7 @@ enum class connection_end {
 // One connection, as the ledger keeps it.
 struct ledger_connection {
     std::string entry;
-    wall_time started;
+    moment started;
     double seconds = 0;  // connected, on the monotonic clock
     connection_end how_ended = connection_end::hang_up;
     std::optional<line_bytes> bytes;  // none: the fields stay empty

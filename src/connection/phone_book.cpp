@@ -1,6 +1,8 @@
 #include "connection/phone_book.hpp"
 
+#include "core/file_refusal.hpp"
 #include "helpers/file_helpers.hpp"
+#include "platform/file_io.hpp"
 #include "platform/phonebook_editor.hpp"
 #include "program.hpp"
 #include "scheduler/run_ledger.hpp"
@@ -23,7 +25,11 @@ std::string default_phonebook(const std::string& system_dir) {
 
 phone_book::phone_book(program& p) : p_(p) {}
 
+// A phone book too large to read lists no entries; the user is told why.
 void phone_book::fill_entry_list() {
+    if (const auto book = file_path(p_.phonebook_path);
+        !p_.phonebook_path.empty() && stamp_of(book).size > max_file_bytes)
+        report_too_large_file(p_, file_too_large(book));
     combo_box& list = p_.main.o_phonebook_list;
     const std::string shown = list.text();
     list.clear();

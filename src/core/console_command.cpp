@@ -31,7 +31,7 @@ letter case):
                         task(s) at connect time"
   /x                    end after the automatic hang-up that follows the
                         connect-time tasks (none comes while the interval
-                        schedule is on)
+                        schedule is on, nor without /d or /a)
 
 Options:
   --agenda [HOURS]      print the interval schedule's runs in the next HOURS
@@ -43,7 +43,7 @@ Options:
 Environment:
 )";
 
-constexpr const char* exit_status = R"(
+constexpr const char* exit_status = R"usage(
 Exit status:
   0                     an orderly end: the window closed, /x after the tasks,
                         a termination signal (SIGTERM, SIGINT, SIGHUP; on
@@ -52,30 +52,44 @@ Exit status:
   1                     no remote access on this machine
   2                     a /x run could not connect or its /s named no entry
                         of the phone book, or a wrong option
+  3                     Tarnwick already runs from this program folder
+  4                     on Linux, the program folder or a file of Tarnwick's
+                        in it belongs to another user or may be written by
+                        other users; the program says why, on standard error
+                        and in a message box: "Tarnwick does not start:
+                        'FOLDER' may be written by other users. ..." (or
+                        "'FILE' belongs to another user (uid N)")
+  5                     the program ran out of memory
   128+N                 on Linux, a second termination signal N ended the
                         program at once
 
-Files:
-)";
+One instance per folder:
+  Only one Tarnwick runs on a program folder. A second start says so in a
+  message box and ends with 3 doing nothing else; --agenda, --help and
+  --version still run beside it.
+)usage";
 
 // The files of the program folder, in this system's spelling of paths.
 std::string usage() {
     const std::string logs = native_paths().join("logs", "");
     return std::string(usage_start) + system_usage.environment + exit_status +
-           system_usage.program_folder + R"(
+           system_usage.one_instance + "\nFiles:\n" + system_usage.program_folder + R"(
   tw.ini                the settings, written when the program ends; the key
                         "Task Time Limit" (minutes, 0 for none) ends a task
                         that runs longer
   task.ini              the task list
   fcd.ini               settings shared with the companion programs
   log.txt               errors met reading or writing the settings, the task
-                        file or the ledgers
+                        file or the ledgers, and files over 64 MB, which are
+                        not read and never written over
   )" + logs +
            R"(last.log         the session log of the last run
   )" + logs +
            R"(tasks.csv        the run ledger: one line per task started
   )" + logs +
-           R"(connections.csv  the connection ledger: one line per connection
+           R"(connections.csv  the connection ledger: one line per connection;
+                        both ledgers give times in ISO 8601 with the offset
+                        from UTC
 
 )" + system_usage.phone_book_and_help;
 }

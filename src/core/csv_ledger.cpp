@@ -1,5 +1,6 @@
 #include "core/csv_ledger.hpp"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "core/error_log.hpp"
@@ -10,13 +11,6 @@
 namespace tw {
 
 namespace {
-
-// "2026-12-06 07:30:00": sorts as text in time order.
-std::string stamp(wall_time t) {
-    const std::string date = format_date(t);  // mm-dd-yyyy
-    return date.substr(6, 4) + "-" + date.substr(0, 2) + "-" + date.substr(3, 2) + " " +
-           format_time(t);
-}
 
 std::string csv_field(std::string_view text) {
     if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
@@ -39,27 +33,40 @@ std::string csv_record(const std::vector<std::string>& fields) {
     return record + "\r\n";
 }
 
-std::vector<std::string> span_fields(wall_time started, double seconds) {
+// A record of this program never holds a line break, so each line is one
+// record and an odd count of quotes on the last one leaves a field open.
+std::string torn_record_end(std::string_view last_line) {
+    if (last_line.empty()) return "";
+    if (std::ranges::count(last_line, '"') % 2 == 1) return "\"\r\n";
+    return last_line.ends_with('\r') ? "\n" : "\r\n";
+}
+
+std::vector<std::string> span_fields(moment started, double seconds,
+                                     std::chrono::minutes end_offset) {
     const auto lasted =
         std::chrono::round<std::chrono::milliseconds>(std::chrono::duration<double>(seconds));
+    const moment ended{started.local - started.utc_offset + lasted + end_offset, end_offset};
     char text[32];
     std::snprintf(text, sizeof text, "%.1f", seconds);
-    return {stamp(started), stamp(started + lasted), text};
+    return {format_iso_8601(started), format_iso_8601(ended), text};
 }
 
 csv_ledger::csv_ledger(program& p, std::string file_name, std::vector<std::string> header,
                        std::string name)
     : p_(p), file_name_(std::move(file_name)), header_(std::move(header)), name_(std::move(name)) {}
 
-// A ledger whose last row was torn (by a crash) gets a line break first, so
-// the new row stands on a line of its own.
+std::vector<std::string> csv_ledger::span_until_now(moment started, double seconds) const {
+    return span_fields(started, seconds, p_.loop.utc_offset());
+}
+
+// A ledger whose last row was torn (by a crash) has it ended first, so the new
+// row stands on a line of its own.
 void csv_ledger::append(const std::vector<std::string>& fields) {
     const std::string path = native_paths().join(p_.log_directory, file_name_);
     const std::string row = csv_record(fields);
     try {
-        append_to_file(file_path(path), [&](std::optional<char> last_byte) {
-            if (!last_byte) return csv_record(header_) + row;
-            return *last_byte == '\n' ? row : "\r\n" + row;
+        append_to_file(file_path(path), [&](const file_end& end) {
+            return end.empty ? csv_record(header_) + row : torn_record_end(end.last_line) + row;
         });
     } catch (const file_error& error) {
         error_log_append(native_paths().join(p_.program_folder, "log.txt"), p_.loop.now(), name_,

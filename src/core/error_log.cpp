@@ -11,7 +11,7 @@ void error_log_append(const std::string& log_path, wall_time now, const std::str
                       const std::string& second) {
     const std::string stamp = format_date(now) + " - " + format_time(now) + "  ";
     try {
-        append_to_file(file_path(log_path), [&](std::optional<char>) {
+        append_to_file(file_path(log_path), [&](const file_end&) {
             return stamp + first + "\r\n" + stamp + second + "\r\n" + std::string(80, '-') + "\r\n";
         });
     } catch (const file_error& error) {

@@ -2,9 +2,33 @@
 
 #include "core/command_line.hpp"
 #include "helpers/file_helpers.hpp"
+#include "platform/bounded_lock.hpp"
+#include "platform/folder_ownership.hpp"
 #include "program.hpp"
 
 namespace tw {
+
+namespace {
+
+// The program's own entries in its folder, which must be the user's.
+const std::vector<std::string> own_files = {
+    "tw.ini",        "task.ini",       "fcd.ini", "log.txt", instance_lock_file, "logs",
+    "logs/last.log", "logs/tasks.csv", "outbox",  "ras",     "ras/rasphone.pbk"};
+
+std::string already_running_message(const std::string& folder) {
+    return "Tarnwick is already running from the folder '" + folder +
+           "'.  This start ends without doing anything; use the Tarnwick that runs, or end it "
+           "first.";
+}
+
+std::string foreign_folder_message(const refusal& why) {
+    return "Tarnwick does not start: '" + why.path + "' " + why.reason +
+           ".  Tarnwick keeps its files only where no other user can change them, as they say "
+           "which programs it runs.  Make the folder and its files yours alone (chown, chmod "
+           "go-w), or start Tarnwick as their owner.";
+}
+
+}  // namespace
 
 lifecycle::lifecycle(program& p) : p_(p) {}
 
@@ -19,6 +43,8 @@ void lifecycle::start_up() {
             box::critical, "RAS Dialer");
         p_.app.end(exit_no_remote_access);
     }
+    // Before the hang-up: a line left up may be another instance's.
+    take_program_folder();
     if (p_.ctrl_RAS.is_connected()) p_.ctrl_RAS.hang_up();
     switch (p_.system.platform_number()) {
         case 0:
@@ -48,10 +74,23 @@ void lifecycle::start_up() {
     p_.app.set_mouse_pointer(application::default_pointer);
 }
 
+void lifecycle::take_program_folder() {
+    p_.program_folder = p_.system.program_folder();
+    if (const auto why = foreign_files(p_.program_folder, own_files)) {
+        p_.ui.message(foreign_folder_message(*why), box::critical, message_title);
+        p_.app.end(exit_foreign_folder);
+    }
+    make_private_directory(p_.program_folder);
+    instance_ = take_instance_lock(p_.program_folder, lock_patience);
+    if (!instance_) {
+        p_.ui.message(already_running_message(p_.program_folder), box::information, message_title);
+        p_.app.end(exit_already_running);
+    }
+}
+
 void lifecycle::initialise() {
     frm_main& m = p_.main;
     p_.system_dir = p_.system.system_directory();
-    p_.program_folder = p_.system.program_folder();
     p_.settings_file_path = native_paths().join(p_.program_folder, "tw.ini");
     p_.companion_settings_file_path = native_paths().join(p_.program_folder, "fcd.ini");
     if (std::string path = p_.settings_file_path; !file_exists(path))
@@ -94,6 +133,10 @@ void lifecycle::say_when_x_never_ends() {
         p_.boxes.tell(
             "tarnwick: /x: this run will not end by itself, as the interval schedule is on (/a): "
             "it hangs up after each mark and goes on.");
+    else if (query_switch("/d").empty())
+        p_.boxes.tell(
+            "tarnwick: /x: this run will not end by itself, as neither /d nor /a is given: "
+            "nothing dials until Connect is clicked.");
     else if (!p_.disconnect_after_last_task)
         p_.boxes.tell(
             "tarnwick: /x: this run will not end by itself, as \"Disconnect after last task\" is "

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <memory>
 #include <string>
+
+#include "platform/instance_lock.hpp"
 
 namespace tw {
 
@@ -8,7 +11,9 @@ class program;
 
 // The process's exit codes besides 0, the orderly end.
 inline constexpr int exit_no_remote_access = 1;
-inline constexpr int exit_dial_gave_up = 2;  // a /x run that could not connect
+inline constexpr int exit_dial_gave_up = 2;     // a /x run that could not connect
+inline constexpr int exit_already_running = 3;  // another instance has the program folder
+inline constexpr int exit_foreign_folder = 4;   // the program folder is not the user's alone
 
 // The program's start (loading the main window) and its one orderly end.
 class lifecycle {
@@ -26,6 +31,11 @@ public:
     std::string query_switch(const std::string& which);
 
 private:
+    // Creates the program folder when it is missing and makes it this
+    // instance's, or ends the process: exit_foreign_folder for a folder the
+    // user does not own alone, exit_already_running when another instance
+    // runs on it. Nothing is written into a refused folder.
+    void take_program_folder();
     void initialise();
     void select_default_entry();
     // "/s NAME": selects the entry NAME; false, and logged, when the phone
@@ -36,6 +46,7 @@ private:
 
     program& p_;
     bool settings_read_ = false;
+    std::unique_ptr<instance_lock> instance_;
 };
 
 }  // namespace tw

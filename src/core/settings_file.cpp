@@ -160,7 +160,7 @@ void settings_file::load(const setting& s) {
         case setting_kind::folder: {
             const std::string stored = read(s.key);
             *at.value = stored.empty() ? at.default_value : stored;
-            return make_directory(*at.value);
+            return make_private_directory(*at.value);
         }
         case setting_kind::outbox: {
             namespace keys = companion_settings;

@@ -8,6 +8,7 @@ struct usage_texts {
     const char* environment;
     const char* program_folder;       // before the list of files
     const char* phone_book_and_help;  // after it
+    const char* one_instance;         // how this system's instances take turns
 };
 
 extern const usage_texts system_usage;

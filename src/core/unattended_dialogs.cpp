@@ -24,7 +24,8 @@ unattended_dialogs::~unattended_dialogs() { loop_.remove_timer(answer_timer_); }
 // The timer closes the innermost open box; when that one is answered, a box
 // still open below it (shown from a wait inside it) gets a fresh two minutes.
 int unattended_dialogs::message(const std::string& text, int flags, const std::string& title) {
-    if (!unattended_ || (flags & icon_flags) != box::information)
+    const int icon = flags & icon_flags;
+    if (!unattended_ || (icon != box::information && icon != box::critical))
         return shown_.message(text, flags, title);
     open_boxes_.push_back(title + ": " + text);
     answer_timer_.start(unattended_answer_ms);

@@ -10,12 +10,13 @@
 
 namespace tw {
 
-// How long an information box of an unattended run waits for an answer.
+// How long an information box of an unattended run, or a critical one (which
+// tells why the program ends), waits for an answer.
 inline constexpr int unattended_answer_ms = 120'000;
 
 // The program's dialogs. In a run started with /d, /a or /x nobody may be
-// there to answer: an information box then closes itself with its default
-// answer after two minutes and its text goes to `report` as "title: text",
+// there to answer: an information or critical box then closes itself with
+// its default answer after two minutes and its text goes to `report` as "title: text",
 // so a box at 03:00 does not keep a paid line up until morning, and a file
 // dialog counts as cancelled without being shown. Once the user has clicked
 // or typed in the window, boxes and dialogs wait for the user as usual.

@@ -16,6 +16,15 @@ void make_directory(const std::string& path) {
     std::filesystem::create_directory(file_path(path), ignored);
 }
 
+void make_private_directory(const std::string& path) {
+    namespace fs = std::filesystem;
+    const fs::path folder = file_path(path);
+    std::error_code ignored;
+    if (folder.has_parent_path()) fs::create_directories(folder.parent_path(), ignored);
+    if (fs::create_directory(folder, ignored))
+        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, ignored);
+}
+
 split_result split_path(const std::string& path, const path_rules& rules) {
     const auto at = path.rfind(rules.separator);
     if (at == std::string::npos) return {std::nullopt, ""};

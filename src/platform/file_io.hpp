@@ -18,6 +18,22 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The largest file the program reads: far beyond any file of its own, and
+// small enough that reading one never runs it out of memory.
+inline constexpr std::int64_t max_file_megabytes = 64;
+inline constexpr std::int64_t max_file_bytes = max_file_megabytes * 1024 * 1024;
+
+// A file larger than max_file_bytes, which is not read and so never written over.
+class file_too_large : public file_error {
+public:
+    explicit file_too_large(const std::filesystem::path& file);
+    // The file, in UTF-8.
+    const std::string& file() const { return file_; }
+
+private:
+    std::string file_;
+};
+
 // What tells one version of a file from another: another writer's atomic
 // replace shows as a new file identity even within one time-stamp tick, and
 // an edit in place whose time stamp was set back (cp -p, rsync, unzip) as a
@@ -40,7 +56,8 @@ bool is_readable_file(const std::filesystem::path& file);
 file_stamp stamp_of(const std::filesystem::path& file);
 
 // The whole file and its stamp; std::nullopt when there is no file. Throws
-// file_error when it exists but cannot be read (a folder, no permission).
+// file_error when it exists but cannot be read (a folder, no permission), and
+// file_too_large for one over max_file_bytes.
 std::optional<std::string> read_whole_file(const std::filesystem::path& file, file_stamp& stamp);
 
 // Writes a temp file beside `file`, flushes it to disk and renames it over
@@ -50,14 +67,29 @@ std::optional<std::string> read_whole_file(const std::filesystem::path& file, fi
 // A read-only file is refused. Throws file_error; `file` is then unchanged.
 file_stamp replace_file(const std::filesystem::path& file, std::string_view bytes);
 
+// The end of a file that an append goes after.
+struct file_end {
+    bool empty = true;      // the file holds nothing yet
+    std::string last_line;  // the bytes after its last line feed; "" when it ends with one
+};
+
+// How much of a file's end append_to_file looks at for its last line: far
+// more than any record of the program's is long.
+inline constexpr std::int64_t last_line_bytes = std::int64_t{64} * 1024;
+
+// The end of a file whose last bytes are `tail` (up to last_line_bytes).
+file_end file_end_from_tail(std::string_view tail, bool empty);
+
 // Appends to `file`, created when missing, all or nothing: a write that fails
 // part-way (a full disk) is cut back to the old size, so no partial record
-// stays to be glued to the next one. `bytes_for` is given the file's last byte
-// (none while it is empty) and returns what to append. Only a regular file is
-// written: a FIFO or a device in its place counts as unwritable and nothing
-// waits on it. Throws file_error; `file` is then unchanged.
+// stays to be glued to the next one. Appends of other instances wait for
+// each other (bounded_lock), so a cut-back never takes another's record; one
+// that another process keeps locked past lock_patience counts as unwritable.
+// `bytes_for` is given the file's end and returns what to append. Only a
+// regular file is written: a FIFO or a device in its place counts as
+// unwritable and nothing waits on it. Throws file_error; `file` is then unchanged.
 void append_to_file(const std::filesystem::path& file,
-                    const std::function<std::string(std::optional<char> last_byte)>& bytes_for);
+                    const std::function<std::string(const file_end& end)>& bytes_for);
 
 // Removes the temp files a write of `file` left behind when its process was
 // killed. A temp file of a live process, this one included, stays: it may

@@ -193,6 +193,16 @@ bool ini_document::clear_section(std::string_view section_name) {
 
 // Indexes a line just placed at `at`, which belongs to `current` (nullptr: to no
 // indexed section); returns the section the following lines belong to.
+std::vector<std::string> ini_document::section_names() const {
+    std::vector<std::string> names;
+    for (auto at = lines_.begin(); at != lines_.end(); ++at)
+        if (const auto name = header_name(at->text)) {
+            const auto found = sections_.find(*name);
+            if (found != sections_.end() && found->second.header == at) names.emplace_back(*name);
+        }
+    return names;
+}
+
 ini_document::section* ini_document::index_line(line_iter at, section* current) {
     if (const auto name = header_name(at->text)) {
         const auto [found, added] = sections_.try_emplace(std::string(*name), section{at, at, {}});

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/text_encoding.hpp"
 
@@ -55,6 +56,10 @@ public:
     // anywhere, ']' in a section name, '=' in a key, a key starting with ';' or '['.
     bool write(std::string_view section, std::string_view key,
                const std::optional<std::string>& value);
+
+    // The names of the sections in file order, each once, as its first
+    // header spells it.
+    std::vector<std::string> section_names() const;
 
     // Removes every key line of `section`, duplicates included; its header,
     // comments and other lines stay. Returns false when there was none.

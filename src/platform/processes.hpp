@@ -21,7 +21,8 @@ public:
     // Known once has_ended() said so.
     virtual process_end end() const = 0;
     // Asks the program to end (SIGTERM; on Windows WM_CLOSE to its windows);
-    // it may take its time or refuse. Nothing once it has ended.
+    // it may take its time or refuse. Nothing once it has ended. A task's
+    // request and end reach the programs it started too.
     virtual void ask_to_end() = 0;
     // Ends the program at once. Nothing once it has ended.
     virtual void terminate() = 0;
@@ -36,6 +37,13 @@ public:
     // nullptr when the program could not be started.
     virtual std::unique_ptr<process> start(const std::string& application,
                                            const std::string& command_line) = 0;
+    // Starts a task: as start(), in a process group (POSIX) or job (Windows)
+    // of its own, so that asking it to end and ending it reach the programs
+    // it starts in turn (a script's commands).
+    virtual std::unique_ptr<process> start_task(const std::string& application,
+                                                const std::string& command_line) {
+        return start(application, command_line);
+    }
     // Starts a program with its window minimized and given the focus, where
     // the platform has a say over a program's first window; elsewhere as start().
     virtual std::unique_ptr<process> start_minimized(const std::string& application,

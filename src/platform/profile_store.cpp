@@ -1,5 +1,6 @@
 #include "platform/profile_store.hpp"
 
+#include "platform/bounded_lock.hpp"
 #include "platform/path_rules.hpp"
 
 namespace tw {
@@ -13,14 +14,18 @@ std::string profile_store::read(const std::string& file, std::string_view sectio
 
 void profile_store::view(const std::string& file,
                          const std::function<void(const ini_document&)>& look) {
-    const std::lock_guard lock(mutex_);
-    static const ini_document empty;
-    const ini_document* document = &empty;
-    try {
-        document = &load(file).document;
-    } catch (const profile_error&) {
+    std::optional<file_too_large> refusal;
+    {
+        const std::lock_guard lock(mutex_);
+        static const ini_document empty;
+        const ini_document* document = &empty;
+        try {
+            document = &load_noting_refusal(file, refusal).document;
+        } catch (const profile_error&) {
+        }
+        look(*document);
     }
-    look(*document);
+    tell_refusal(refusal);
 }
 
 void profile_store::write(const std::string& file, std::string_view section, std::string_view key,
@@ -28,8 +33,9 @@ void profile_store::write(const std::string& file, std::string_view section, std
     update(file, [&](ini_document& document) { return document.write(section, key, value); });
 }
 
-void profile_store::batch(const std::string& file, const std::function<void(ini_document&)>& edit) {
-    update(file, [&](ini_document& document) {
+file_stamp profile_store::batch(const std::string& file,
+                                const std::function<void(ini_document&)>& edit) {
+    return update(file, [&](ini_document& document) {
         const std::string before = document.bytes();
         edit(document);
         return document.bytes() != before;
@@ -50,16 +56,50 @@ profile_store::cached_file& profile_store::load(const std::string& file) {
     return cache_.insert_or_assign(file, std::move(fresh)).first->second;
 }
 
-// Runs `edit` on the file's document and, when it reports a change, replaces the file.
-void profile_store::update(const std::string& file,
-                           const std::function<bool(ini_document&)>& edit) {
+profile_store::cached_file& profile_store::load_noting_refusal(
+    const std::string& file, std::optional<file_too_large>& refusal) {
+    try {
+        return load(file);
+    } catch (const file_too_large& error) {
+        const file_stamp now = stamp_of(file_path(file));
+        const auto told = refused_.find(file);
+        if (told == refused_.end() || told->second != now) refusal = error;
+        refused_.insert_or_assign(file, now);
+        throw;
+    }
+}
+
+void profile_store::tell_refusal(const std::optional<file_too_large>& refusal) const {
+    if (refusal && on_too_large) on_too_large(*refusal);
+}
+
+// A refusal is told once both locks are let go: telling may show a box, and
+// the events it lets run may use this store and the file.
+file_stamp profile_store::update(const std::string& file,
+                                 const std::function<bool(ini_document&)>& edit) {
+    std::optional<file_too_large> refusal;
+    try {
+        return locked_update(file, edit, refusal);
+    } catch (const file_too_large&) {
+        tell_refusal(refusal);
+        throw;
+    }
+}
+
+// Runs `edit` on the file's document and, when it reports a change, replaces
+// the file. A file that cannot be read is not written: its read error is thrown.
+file_stamp profile_store::locked_update(const std::string& file,
+                                        const std::function<bool(ini_document&)>& edit,
+                                        std::optional<file_too_large>& refusal) {
+    const file_lock locked(file_path(file), lock_patience);
     const std::lock_guard lock(mutex_);
-    cached_file& cached = load(file);
+    cached_file& cached = load_noting_refusal(file, refusal);
     try {
         if (edit(cached.document)) {
             cached.stamp = replace_file(file_path(file), cached.document.bytes());
             ++files_written_;
         }
+        return cached.stamp;
     } catch (...) {
         cache_.erase(file);  // the document may hold edits the disk does not
         throw;

@@ -13,7 +13,8 @@ public:
     virtual int platform_number() const = 0;
     // The system folder; the default phone book lies in its "ras" folder.
     virtual std::string system_directory() const = 0;
-    // The folder that holds the program's own files, without a trailing separator.
+    // The folder that holds the program's own files, without a trailing
+    // separator. It may not exist yet: the start-up creates it.
     virtual std::string program_folder() const = 0;
     // The help page the program ships with; twhelp.htm in the program folder
     // when none is found.

@@ -56,10 +56,11 @@ QMessageBox::Icon icon_for(int flags) {
 
 int qt_dialogs::message(const std::string& text, int flags, const std::string& title) {
     const bool yes_no = (flags & button_flags) == box::yes_no;
-    if (nobody_to_ask()) {
+    // A critical box tells why the program ends: a script or a service log
+    // reads it there too.
+    if (nobody_to_ask() || (flags & icon_flags) == box::critical)
         std::cerr << title << ": " << text << std::endl;
-        return yes_no ? box::yes : box::ok;
-    }
+    if (nobody_to_ask()) return yes_no ? box::yes : box::ok;
     QMessageBox dialog(icon_for(flags), to_qt(title), to_qt(text),
                        yes_no ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                        QApplication::activeWindow());

@@ -17,6 +17,8 @@ double qt_event_loop::clock() const {
 
 wall_time qt_event_loop::now() const { return local_now(); }
 
+std::chrono::minutes qt_event_loop::utc_offset() const { return local_utc_offset(); }
+
 void qt_event_loop::do_events() { QCoreApplication::processEvents(); }
 
 void qt_event_loop::wait(double max_seconds) {

@@ -22,6 +22,7 @@ public:
 
     double clock() const override;
     wall_time now() const override;
+    std::chrono::minutes utc_offset() const override;
     void do_events() override;
     // Blocks in Qt's event dispatcher until it has handled something, or
     // `max_seconds` have passed; callers loop and check their condition.

@@ -32,7 +32,8 @@ int mark_of_day(time_of_day t) { return t.hour * marks_per_hour + t.minute / 10;
 // is the same every day, so one day is worked out for the whole agenda.
 class daily_plan {
 public:
-    explicit daily_plan(const std::vector<const task_entry*>& tasks) : due_(24 * marks_per_hour) {
+    explicit daily_plan(const std::vector<const task_entry*>& tasks)
+        : due_(std::size_t{24} * marks_per_hour) {
         for (const task_entry* task : tasks) {
             texts_.push_back(task_text(*task));
             for (time_of_day run : daily_runs(task->start_time, task->stop_time, task->interval))

@@ -14,10 +14,13 @@ void interval_scheduler::t_check_for_work_Timer() {
     const wall_time started = p_.loop.now();
     p_.ctrl_RAS.refresh();
     const time_of_day now = minute_of(started);
-    if (is_schedule_mark(now) && p_.main.o_task_list.list_count() > 0) {
-        run_due_tasks(now);
-        // Also when nothing was due: a line left up is hung up at each mark.
-        if (simulated() || line_is_up(p_)) disconnect_after_pass(p_);
+    if (is_schedule_mark(now) && marks_.first_time(started)) {
+        p_.tasks.reload_if_changed();
+        if (p_.main.o_task_list.list_count() > 0) {
+            run_due_tasks(now);
+            // Also when nothing was due: a line left up is hung up at each mark.
+            if (simulated() || line_is_up(p_)) disconnect_after_pass(p_);
+        }
     }
     wait_for_next_minute(p_, started);
 }

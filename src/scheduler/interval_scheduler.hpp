@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scheduler/interval_schedule.hpp"
+#include "scheduler/minutes_acted_on.hpp"
 
 namespace tw {
 
@@ -8,7 +9,8 @@ class program;
 
 // While the schedule is on: at each ten-minute mark, runs every enabled task
 // due then, dialling first when the line is down, and hands over to the
-// disconnect afterwards. Task fields are read afresh from the task file.
+// disconnect afterwards. Task fields are read afresh from the task file. A
+// mark the clock shows twice in a day is acted on once.
 class interval_scheduler {
 public:
     explicit interval_scheduler(program& p);
@@ -22,6 +24,7 @@ private:
     bool simulated() const;
 
     program& p_;
+    minutes_acted_on marks_;
 };
 
 }  // namespace tw

@@ -34,7 +34,8 @@ void mark_run::run(const std::string& application) {
     if (line)
         p_.launcher.run_scheduled_task(application, parameters, trigger_);
     else
-        p_.launcher.record_not_run(application, parameters, trigger_, "no line", p_.loop.now());
+        p_.launcher.record_not_run(application, parameters, trigger_, "no line",
+                                   p_.loop.now_with_offset());
 }
 
 // A mark dials at most once, and opens at most one simulated session.

@@ -38,7 +38,7 @@ run_ledger::run_ledger(program& p)
             "run ledger") {}
 
 void run_ledger::record(const ledger_run& run) {
-    std::vector<std::string> fields = span_fields(run.started, run.seconds);
+    std::vector<std::string> fields = file_.span_until_now(run.started, run.seconds);
     fields.insert(fields.end(),
                   {run.how_ended, trigger_text(run.trigger), run.application, run.parameters});
     file_.append(fields);

@@ -15,7 +15,7 @@ enum class run_trigger { connect, schedule, specific, now };
 
 // One task start, as the ledger keeps it.
 struct ledger_run {
-    wall_time started;
+    moment started;
     double seconds = 0;     // on the monotonic clock
     std::string how_ended;  // "exit 0", "signal 9", "not found", "not started"
     run_trigger trigger = run_trigger::now;

@@ -39,9 +39,12 @@ void specific_time_scheduler::t_check_specific_time_Timer() {
     const wall_time started = p_.loop.now();
     p_.ctrl_RAS.refresh();
     if (hh_mm(minute_of(started)) == p_.main.o_specific_connect.text() &&
-        p_.main.o_task_list.list_count() > 0) {
-        run_enabled_tasks();
-        if (line_is_up(p_)) disconnect_after_pass(p_);
+        connect_minutes_.first_time(started)) {
+        p_.tasks.reload_if_changed();
+        if (p_.main.o_task_list.list_count() > 0) {
+            run_enabled_tasks();
+            if (line_is_up(p_)) disconnect_after_pass(p_);
+        }
     }
     wait_for_next_minute(p_, started);
 }

@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "scheduler/minutes_acted_on.hpp"
 #include "toolkit/timer.hpp"
 
 namespace tw {
@@ -33,6 +34,7 @@ private:
     // happening at its minute.
     timer t_specific_disconnect_;
     std::chrono::local_days hung_up_on_{};
+    minutes_acted_on connect_minutes_;
 };
 
 }  // namespace tw

@@ -1,5 +1,6 @@
 #include "scheduler/task_file.hpp"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <optional>
@@ -53,9 +54,13 @@ std::string task_key(int index) { return "task" + std::to_string(index); }
 
 task_file::task_file(program& p) : p_(p) {}
 
+// A write on top of a change made elsewhere that the list does not show yet
+// leaves that change to be noticed.
 void task_file::with_file(const std::function<void(ini_document&)>& edit) {
+    const bool list_is_current = stamp_of(file_path(p_.task_file_path)) == list_version_;
     try {
-        p_.profiles.batch(p_.task_file_path, edit);
+        const file_stamp written = p_.profiles.batch(p_.task_file_path, edit);
+        if (list_is_current) list_version_ = written;
     } catch (const profile_error&) {
     }
 }
@@ -68,6 +73,8 @@ void task_file::load_tasks() {
     m.o_parameters.set_text("");
     p_.controls.tasks.clear();
     report_unreadable_file();
+    // Taken before the read: a change made meanwhile is noticed again later.
+    list_version_ = stamp_of(file_path(p_.task_file_path));
     std::vector<task_entry> loaded = read_task_list(p_.profiles, p_.task_file_path);
     for (const task_entry& task : loaded) {
         m.o_task_list.add_item(task.application);
@@ -75,6 +82,18 @@ void task_file::load_tasks() {
     }
     p_.controls.tasks = std::move(loaded);
     if (m.o_task_list.list_count() == 0) seed_companion_tasks();
+}
+
+void task_file::reload_if_changed() {
+    if (stamp_of(file_path(p_.task_file_path)) == list_version_) return;
+    list_box& list = p_.main.o_task_list;
+    const std::string selected = list.text();
+    load_tasks();
+    p_.main.FlatScrollBar1.set_max(list.list_count() - 1);
+    const auto& rows = list.items();
+    if (const auto found = std::find(rows.begin(), rows.end(), selected);
+        !selected.empty() && found != rows.end())
+        list.set_list_index(static_cast<int>(found - rows.begin()));
 }
 
 // Such a file reads as an empty list, as a missing one does, so the user is
@@ -178,6 +197,7 @@ void task_file::save_field(const char* section, const std::string& application,
 }
 
 void task_file::b_delete_task_Click() {
+    reload_if_changed();
     frm_main& m = p_.main;
     if (const std::string selected = m.o_task_list.text(); !selected.empty()) {
         const int count = m.o_task_list.list_count();

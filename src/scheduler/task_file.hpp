@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_io.hpp"
 #include "scheduler/task_entry.hpp"
 
 namespace tw {
@@ -42,6 +43,11 @@ public:
     explicit task_file(program& p);
 
     void load_tasks();
+    // Loads the list again when the task file changed on disk since the list
+    // was read or written here (an editor added a task), with the selected
+    // task selected again, so that a pass runs and a change of the list
+    // applies to the file as it is now, not to an older list.
+    void reload_if_changed();
     void b_save_task_Click();
     void b_delete_task_Click();
     void b_reload_task_Click();
@@ -64,6 +70,7 @@ private:
     void hide_companion_menus(const std::string& application);
 
     program& p_;
+    file_stamp list_version_;  // of the file the list shows
 };
 
 }  // namespace tw

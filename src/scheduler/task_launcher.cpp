@@ -39,14 +39,14 @@ std::string not_found_message(const std::string& application) {
 
 task_launcher::task_launcher(program& p) : p_(p) {}
 
-launch_result task_launcher::launch_app(std::string& application, std::string parameters,
+launch_result task_launcher::launch_app(std::string& application, const std::string& parameters,
                                         const std::string& wait,
                                         std::optional<run_trigger> trigger) {
     // Whatever fails here is dropped quietly; the pointer must not stay busy.
     // Only std::exception: an end of the process unwinds through untouched.
     try {
         if (!file_exists(application)) {
-            const wall_time attempted = p_.loop.now();
+            const moment attempted = p_.loop.now_with_offset();
             p_.ui.message(not_found_message(application), box::information, message_title);
             not_found(application, parameters, trigger, attempted);
             return {launch_result::kind::not_found, {}};
@@ -60,13 +60,17 @@ launch_result task_launcher::launch_app(std::string& application, std::string pa
 
 // A program that cannot be started (no program at all, no permission) is
 // logged for a task, as its ledger row records it; the caller goes on. Only
-// tasks get the time limit: the program's own tools wait for the user.
+// tasks get the time limit, and a process group or job of their own that it
+// reaches: the program's own tools wait for the user, and an editor in a
+// terminal must stay in the terminal's group.
 launch_result task_launcher::start(const std::string& application, const std::string& parameters,
                                    const std::string& wait, std::optional<run_trigger> trigger) {
     p_.app.set_mouse_pointer(tw::application::hourglass);
-    const run_in_progress run{p_.loop.now(), p_.loop.clock(), trigger.value_or(run_trigger::now),
-                              application, parameters};
-    const auto started = p_.programs.start(application, " " + trim(parameters));
+    const run_in_progress run{p_.loop.now_with_offset(), p_.loop.clock(),
+                              trigger.value_or(run_trigger::now), application, parameters};
+    const std::string command_line = " " + trim(parameters);
+    const auto started = trigger ? p_.programs.start_task(application, command_line)
+                                 : p_.programs.start(application, command_line);
     const bool waited = started && wait == "YES";
     const bool timed_out = waited && wait_listed(*started, trigger ? &run : nullptr);
     p_.app.set_mouse_pointer(tw::application::default_pointer);
@@ -75,7 +79,6 @@ launch_result task_launcher::start(const std::string& application, const std::st
         waited ? started->end() : process_end{}};
     if (!trigger) return result;
     if (!started) p_.log.append_log_line(not_started_log + application);
-    if (timed_out) p_.log.append_log_line(time_limit_log + application);
     p_.ledger.record(ledger_row(run, !started    ? "not started"
                                      : timed_out ? "time limit"
                                                  : how_ended_text(result.end)));
@@ -89,12 +92,15 @@ double task_launcher::time_limit_seconds() {
 }
 
 // Waits for `started` with `run` listed meanwhile, so the end of the program
-// can still give it its row. Only tasks get the time limit.
+// can still give it its row. Only tasks get the time limit, which is logged
+// when it is reached, not when the task at last ends.
 bool task_launcher::wait_listed(process& started, const run_in_progress* run) {
     if (run) running_.push_back(run);
     bool timed_out = false;
     try {
-        timed_out = wait_for_app(started, run ? time_limit_seconds() : 0);
+        timed_out = wait_for_app(started, run ? time_limit_seconds() : 0, [&] {
+            p_.log.append_log_line(time_limit_log + run->application);
+        });
     } catch (...) {
         std::erase(running_, run);
         throw;
@@ -115,20 +121,21 @@ void task_launcher::record_running_at_exit() {
 }
 
 void task_launcher::not_found(const std::string& application, const std::string& parameters,
-                              std::optional<run_trigger> trigger, wall_time attempted) {
+                              std::optional<run_trigger> trigger, moment attempted) {
     p_.log.append_log_line(not_found_log + application);
     if (trigger) record_not_run(application, parameters, *trigger, "not found", attempted);
 }
 
 void task_launcher::record_not_run(const std::string& application, const std::string& parameters,
-                                   run_trigger trigger, const char* how_ended, wall_time at) {
+                                   run_trigger trigger, const char* how_ended, moment at) {
     p_.ledger.record({at, 0, how_ended, trigger, application, parameters});
 }
 
 // The process object releases the child's resources when the caller drops it.
 // Past the time limit the program is asked to end, and once the grace is
 // over too it is ended; each wait stops short of the next of these moments.
-bool task_launcher::wait_for_app(process& started, double time_limit_seconds) {
+bool task_launcher::wait_for_app(process& started, double time_limit_seconds,
+                                 const std::function<void()>& at_limit) {
     const double ask_at = p_.loop.clock() + time_limit_seconds;
     const double end_at = ask_at + end_request_grace_seconds;
     bool asked = false;
@@ -138,6 +145,7 @@ bool task_launcher::wait_for_app(process& started, double time_limit_seconds) {
         if (time_limit_seconds > 0 && !asked && now >= ask_at) {
             started.ask_to_end();
             asked = true;
+            if (at_limit) at_limit();
             continue;
         }
         if (asked && !ended && now >= end_at) {
@@ -177,7 +185,7 @@ void task_launcher::run_scheduled_task(std::string application, const std::strin
         p_.set_status("Run Error: " + running);
         p_.log.append_log_line(" Run Error: " + running);
     } else if (!file_exists(application)) {
-        not_found(application, parameters, trigger, p_.loop.now());
+        not_found(application, parameters, trigger, p_.loop.now_with_offset());
     } else {
         launch_app(application, parameters, "YES", trigger);
     }

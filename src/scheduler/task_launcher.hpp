@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,13 +32,15 @@ public:
     // Trims `application` in place. `wait` "YES" returns after the program ended.
     // A task run names its trigger and gets a line in the run ledger; the
     // program's own tools (the phone-book editor, a companion's set-up) do not.
-    launch_result launch_app(std::string& application, std::string parameters,
+    launch_result launch_app(std::string& application, const std::string& parameters,
                              const std::string& wait,
                              std::optional<run_trigger> trigger = std::nullopt);
     // Lets events and timers run until `started` has ended. A time limit
-    // above 0 asks it to end once that many seconds have passed, and ends it
-    // end_request_grace_seconds later; true when the limit was reached.
-    bool wait_for_app(process& started, double time_limit_seconds = 0);
+    // above 0 asks it to end once that many seconds have passed, calling
+    // `at_limit` then, and ends it end_request_grace_seconds later; true when
+    // the limit was reached.
+    bool wait_for_app(process& started, double time_limit_seconds = 0,
+                      const std::function<void()>& at_limit = {});
     // True when the e-mail companion's account file holds every key it needs.
     bool check_mail_account();
     // Shows on the status bar and logs that a task is being run.
@@ -47,14 +50,14 @@ public:
                             run_trigger trigger);
     // The ledger row of a task that was not started, tried `at`, ended `how_ended`.
     void record_not_run(const std::string& application, const std::string& parameters,
-                        run_trigger trigger, const char* how_ended, wall_time at);
+                        run_trigger trigger, const char* how_ended, moment at);
     // Writes the ledger row of each task still being waited for, ended
     // "running at exit", as the program ends; the tasks themselves run on.
     void record_running_at_exit();
 
 private:
     struct run_in_progress {
-        wall_time started;
+        moment started;
         double clock_at;  // on the monotonic clock
         run_trigger trigger;
         std::string application;
@@ -72,7 +75,7 @@ private:
     // Logs a program that is not there, and gives a task its ledger row,
     // started and ended at the attempt.
     void not_found(const std::string& application, const std::string& parameters,
-                   std::optional<run_trigger> trigger, wall_time attempted);
+                   std::optional<run_trigger> trigger, moment attempted);
 
     program& p_;
     std::vector<const run_in_progress*> running_;  // being waited for, outermost first

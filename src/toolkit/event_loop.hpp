@@ -15,6 +15,11 @@ public:
     virtual double clock() const = 0;
     // The local date and time of day.
     virtual wall_time now() const = 0;
+    // The local clock's offset from UTC now, which tells apart the two
+    // readings of the hour the clocks go back.
+    virtual std::chrono::minutes utc_offset() const = 0;
+    // now() with utc_offset().
+    moment now_with_offset() const { return {now(), utc_offset()}; }
 
     // Runs pending events once and returns.
     virtual void do_events() = 0;

@@ -13,12 +13,27 @@ constexpr double never = std::numeric_limits<double>::infinity();
 
 virtual_event_loop::virtual_event_loop(wall_time start) { set_now(start); }
 
-wall_time virtual_event_loop::now() const {
-    return wall_at_zero_ + std::chrono::milliseconds{std::llround(clock_ * 1000.0)};
+namespace {
+std::chrono::milliseconds milliseconds_of(double seconds) {
+    return std::chrono::milliseconds{std::llround(seconds * 1000.0)};
+}
+}  // namespace
+
+virtual_event_loop::universal_time virtual_event_loop::universal_now() const {
+    return universal_at_zero_ + milliseconds_of(clock_);
 }
 
+wall_time virtual_event_loop::now() const {
+    const universal_time at = universal_now();
+    return wall_time{(at + zone_(at)).time_since_epoch()};
+}
+
+// The offset at `t` read as universal time may be the one before a change
+// that lies within the offset; the offset at the first guess mends that.
 void virtual_event_loop::set_now(wall_time t) {
-    wall_at_zero_ = t - std::chrono::milliseconds{std::llround(clock_ * 1000.0)};
+    const universal_time as_if_universal{t.time_since_epoch()};
+    const universal_time at = as_if_universal - zone_(as_if_universal - zone_(as_if_universal));
+    universal_at_zero_ = at - milliseconds_of(clock_);
 }
 
 void virtual_event_loop::do_events() { advance_to(std::min(clock_ + step_seconds, next_due())); }

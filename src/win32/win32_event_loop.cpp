@@ -36,6 +36,8 @@ double win32_event_loop::clock() const {
 
 wall_time win32_event_loop::now() const { return local_now(); }
 
+std::chrono::minutes win32_event_loop::utc_offset() const { return local_utc_offset(); }
+
 LRESULT CALLBACK win32_event_loop::timer_window_proc(HWND window, UINT message, WPARAM w,
                                                      LPARAM l) {
     if (message != WM_TIMER) return ::DefWindowProcW(window, message, w, l);

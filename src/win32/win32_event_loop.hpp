@@ -27,6 +27,7 @@ public:
 
     double clock() const override;
     wall_time now() const override;
+    std::chrono::minutes utc_offset() const override;
     void do_events() override;
     void wait(double max_seconds) override;
     void add_timer(timer& t) override;

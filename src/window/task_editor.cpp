@@ -179,9 +179,13 @@ void task_editor::show_next_runs() {
 void task_editor::FlatScrollBar1_Change() {
     list_box& list = p_.main.o_task_list;
     if (list.text().empty()) return;
+    const int step = p_.main.FlatScrollBar1.value() - list.list_index();
+    if (step == 0) return;
+    p_.tasks.reload_if_changed();
+    if (list.text().empty()) return;  // the file holds the task no longer
     const int from = list.list_index();
-    const int to = p_.main.FlatScrollBar1.value();
-    if (to == from || to < 0 || to >= list.list_count()) return;
+    const int to = from + step;
+    if (to < 0 || to >= list.list_count()) return;
     std::string moved = list.item(from);
     list.set_item(from, list.item(to));
     list.set_item(to, std::move(moved));
@@ -192,6 +196,7 @@ void task_editor::FlatScrollBar1_Change() {
 // A cancelled or refused add changes nothing, the task file included. The
 // new task is selected, so its fields are there to be filled in.
 void task_editor::b_add_task_Click() {
+    p_.tasks.reload_if_changed();
     list_box& list = p_.main.o_task_list;
     const int before = list.list_count();
     std::string path;

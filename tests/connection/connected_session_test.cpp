@@ -50,10 +50,7 @@ TEST(connect_time_text, shows_hours_minutes_and_seconds_and_a_hundred_hours_as_1
 // holds.
 TEST(connected_session, with_reconnect_set_a_dropped_line_is_dialled_again_after_six_seconds) {
     dialing_program p("SimulatedDropSeconds=10.5\r\nSimulatedFailure=carrier lost\r\n");
-    const std::string task = p.folder / "task";
-    testing::write_file(task, "");
-    p.prog.profiles.write(p.prog.task_file_path, "Enabled", task, "Yes");
-    p.main().o_task_list.add_item(task);
+    const std::string task = p.add_task("task");
     p.fakes.set_run_seconds(task, 60);
     p.main().o_run_tasks_at_connect.set_value(1);
     p.main().o_line_drop.set_value(1);
@@ -104,13 +101,8 @@ TEST(connected_session, enabled_tasks_run_in_turn_then_the_line_is_hung_up) {
     for (const int run_tasks : {1, 0}) {
         SCOPED_TRACE(run_tasks);
         dialing_program p;
-        const std::string first = p.folder / "first.exe", off = p.folder / "off.exe",
-                          last = p.folder / "last.exe";
-        for (const auto& [app, enabled] : {std::pair{first, "Yes"}, {off, "No"}, {last, "y"}}) {
-            testing::write_file(app, "");
-            p.prog.profiles.write(p.prog.task_file_path, "Enabled", app, enabled);
-            p.main().o_task_list.add_item(app);
-        }
+        const std::string first = p.add_task("first.exe"), off = p.add_task("off.exe", "No"),
+                          last = p.add_task("last.exe", "y");
         p.prog.profiles.write(p.prog.task_file_path, "Parameters", first, "-q report.txt");
         p.prog.profiles.write(p.prog.task_file_path, "Parameters", off, "-x");
         p.fakes.set_run_seconds(first, 30);

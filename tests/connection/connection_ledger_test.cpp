@@ -89,10 +89,10 @@ TEST(connection_ledger, every_connection_gets_one_row_saying_how_it_ended) {
         p.run_for(90);
         const auto found = rows(p.file("logs/connections.csv"));
         ASSERT_EQ(found.size(), 1u);
-        EXPECT_THAT(found[0],
-                    ::testing::ElementsAre("Office", std::string("2026-12-06 ") + c.started,
-                                           std::string("2026-12-06 ") + c.ended, c.seconds, c.how,
-                                           c.bytes, c.bytes));
+        EXPECT_THAT(found[0], ::testing::ElementsAre(
+                                  "Office", "2026-12-06T" + std::string(c.started) + "+00:00",
+                                  "2026-12-06T" + std::string(c.ended) + "+00:00", c.seconds, c.how,
+                                  c.bytes, c.bytes));
     }
 }
 

@@ -124,10 +124,7 @@ TEST(dial_controller, a_pass_across_midnight_lasts_its_time_out_and_the_pause_si
 TEST(dial_controller, a_simulated_connection_opens_a_session_without_a_line_and_runs_its_tasks) {
     for (const int run_tasks : {1, 0}) {
         dialing_program p;
-        const std::string task = p.folder / "task";
-        p.write("task", "");
-        p.prog.profiles.write(p.prog.task_file_path, "Enabled", task, "Y");
-        p.main().o_task_list.add_item(task);
+        const std::string task = p.add_task("task", "Y");
         p.fakes.set_run_seconds(task, 0);  // over before the session's first tick ends it
         p.main().o_run_tasks_at_connect.set_value(run_tasks);
         p.main().o_simulated_connection.set_value(1);

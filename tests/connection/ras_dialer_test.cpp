@@ -104,10 +104,7 @@ TEST(ras_dialer, lists_the_entries_connects_and_a_hang_up_or_a_drop_gives_8193_a
         SCOPED_TRACE(dropped);
         fake_ras ras;
         ras_program p(ras);
-        const std::string task = p.folder / "task";
-        p.write("task", "");
-        p.prog.profiles.write(p.prog.task_file_path, "Enabled", task, "Yes");
-        p.main().o_task_list.add_item(task);
+        const std::string task = p.add_task("task");
         p.main().o_run_tasks_at_connect.set_value(1);
         p.fakes.set_run_seconds(task, 30);
         EXPECT_THAT(p.main().o_phonebook_list.items(), ElementsAre("Office", "Home"));

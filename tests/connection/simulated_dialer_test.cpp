@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/text_encoding.hpp"
 #include "temp_folder.hpp"
 #include "toolkit/virtual_event_loop.hpp"
 
@@ -37,6 +38,24 @@ TEST(simulated_dialer, lists_each_entry_once_in_file_order_and_none_without_a_fi
     f.d.hang_up();
     f.loop.run_for(1);
     EXPECT_TRUE(f.events.empty()) << "hanging up without a line reports nothing";
+}
+
+// An editor's "Unicode" or BOM-marked save is read as every INI file is.
+TEST(simulated_dialer, reads_a_phone_book_with_a_byte_order_mark_or_in_utf_16) {
+    const std::string text = "[MyISP]\r\nSimulatedConnectSeconds=1\r\n[Office]\r\n";
+    for (const auto encoding :
+         {text_encoding::utf8_bom, text_encoding::utf16le, text_encoding::utf16be}) {
+        const bool utf16 = encoding != text_encoding::utf8_bom;
+        dialer_fixture f(
+            std::string(byte_order_mark(encoding)) +
+            (utf16 ? utf16_from_utf8(text, encoding == text_encoding::utf16be) : text));
+        ASSERT_EQ(f.d.entry_count(), 2);
+        EXPECT_EQ(f.d.entry_name_at(0), "MyISP");
+        f.d.set_entry_name("MyISP");
+        f.d.dial_entry();
+        f.loop.run_for(1.1);
+        EXPECT_TRUE(f.d.is_connected());
+    }
 }
 
 TEST(simulated_dialer, no_answer_unknown_entries_and_bad_numbers) {

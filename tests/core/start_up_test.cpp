@@ -5,6 +5,8 @@
 #include <iostream>
 #include <sstream>
 
+#include "platform/bounded_lock.hpp"
+#include "platform/instance_lock.hpp"
 #include "test_program.hpp"
 
 namespace tw {
@@ -80,6 +82,7 @@ TEST(start_up, an_x_run_that_will_not_end_by_itself_says_why_on_standard_error) 
     const struct {
         const char *command_line, *disconnect_after_last_task, *why;
     } cases[] = {{"/s MyISP /d /x", "No", "\"Disconnect after last task\" is off"},
+                 {"/s MyISP /x", "Yes", "neither /d nor /a is given"},
                  {"/s MyISP /a /x", "Yes", "the interval schedule is on (/a)"},
                  {"/s MyISP /d /x", "Yes", nullptr},
                  {"/s MyISP /d", "No", nullptr}};
@@ -97,6 +100,23 @@ TEST(start_up, an_x_run_that_will_not_end_by_itself_says_why_on_standard_error) 
         EXPECT_EQ(text.substr(0, line.size()), line) << c.command_line;
         EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), c.why ? 1 : 0) << text;
     }
+}
+
+// Two instances on one folder would both dial and run the schedule; the
+// second says so and ends before anything else.
+TEST(start_up, a_second_instance_on_the_folder_says_so_and_ends_with_3_doing_nothing) {
+    test_program p({.command_line = "/s MyISP /a /d"});
+    const auto first = take_instance_lock(p.folder.path().string(), lock_patience);
+    p.dialogs.expect_message("Tarnwick is already running from the folder '" +
+                             p.folder.path().string() +
+                             "'.  This start ends without doing anything; use the Tarnwick that "
+                             "runs, or end it first.");
+    p.start_up();
+    p.run_for(60);
+    EXPECT_EQ(p.exit_code, 3);
+    EXPECT_FALSE(std::filesystem::exists(p.folder / "tw.ini"));
+    EXPECT_FALSE(p.controls().t_check_for_work.enabled());
+    EXPECT_TRUE(p.log_texts().empty()) << "nothing dialled";
 }
 
 TEST(shutdown, exit_and_closing_the_window_store_the_settings_and_end) {

@@ -26,7 +26,8 @@ struct screen_with_a_user : dialogs {
     void beep() override {}
 };
 
-TEST(unattended_dialogs, an_information_box_nobody_answers_closes_after_two_minutes) {
+// A critical box tells why the program ends, so it closes itself too.
+TEST(unattended_dialogs, an_information_or_critical_box_nobody_answers_closes_after_two_minutes) {
     struct case_t {
         const char* name;
         bool unattended, clicked;
@@ -37,7 +38,8 @@ TEST(unattended_dialogs, an_information_box_nobody_answers_closes_after_two_minu
         {"unattended", true, false, box::information, box::ok, 120},
         {"the user clicked", true, true, box::information, box::no, 3600},
         {"a user started it", false, false, box::information, box::no, 3600},
-        {"not an information box", true, false, box::critical, box::no, 3600},
+        {"a critical box", true, false, box::critical, box::ok, 120},
+        {"an exclamation box", true, false, box::exclamation, box::no, 3600},
     };
     for (const auto& c : cases) {
         virtual_event_loop loop;

@@ -1,5 +1,8 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -54,6 +57,31 @@ TEST(unattended_run, dials_runs_both_tasks_hangs_up_and_ends_with_x) {
                                   " Running: " + (run.folder / "fetch.sh") + " -q news",
                                   " Running: " + (run.folder / "report.sh") + " \"daily summary\"",
                                   " Connect time:  00:00:00", " Disconnected from MyISP", ""}));
+}
+
+// Another process keeping the ledger and the error log locked (flock FILE
+// sleep 600) has them waited for a few seconds, then counted unwritable as a
+// FIFO in their place is: the run goes on and ends in order.
+TEST(unattended_run, files_another_process_keeps_locked_are_waited_for_briefly_and_skipped) {
+    program_run run({"/s", "MyISP", "/d", "/x"});
+    prepare_unattended_run(run);
+    run.write("task.ini",
+              testing::task_file_text({{run.folder / "fetch.sh", "-q news", "", "", "", "Yes"}}));
+    std::vector<int> locks;
+    for (const char* name : {"log.txt", "logs/tasks.csv"}) {
+        run.write(name, "");
+        locks.push_back(::open((run.folder / name).c_str(), O_RDONLY | O_CLOEXEC));
+        ASSERT_EQ(::flock(locks.back(), LOCK_EX), 0);
+    }
+    run.start();
+    EXPECT_EQ(run.wait_for_exit(), 0) << run.error_output();
+    for (const int fd : locks) ::close(fd);
+    EXPECT_EQ(run.file("ran.txt"), "fetch.sh -q news\n");
+    EXPECT_TRUE(run.exists("logs/last.log"));
+    EXPECT_NE(run.file("tw.ini").find("Save Logs=Yes"), std::string::npos);
+    EXPECT_NE(run.error_output().find("logs/tasks.csv': another program keeps it locked"),
+              std::string::npos)
+        << run.error_output();
 }
 
 }  // namespace

@@ -57,6 +57,28 @@ TEST_F(profile_store_test, a_failed_edit_leaves_the_old_file_and_no_temp_file) {
     EXPECT_EQ(store_.read(file_, "s", "k"), "1");
 }
 
+// Another instance writing while this one is between its read and its
+// replace must not have its change dropped by this one's older copy: it waits
+// for the lock and, held here past its patience, is told that it failed.
+TEST_F(profile_store_test, a_write_inside_anothers_read_merge_write_is_never_lost_silently) {
+    write_file(file_, "[s]\r\nk=1\r\n");
+    profile_store other;
+    std::string others_write = "done";
+    store_.batch(file_, [&](ini_document& document) {
+        document.write("s", "mine", "2");
+        try {
+            other.write(file_, "s", "theirs", "3");
+        } catch (const profile_error& error) {
+            others_write = error.what();
+        }
+    });
+    EXPECT_THAT(on_disk(), HasSubstr("mine=2"));
+    if (others_write == "done")
+        EXPECT_THAT(on_disk(), HasSubstr("theirs=3"));
+    else
+        EXPECT_THAT(others_write, HasSubstr("another program keeps it locked"));
+}
+
 TEST_F(profile_store_test, an_unreadable_file_reads_empty_and_is_not_overwritten) {
     fs::create_directory(file_);
     EXPECT_EQ(store_.read(file_, "s", "k"), "");

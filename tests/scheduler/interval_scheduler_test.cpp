@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
+#include "autumn_clock_change.hpp"
 #include "scheduling_program.hpp"
 
 namespace tw {
@@ -142,6 +144,49 @@ TEST(interval_scheduler, a_simulated_connection_runs_the_due_task_without_dialli
                 ElementsAre(" Scheduler turned on", " Connected to MyISP",
                             " Running: " + p.path("task") + " -v", " Connection dropped from MyISP",
                             " Connect time:  00:00:00", ""));
+}
+
+TEST(interval_scheduler, a_task_added_to_the_file_after_start_up_runs_at_its_next_mark) {
+    scheduling_program p({{"first", "", "08:00", "09:00", "10 minutes", "Y"}}, 7, 55, 0,
+                         "/s MyISP /a");
+    p.main().o_run_tasks_at_connect.set_value(0);
+    p.write("added", "");
+    p.write("task.ini",
+            testing::task_file_text({{p.path("first"), "", "08:00", "09:00", "10 minutes", "Y"},
+                                     {p.path("added"), "", "08:00", "08:00", "Daily", "Y"}}));
+    p.run_for(10 * 60);
+    EXPECT_THAT(p.ledger(),
+                ElementsAre("08:00,exit 0,schedule,first,", "08:00,exit 0,schedule,added,"));
+}
+
+// The clocks go back from 03:00 to 02:00: each mark of the repeated hour runs
+// once, as the agenda lists it, and the ledger's offsets tell the hours apart.
+TEST(interval_scheduler, the_hour_the_clocks_go_back_runs_each_mark_once) {
+    scheduling_program p({{"daily", "", "02:30", "03:00", "Daily", "Y"},
+                          {"often", "", "02:00", "02:00", "10 minutes", "Y"}},
+                         0, 0, 0, "/s MyISP /a", "SimulatedConnectSeconds=1\r\n");
+    p.main().o_run_tasks_at_connect.set_value(0);
+    testing::live_through_the_autumn_clock_change(p.loop, 1, 55);
+    p.run_for(3 * 3600);
+    // Each record's start and program, without its folder.
+    std::vector<std::string> runs;
+    std::istringstream records(p.file("logs/tasks.csv"));
+    std::string record;
+    std::getline(records, record);  // the header
+    while (std::getline(records, record)) {
+        std::vector<std::string> fields(1);
+        for (const char c : record)
+            if (c == ',')
+                fields.emplace_back();
+            else
+                fields.back().push_back(c);
+        runs.push_back(fields[0] + " " + fields[5].substr(fields[5].find_last_of("/\\") + 1));
+    }
+    EXPECT_THAT(runs,
+                ElementsAre("2026-10-25T02:00:02+02:00 often", "2026-10-25T02:10:02+02:00 often",
+                            "2026-10-25T02:20:02+02:00 often", "2026-10-25T02:30:02+02:00 daily",
+                            "2026-10-25T02:30:03+02:00 often", "2026-10-25T02:40:02+02:00 often",
+                            "2026-10-25T02:50:02+02:00 often"));
 }
 
 }  // namespace

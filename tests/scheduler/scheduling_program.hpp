@@ -37,7 +37,8 @@ struct scheduling_program : test_program {
         for (std::size_t at = text.find("\r\n") + 2; at < text.size();) {
             const std::size_t end = text.find("\r\n", at);
             std::string line = text.substr(at, end - at);
-            line = line.substr(11, 5) + line.substr(line.find(',', 41));
+            const auto after_seconds = line.find(',', line.find(',', line.find(',') + 1) + 1);
+            line = line.substr(11, 5) + line.substr(after_seconds);
             line.erase(line.find(folder_prefix), folder_prefix.size());
             runs.push_back(line);
             at = end + 2;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "autumn_clock_change.hpp"
 #include "scheduling_program.hpp"
 
 namespace tw {
@@ -90,6 +91,17 @@ TEST(specific_time_scheduler, the_disconnect_time_hangs_up_once) {
     const auto log = p.log_texts();
     EXPECT_EQ(std::count(log.begin(), log.end(), " Disconnected from MyISP"), 1);
     EXPECT_TRUE(p.dialer.is_connected());
+}
+
+// The connect time comes twice the night the clocks go back; it is one time of
+// that day, and the tasks run once.
+TEST(specific_time_scheduler, a_connect_time_in_the_repeated_hour_runs_the_tasks_once) {
+    scheduling_program p({{"task", "", "", "", "", "Y"}}, 0, 0, 0, "/s MyISP");
+    p.main().o_specific_connect.set_text("02:30");
+    p.main().o_user_specific_time.set_value(1);
+    testing::live_through_the_autumn_clock_change(p.loop, 1, 55);
+    p.run_for(3 * 3600);
+    EXPECT_THAT(p.ledger(), ElementsAre("02:30,exit 0,specific,task,"));
 }
 
 // Only an entry of the list starts the timer; a chosen entry unticks "Disconnect

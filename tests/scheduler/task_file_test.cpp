@@ -208,5 +208,40 @@ TEST(task_file, a_first_run_adds_the_companions_found_beside_the_program_and_els
     EXPECT_EQ(p.fakes.started()[1].command_line, " /mode=auto /x");
 }
 
+// An editor adds a task to the file while the window shows the list; a change
+// of the list made in the window then applies to the file as it is now.
+TEST(task_file, a_task_an_editor_added_survives_each_change_of_the_list_made_afterwards) {
+    const std::vector<std::string> edited = {"/bin/a", "/bin/b", "/bin/c", "/bin/hostname"};
+    const struct {
+        const char* change;
+        std::vector<std::string> rows;
+    } cases[] = {
+        {"Save", edited},
+        {"Delete", {"/bin/a", "/bin/c", "/bin/hostname"}},
+        {"ORDER", {"/bin/a", "/bin/c", "/bin/b", "/bin/hostname"}},
+        {"Add", {"/bin/a", "/bin/b", "/bin/c", "/bin/hostname", "/bin/new"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.change);
+        task_program p(task_file_of({"/bin/a", "/bin/b", "/bin/c"}));
+        frm_main& m = p.main();
+        m.o_task_list.set_list_index(1);
+        p.write("task.ini", task_file_of(edited));
+        const std::string change = c.change;
+        if (change == "Save") p.click(m.b_save_task);
+        if (change == "Delete") p.click(m.b_delete_task);
+        if (change == "ORDER") p.drive([&] { m.FlatScrollBar1.set_value(2); });
+        if (change == "Add") {
+            p.dialogs.answer_file_dialog("/bin/new");
+            p.click(m.b_add_task);
+        }
+        EXPECT_EQ(p.rows(), c.rows);
+        const ini_document file = p.task_ini();
+        for (std::size_t i = 0; i < c.rows.size(); ++i)
+            EXPECT_EQ(file.read("Tasks", task_key(static_cast<int>(i))), c.rows[i]);
+        EXPECT_EQ(file.read("Parameters", "/bin/hostname"), "3") << "its fields stay";
+    }
+}
+
 }  // namespace
 }  // namespace tw

@@ -52,15 +52,20 @@ struct launcher_program : testing::test_program {
 };
 
 // A missing program's box is the Run Now test's; its log line the scheduled run's below.
+// Only a task runs with the programs it starts as one (a process group or a
+// job): an editor started in a terminal must stay in the terminal's group.
 TEST(task_launcher, starts_the_trimmed_program_with_its_trimmed_parameters) {
     launcher_program l;
     std::string application = "  " + l.tool + " ", again = l.tool;
     l.launch(application, "   -q report.txt  ");
     l.launch(again, "");
-    ASSERT_EQ(l.fakes.started().size(), 2u);
+    l.run_scheduled(l.tool, "");
+    ASSERT_EQ(l.fakes.started().size(), 3u);
     EXPECT_EQ(l.fakes.started()[0].application, l.tool);
     EXPECT_EQ(l.fakes.started()[0].command_line, " -q report.txt");
     EXPECT_EQ(l.fakes.started()[1].command_line, " ") << "one blank before no parameters";
+    EXPECT_FALSE(l.fakes.started()[0].as_task);
+    EXPECT_TRUE(l.fakes.started()[2].as_task);
 }
 
 TEST(task_launcher, waits_for_the_program_while_timers_tick_and_an_end_meanwhile_is_kept) {
@@ -137,7 +142,8 @@ TEST(task_launcher, a_task_running_when_the_program_ends_gets_its_ledger_row) {
     l.run_tool_with(600, 45, [&] { l.prog.life.shutdown(); });
     EXPECT_EQ(l.exit_code, 0);
     EXPECT_THAT(l.file("logs/tasks.csv"),
-                EndsWith("\r\n2026-12-06 12:00:00,2026-12-06 12:00:45,45.0,running at exit,"
+                EndsWith("\r\n2026-12-06T12:00:00+00:00,2026-12-06T12:00:45+00:00,45.0,"
+                         "running at exit,"
                          "schedule," +
                          l.tool + ",-q\r\n"));
 }
@@ -147,7 +153,7 @@ TEST(task_launcher, a_wall_clock_set_back_during_a_task_gives_no_end_before_its_
     l.start_up();
     l.run_tool_with(90, 30, [&] { l.loop.set_now(make_wall_time(2026, 12, 6, 11, 0, 0)); });
     EXPECT_THAT(l.file("logs/tasks.csv"),
-                HasSubstr("\r\n2026-12-06 12:00:00,2026-12-06 12:01:30,90."));
+                HasSubstr("\r\n2026-12-06T12:00:00+00:00,2026-12-06T12:01:30+00:00,90."));
 }
 
 // The limit is read at each start, so a hand edit counts from the next task on.
@@ -161,26 +167,48 @@ TEST(task_launcher, a_task_past_its_time_limit_is_asked_to_end_then_ended_and_th
         const char* limit;
         const std::string& program;
         double runs;
-        const char* ledger;  // seconds and how it ended
+        const char* ledger;         // seconds and how it ended
+        const char* limit_reached;  // the time logged, the task started at 12:00:00
     } cases[] = {
-        {"1", l.tool, 30, ",exit 0,"},
-        {"1", l.tool, 1e6, ",60.0,time limit,"},
-        {"1", stubborn, 1e6, ",70.0,time limit,"},
-        {"0.5", stubborn, 1e6, ",40.0,time limit,"},
-        {"0", l.tool, 7200, ",exit 0,"},
-        {"soon", l.tool, 7200, ",exit 0,"},
+        {"1", l.tool, 30, ",exit 0,", nullptr},
+        {"1", l.tool, 1e6, ",60.0,time limit,", "12:01:00"},
+        {"1", stubborn, 1e6, ",70.0,time limit,", "12:01:00"},
+        {"0.5", stubborn, 1e6, ",40.0,time limit,", "12:00:30"},
+        {"0", l.tool, 7200, ",exit 0,", nullptr},
+        {"soon", l.tool, 7200, ",exit 0,", nullptr},
     };
     for (const auto& c : cases) {
         l.write("tw.ini", std::string("[Current]\r\nTask Time Limit=") + c.limit + "\r\n");
         l.fakes.set_run_seconds(c.program, c.runs);
+        l.loop.set_now(make_wall_time(2026, 12, 6, 12, 0, 0));
+        l.main().o_log.clear();
         l.run_scheduled(c.program, "");
         const std::string ledger = l.file("logs/tasks.csv");
         const std::string last_row = ledger.substr(ledger.rfind('\n', ledger.size() - 2));
         EXPECT_NE(last_row.find(c.ledger), std::string::npos) << c.limit << last_row;
+        // When the limit is reached, not when the task at last ends.
+        const auto& lines = l.main().o_log.items();
+        const auto reached = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
+            return line.find(" Time Limit Reached: ") != std::string::npos;
+        });
+        EXPECT_EQ(reached == lines.end() ? "" : reached->substr(13),
+                  c.limit_reached ? c.limit_reached + (" Time Limit Reached: " + c.program) : "")
+            << c.limit;
     }
-    const auto texts = l.log_texts();
-    EXPECT_EQ(std::count(texts.begin(), texts.end(), " Time Limit Reached: " + stubborn), 2);
-    EXPECT_EQ(std::count(texts.begin(), texts.end(), " Time Limit Reached: " + l.tool), 1);
+}
+
+// A crash may cut the last record anywhere; a reader must then see one bad
+// record and every later one whole.
+TEST(run_ledger, a_torn_last_record_is_ended_so_the_next_stands_on_its_own) {
+    const struct {
+        const char *last_line, *end;
+    } cases[] = {{"", ""},
+                 {"2026-12-06T12:00:00+00:00,2026-12", "\r\n"},
+                 {"a,exit 0,now,/bin/x,\"--long \"\"xx", "\"\r\n"},
+                 {"a,exit 0,now,/bin/x,\"--long \"\"xx\"\"", "\"\r\n"},
+                 {"a,exit 0,now,/bin/x,\"-q, \"\"y\"\"\"", "\r\n"},
+                 {"a,exit 0,now,/bin/x,-q\r", "\n"}};
+    for (const auto& c : cases) EXPECT_EQ(torn_record_end(c.last_line), c.end) << c.last_line;
 }
 
 TEST(run_ledger, quotes_only_fields_that_need_it_as_csv_does) {

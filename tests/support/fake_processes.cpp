@@ -49,6 +49,13 @@ std::unique_ptr<process> fake_processes::start(const std::string& application,
                                           listed(stubborn_, application));
 }
 
+std::unique_ptr<process> fake_processes::start_task(const std::string& application,
+                                                    const std::string& command_line) {
+    auto started = start(application, command_line);
+    if (started) started_.back().as_task = true;
+    return started;
+}
+
 std::unique_ptr<process> fake_processes::start_minimized(const std::string& application,
                                                          const std::string& command_line) {
     auto started = start(application, command_line);

@@ -14,6 +14,7 @@ struct started_program {
     std::string command_line;
     double started_at;
     bool minimized = false;
+    bool as_task = false;  // with the programs it starts (start_task)
 };
 
 // Programs that run for a set simulated time (1 s unless told), exit with 0
@@ -35,6 +36,8 @@ public:
 
     std::unique_ptr<process> start(const std::string& application,
                                    const std::string& command_line) override;
+    std::unique_ptr<process> start_task(const std::string& application,
+                                        const std::string& command_line) override;
     std::unique_ptr<process> start_minimized(const std::string& application,
                                              const std::string& command_line) override;
 

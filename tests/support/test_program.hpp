@@ -13,6 +13,7 @@
 #include "in_memory_registry.hpp"
 #include "platform/path_rules.hpp"
 #include "program.hpp"
+#include "scheduler/task_file.hpp"
 #include "scripted_dialogs.hpp"
 #include "temp_folder.hpp"
 #include "test_application.hpp"
@@ -108,6 +109,17 @@ public:
     std::string file(const std::string& name) const { return read_file(folder / name); }
     void write(const std::string& name, const std::string& bytes) const {
         write_file(folder / name, bytes);
+    }
+    // Appends the program `application` (an empty file in the test's folder)
+    // to the task list and its file, enabled as `enabled` says.
+    std::string add_task(const std::string& application, const char* enabled = "Yes") {
+        const std::string path = folder / application;
+        write(application, "");
+        prog.profiles.write(prog.task_file_path, "Tasks", task_key(main().o_task_list.list_count()),
+                            path);
+        prog.profiles.write(prog.task_file_path, "Enabled", path, enabled);
+        main().o_task_list.add_item(path);
+        return path;
     }
 
 private:

@@ -82,19 +82,13 @@ void simulated_dialer::refresh() {
     read_stamp_ = stamp;
 }
 
-// Section names in file order; the first of duplicates counts. The names met
-// so far are kept in a set, so a phone book of many entries reads in one pass.
+// Section names in file order; the first of duplicates counts. The phone
+// book is read as every INI file is, so a byte-order mark or UTF-16 is no
+// part of a name.
 void simulated_dialer::read_entries() {
-    entries_.clear();
+    entries_ = ini_document(file_text(phonebook_)).section_names();
     known_entries_.clear();
-    std::istringstream lines(file_text(phonebook_));
-    for (std::string line; std::getline(lines, line);) {
-        const std::string text = trim(line.substr(0, line.find_last_not_of("\r\t ") + 1));
-        const auto close = text.find(']');
-        if (text.empty() || text[0] != '[' || close == std::string::npos) continue;
-        std::string name = trim(text.substr(1, close - 1));
-        if (known_entries_.insert(lower(name)).second) entries_.push_back(std::move(name));
-    }
+    for (const std::string& name : entries_) known_entries_.insert(lower(name));
 }
 
 std::string simulated_dialer::entry_name_at(int index) {

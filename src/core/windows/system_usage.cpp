@@ -12,6 +12,7 @@ const usage_texts system_usage = {
 )",
     R"(  The default phone book is %SystemRoot%\System32\ras\rasphone.pbk. The help
   page twhelp.htm lies beside the executable.
-)"};
+)",
+    ""};
 
 }  // namespace tw

@@ -2,35 +2,22 @@
 
 #include <fcntl.h>
 #include <signal.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <system_error>
 #include <utility>
 
+#include "platform/bounded_lock.hpp"
+#include "platform/posix/descriptor_lock.hpp"
+#include "platform/posix/unique_fd.hpp"
 #include "platform/temp_files.hpp"
 
 namespace tw {
 namespace {
-
-// Closes the descriptor on every way out, errors included.
-class unique_fd {
-public:
-    explicit unique_fd(int fd) : fd_(fd) {}
-    unique_fd(const unique_fd&) = delete;
-    unique_fd& operator=(const unique_fd&) = delete;
-    ~unique_fd() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    int get() const { return fd_; }
-    int release() { return std::exchange(fd_, -1); }
-
-private:
-    int fd_;
-};
 
 file_error failure(std::string_view doing, const std::filesystem::path& file, int error) {
     return file_error(std::string("cannot ")
@@ -72,6 +59,7 @@ std::optional<std::string> read_whole_file(const std::filesystem::path& file, fi
     if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0) throw failure("read", file, errno);
     if (!S_ISREG(info.st_mode))
         throw failure("read", file, S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+    if (info.st_size > max_file_bytes) throw file_too_large(file);
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[1 << 16];
@@ -83,6 +71,8 @@ std::optional<std::string> read_whole_file(const std::filesystem::path& file, fi
         }
         if (got > 0) {
             bytes.append(buffer, static_cast<std::size_t>(got));
+            if (static_cast<std::int64_t>(bytes.size()) > max_file_bytes)
+                throw file_too_large(file);  // it grew while being read
         } else if (errno != EINTR) {
             throw failure("read", file, errno);
         }
@@ -127,27 +117,38 @@ bool is_gone(std::uint64_t pid) {
     return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
 }
 
+// The bytes after the last line feed of the open file of `size` bytes.
+file_end end_of(int fd, off_t size, const std::filesystem::path& file) {
+    const off_t from = std::max<off_t>(0, size - last_line_bytes);
+    std::string tail(static_cast<std::size_t>(size - from), '\0');
+    for (std::size_t got = 0; got < tail.size();) {
+        const auto read =
+            ::pread(fd, tail.data() + got, tail.size() - got, from + static_cast<off_t>(got));
+        if (read > 0)
+            got += static_cast<std::size_t>(read);
+        else if (read == 0 || errno != EINTR)
+            throw failure("read", file, read == 0 ? EIO : errno);
+    }
+    return file_end_from_tail(tail, size == 0);
+}
+
 }  // namespace
 
 void append_to_file(const std::filesystem::path& file,
-                    const std::function<std::string(std::optional<char> last_byte)>& bytes_for) {
-    // Read too, for the last byte. O_NONBLOCK: a FIFO in the file's place
+                    const std::function<std::string(const file_end& end)>& bytes_for) {
+    // Read too, for the last line. O_NONBLOCK: a FIFO in the file's place
     // must not hang the writer.
     const unique_fd fd(
         ::open(file.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666));
     struct stat info {};
     if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0) throw failure("write", file, errno);
     if (!S_ISREG(info.st_mode)) throw not_a_file("write", file);
-    // Best effort: another instance's append waits, so a cut-back never takes
-    // its record. File systems without locks still get the append.
-    while (::flock(fd.get(), LOCK_EX) != 0 && errno == EINTR) {
-    }
+    if (!lock_descriptor(fd.get(), lock_patience))
+        throw file_error("cannot write '" + file.string() + "': another program keeps it locked");
     if (::fstat(fd.get(), &info) != 0) throw failure("write", file, errno);
-    std::optional<char> last;
-    char byte = 0;
-    if (info.st_size > 0 && ::pread(fd.get(), &byte, 1, info.st_size - 1) == 1) last = byte;
+    const std::string bytes = bytes_for(end_of(fd.get(), info.st_size, file));
     try {
-        write_all(fd.get(), bytes_for(last), file);
+        write_all(fd.get(), bytes, file);
     } catch (const file_error&) {
         [[maybe_unused]] const int ignored = ::ftruncate(fd.get(), info.st_size);
         throw;
@@ -191,12 +192,13 @@ file_stamp replace_file(const std::filesystem::path& link_or_file, std::string_v
             ::fchmod(fd.get(), info.st_mode & 07777);
         }
         write_all(fd.get(), bytes, file);
-        if (::fsync(fd.get()) != 0 || ::fstat(fd.get(), &info) != 0 || ::close(fd.release()) != 0) {
+        if (::fsync(fd.get()) != 0 || ::close(fd.release()) != 0) {
             throw failure("flush", file, errno);
         }
         if (::rename(temp.c_str(), file.c_str()) != 0) throw failure("replace", file, errno);
         remove_stale_temp_files(file);
-        return stamp_from(info);
+        // Looked at after the rename, which changes the file's change time.
+        return stamp_of(file);
     } catch (...) {
         ::unlink(temp.c_str());
         throw;

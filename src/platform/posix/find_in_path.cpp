@@ -23,7 +23,7 @@ std::string find_in_path(std::string_view name, std::string_view search_path) {
     for (std::size_t from = 0;;) {
         const std::size_t end = std::min(search_path.find(':', from), search_path.size());
         const std::string_view folder = search_path.substr(from, end - from);
-        const std::string candidate =
+        std::string candidate =
             (folder.empty() ? std::string(".") : std::string(folder)) + "/" + std::string(name);
         if (is_executable_file(candidate)) return candidate;
         if (end == search_path.size()) return std::string(name);

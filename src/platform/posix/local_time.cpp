@@ -17,6 +17,13 @@ wall_time local_now() {
            millis;
 }
 
+std::chrono::minutes local_utc_offset() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return std::chrono::duration_cast<std::chrono::minutes>(std::chrono::seconds{local.tm_gmtoff});
+}
+
 // mktime moves a time in a gap to one the clock shows (02:30 to 03:30).
 bool local_time_exists(wall_time t) {
     using namespace std::chrono;

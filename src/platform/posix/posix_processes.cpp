@@ -10,8 +10,6 @@
 
 #include "platform/command_line_split.hpp"
 
-extern char** environ;
-
 namespace tw {
 
 namespace {
@@ -49,16 +47,19 @@ public:
 
     // Only stdin, stdout and stderr reach the child; handlers, ignored signals
     // and a blocked mask of this program are no business of the child's.
-    bool prepare() {
+    // `own_group`: the child leads a new process group.
+    bool prepare(bool own_group) {
         sigset_t all;
         sigset_t none;
         ::sigfillset(&all);
         ::sigemptyset(&none);
+        const short flags = POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK |
+                            (own_group ? POSIX_SPAWN_SETPGROUP : 0);
         return ::posix_spawn_file_actions_addclosefrom_np(&actions_, 3) == 0 &&
                ::posix_spawnattr_setsigdefault(&attributes_, &all) == 0 &&
                ::posix_spawnattr_setsigmask(&attributes_, &none) == 0 &&
-               ::posix_spawnattr_setflags(&attributes_,
-                                          POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK) == 0;
+               ::posix_spawnattr_setpgroup(&attributes_, 0) == 0 &&
+               ::posix_spawnattr_setflags(&attributes_, flags) == 0;
     }
 
     const posix_spawn_file_actions_t* actions() const { return &actions_; }
@@ -82,8 +83,9 @@ private:
     std::vector<pid_t> pids_;
 };
 
-posix_process::posix_process(pid_t pid, std::shared_ptr<unreaped_children> unreaped)
-    : pid_(pid), unreaped_(std::move(unreaped)) {}
+posix_process::posix_process(pid_t pid, bool leads_group,
+                             std::shared_ptr<unreaped_children> unreaped)
+    : pid_(pid), leads_group_(leads_group), unreaped_(std::move(unreaped)) {}
 
 posix_process::~posix_process() {
     if (!has_ended()) unreaped_->add(pid_);
@@ -94,15 +96,15 @@ bool posix_process::has_ended() {
     return ended_;
 }
 
-// A child not reaped yet still owns its pid, so the signal cannot reach
-// another process that took the number over.
-void posix_process::ask_to_end() {
-    if (!has_ended()) ::kill(pid_, SIGTERM);
+// A child not reaped yet still owns its pid, and its group that number, so
+// the signal cannot reach another process that took the number over.
+void posix_process::signal(int number) {
+    if (!has_ended()) ::kill(leads_group_ ? -pid_ : pid_, number);
 }
 
-void posix_process::terminate() {
-    if (!has_ended()) ::kill(pid_, SIGKILL);
-}
+void posix_process::ask_to_end() { signal(SIGTERM); }
+
+void posix_process::terminate() { signal(SIGKILL); }
 
 posix_processes::posix_processes() : unreaped_(std::make_shared<unreaped_children>()) {}
 
@@ -110,19 +112,30 @@ posix_processes::~posix_processes() { unreaped_->reap_ended(); }
 
 std::unique_ptr<process> posix_processes::start(const std::string& application,
                                                 const std::string& command_line) {
+    return spawn(application, command_line, false);
+}
+
+std::unique_ptr<process> posix_processes::start_task(const std::string& application,
+                                                     const std::string& command_line) {
+    return spawn(application, command_line, true);
+}
+
+std::unique_ptr<process> posix_processes::spawn(const std::string& application,
+                                                const std::string& command_line, bool own_group) {
     unreaped_->reap_ended();
     std::vector<std::string> arguments = split_command_line(command_line);
     arguments.insert(arguments.begin(), application);
     std::vector<char*> argv;
+    argv.reserve(arguments.size() + 1);
     for (std::string& argument : arguments) argv.push_back(argument.data());
     argv.push_back(nullptr);
 
     spawn_setup setup;
     pid_t pid = 0;
-    if (!setup.prepare() || ::posix_spawn(&pid, application.c_str(), setup.actions(),
-                                          setup.attributes(), argv.data(), environ) != 0)
+    if (!setup.prepare(own_group) || ::posix_spawn(&pid, application.c_str(), setup.actions(),
+                                                   setup.attributes(), argv.data(), environ) != 0)
         return nullptr;
-    return std::make_unique<posix_process>(pid, unreaped_);
+    return std::make_unique<posix_process>(pid, own_group, unreaped_);
 }
 
 }  // namespace tw

@@ -12,10 +12,11 @@ namespace tw {
 // The children whose process objects went before they were reaped.
 class unreaped_children;
 
-// A program started by posix_processes.
+// A program started by posix_processes. One that leads a process group of
+// its own is signalled with its group.
 class posix_process : public process {
 public:
-    posix_process(pid_t pid, std::shared_ptr<unreaped_children> unreaped);
+    posix_process(pid_t pid, bool leads_group, std::shared_ptr<unreaped_children> unreaped);
     // A child still running is handed to its starter, which reaps it later.
     ~posix_process() override;
     posix_process(const posix_process&) = delete;
@@ -28,7 +29,10 @@ public:
     pid_t pid() const { return pid_; }
 
 private:
+    void signal(int number);
+
     pid_t pid_;
+    bool leads_group_;
     bool ended_ = false;
     process_end end_;
     std::shared_ptr<unreaped_children> unreaped_;
@@ -54,8 +58,15 @@ public:
 
     std::unique_ptr<process> start(const std::string& application,
                                    const std::string& command_line) override;
+    // In a process group of its own. Only tasks: a group of its own takes a
+    // program off the terminal, where an editor would then stop.
+    std::unique_ptr<process> start_task(const std::string& application,
+                                        const std::string& command_line) override;
 
 private:
+    std::unique_ptr<process> spawn(const std::string& application, const std::string& command_line,
+                                   bool own_group);
+
     std::shared_ptr<unreaped_children> unreaped_;
 };
 

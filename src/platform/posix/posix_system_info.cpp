@@ -19,16 +19,22 @@ std::filesystem::path executable_folder() {
     return error ? std::filesystem::current_path() : exe.parent_path();
 }
 
+// A home taken from the password database when HOME is unset or empty, never
+// a shared folder such as /tmp, where another user could lay out the files.
+std::filesystem::path home_folder() {
+    const char* home = std::getenv("HOME");
+    if (home && *home) return home;
+    const passwd* account = ::getpwuid(::geteuid());
+    return account && account->pw_dir ? account->pw_dir : "/";
+}
+
+// A relative XDG_CONFIG_HOME is ignored, as the XDG base directory rules say.
 std::string user_config_folder() {
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    const char* home = std::getenv("HOME");
-    const std::filesystem::path base =
-        xdg && *xdg ? std::filesystem::path(xdg)
-                    : std::filesystem::path(home && *home ? home : "/tmp") / ".config";
-    const auto folder = base / "tarnwick";
-    std::error_code ignored;
-    std::filesystem::create_directories(folder, ignored);
-    return folder.string();
+    const std::filesystem::path base = xdg && std::filesystem::path(xdg).is_absolute()
+                                           ? std::filesystem::path(xdg)
+                                           : home_folder() / ".config";
+    return (base / "tarnwick").string();
 }
 
 }  // namespace

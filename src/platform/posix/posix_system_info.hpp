@@ -10,8 +10,8 @@ namespace tw {
 // handed to the dialer. The program folder is the executable's folder, so a
 // copied program is self-contained; for an installed program (see
 // shipped_files), or when that folder is not writable, it is
-// ${XDG_CONFIG_HOME:-$HOME/.config}/tarnwick, created on first use, or every
-// setting would be lost at each exit.
+// ${XDG_CONFIG_HOME:-$HOME/.config}/tarnwick, or every setting would be lost
+// at each exit. The start-up creates it; nothing here writes.
 // The system folder is $TARNWICK_SYSTEM_DIR, else the program folder.
 class posix_system_info : public system_info {
 public:

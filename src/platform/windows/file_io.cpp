@@ -8,7 +8,9 @@
 #include <system_error>
 #include <utility>
 
+#include "platform/bounded_lock.hpp"
 #include "platform/temp_files.hpp"
+#include "platform/windows/handle_lock.hpp"
 #include "platform/windows/wide_text.hpp"
 
 namespace tw {
@@ -62,17 +64,19 @@ file_stamp stamp_from(const BY_HANDLE_FILE_INFORMATION& info) {
 }
 
 // Another program (a virus scanner, an indexer) may hold the file open for a
-// moment without sharing it; such a hold is waited out briefly.
+// moment without sharing it; such a hold is waited out, as a lock is.
 template <class Attempt>
 bool with_retries(Attempt attempt) {
-    for (int tries = 1;; ++tries) {
-        if (attempt()) return true;
-        const DWORD error = ::GetLastError();
-        if ((error != ERROR_SHARING_VIOLATION && error != ERROR_LOCK_VIOLATION) || tries == 10)
-            return false;
-        ::Sleep(50);
-        ::SetLastError(error);
-    }
+    bool succeeded = false;
+    DWORD error = 0;
+    retry_for(lock_patience, [&] {
+        succeeded = attempt();
+        if (succeeded) return true;
+        error = ::GetLastError();
+        return error != ERROR_SHARING_VIOLATION && error != ERROR_LOCK_VIOLATION;
+    });
+    if (!succeeded) ::SetLastError(error);
+    return succeeded;
 }
 
 HANDLE open_for_reading(const std::filesystem::path& file) {
@@ -120,6 +124,7 @@ std::optional<std::string> read_whole_file(const std::filesystem::path& file, fi
     BY_HANDLE_FILE_INFORMATION info{};
     if (!::GetFileInformationByHandle(handle.get(), &info))
         throw failure("read", file, ::GetLastError());
+    if (stamp_from(info).size > max_file_bytes) throw file_too_large(file);
     std::string bytes;
     bytes.reserve(info.nFileSizeLow);
     char buffer[1 << 16];
@@ -129,6 +134,8 @@ std::optional<std::string> read_whole_file(const std::filesystem::path& file, fi
             throw failure("read", file, ::GetLastError());
         if (got == 0) break;
         bytes.append(buffer, got);
+        if (static_cast<std::int64_t>(bytes.size()) > max_file_bytes)
+            throw file_too_large(file);  // it grew while being read
     }
     stamp = stamp_from(info);
     return bytes;
@@ -190,36 +197,46 @@ bool is_gone(std::uint64_t pid) {
     return ended;
 }
 
+// The bytes after the last line feed of the open file of `size` bytes.
+file_end end_of(HANDLE handle, std::int64_t size, const std::filesystem::path& file) {
+    LARGE_INTEGER from{};
+    from.QuadPart = std::max<std::int64_t>(0, size - last_line_bytes);
+    std::string tail(static_cast<std::size_t>(size - from.QuadPart), '\0');
+    DWORD got = 0;
+    if (!tail.empty() &&
+        (!::SetFilePointerEx(handle, from, nullptr, FILE_BEGIN) ||
+         !::ReadFile(handle, tail.data(), static_cast<DWORD>(tail.size()), &got, nullptr)))
+        throw failure("read", file, ::GetLastError());
+    tail.resize(got);
+    return file_end_from_tail(tail, size == 0);
+}
+
 }  // namespace
 
-// No write sharing: another instance's append waits (with_retries), so a
-// cut-back never takes its record.
+// Shared for writing, as the lock keeps appends of other instances apart.
 void append_to_file(const std::filesystem::path& file,
-                    const std::function<std::string(std::optional<char> last_byte)>& bytes_for) {
+                    const std::function<std::string(const file_end& end)>& bytes_for) {
     HANDLE opened = INVALID_HANDLE_VALUE;
     with_retries([&] {
-        opened = ::CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        opened = ::CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
         return opened != INVALID_HANDLE_VALUE;
     });
     const unique_handle handle(opened);
     if (!handle.valid()) throw failure("write", file, ::GetLastError());
     if (::GetFileType(handle.get()) != FILE_TYPE_DISK)
         throw failure("write", file, std::make_error_code(std::errc::invalid_argument));
+    if (!lock_handle(handle.get(), lock_patience))
+        throw file_error("cannot write '" + narrow(file.native()) +
+                         "': another program keeps it locked");
     LARGE_INTEGER size{};
     if (!::GetFileSizeEx(handle.get(), &size)) throw failure("write", file, ::GetLastError());
-    std::optional<char> last;
-    char byte = 0;
-    DWORD got = 0;
-    LARGE_INTEGER before_last{};
-    before_last.QuadPart = size.QuadPart - 1;
-    if (size.QuadPart > 0 && ::SetFilePointerEx(handle.get(), before_last, nullptr, FILE_BEGIN) &&
-        ::ReadFile(handle.get(), &byte, 1, &got, nullptr) && got == 1)
-        last = byte;
+    const std::string bytes = bytes_for(end_of(handle.get(), size.QuadPart, file));
     if (!::SetFilePointerEx(handle.get(), size, nullptr, FILE_BEGIN))
         throw failure("write", file, ::GetLastError());
     try {
-        write_all(handle.get(), bytes_for(last), file);
+        write_all(handle.get(), bytes, file);
     } catch (const file_error&) {
         ::SetFilePointerEx(handle.get(), size, nullptr, FILE_BEGIN);
         ::SetEndOfFile(handle.get());

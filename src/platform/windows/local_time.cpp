@@ -12,6 +12,16 @@ wall_time local_now() {
            std::chrono::milliseconds(local.wMilliseconds);
 }
 
+// The bias is minutes west of UTC, the daylight bias added while summer time holds.
+std::chrono::minutes local_utc_offset() {
+    TIME_ZONE_INFORMATION zone{};
+    const DWORD state = ::GetTimeZoneInformation(&zone);
+    LONG bias = zone.Bias;
+    if (state == TIME_ZONE_ID_DAYLIGHT) bias += zone.DaylightBias;
+    if (state == TIME_ZONE_ID_STANDARD) bias += zone.StandardBias;
+    return std::chrono::minutes{-bias};
+}
+
 // A local time in the gap turns into universal time and back as another one.
 bool local_time_exists(wall_time t) {
     using namespace std::chrono;

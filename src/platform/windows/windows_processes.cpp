@@ -10,11 +10,35 @@ namespace tw {
 
 namespace {
 
-// A started program's process handle, closed with the object.
+BOOL CALLBACK close_if_owned_by(HWND window, LPARAM process_id) {
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    if (owner == static_cast<DWORD>(process_id)) ::PostMessageW(window, WM_CLOSE, 0, 0);
+    return TRUE;
+}
+
+// The ids of the processes in `job`, the programs a task started included.
+std::vector<DWORD> processes_in(HANDLE job) {
+    constexpr DWORD most = 256;
+    std::vector<char> storage(sizeof(JOBOBJECT_BASIC_PROCESS_ID_LIST) + most * sizeof(ULONG_PTR));
+    auto* list = reinterpret_cast<JOBOBJECT_BASIC_PROCESS_ID_LIST*>(storage.data());
+    list->NumberOfAssignedProcesses = most;
+    if (!::QueryInformationJobObject(job, JobObjectBasicProcessIdList, list,
+                                     static_cast<DWORD>(storage.size()), nullptr))
+        return {};
+    return {list->ProcessIdList, list->ProcessIdList + list->NumberOfProcessIdsInList};
+}
+
+// A started program's process handle and, for a task, its job, closed with
+// the object. Closing the job ends nothing: a task left running at the
+// program's end runs on.
 class windows_process : public process {
 public:
-    explicit windows_process(HANDLE handle) : handle_(handle) {}
-    ~windows_process() override { ::CloseHandle(handle_); }
+    windows_process(HANDLE handle, HANDLE job) : handle_(handle), job_(job) {}
+    ~windows_process() override {
+        ::CloseHandle(handle_);
+        if (job_) ::CloseHandle(job_);
+    }
     windows_process(const windows_process&) = delete;
     windows_process& operator=(const windows_process&) = delete;
 
@@ -27,21 +51,19 @@ public:
     // A windowed program is asked as closing its windows asks it; a console
     // program has no window to ask and is ended when its time is up.
     void ask_to_end() override {
-        if (!has_ended()) ::EnumWindows(close_if_owned_by, ::GetProcessId(handle_));
+        if (has_ended()) return;
+        std::vector<DWORD> ids = job_ ? processes_in(job_) : std::vector<DWORD>{};
+        if (ids.empty()) ids.push_back(::GetProcessId(handle_));
+        for (const DWORD id : ids) ::EnumWindows(close_if_owned_by, id);
     }
     void terminate() override {
-        if (!has_ended()) ::TerminateProcess(handle_, 1);
+        if (has_ended()) return;
+        if (!job_ || !::TerminateJobObject(job_, 1)) ::TerminateProcess(handle_, 1);
     }
 
 private:
-    static BOOL CALLBACK close_if_owned_by(HWND window, LPARAM process_id) {
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(window, &owner);
-        if (owner == static_cast<DWORD>(process_id)) ::PostMessageW(window, WM_CLOSE, 0, 0);
-        return TRUE;
-    }
-
     HANDLE handle_;
+    HANDLE job_;  // nullptr for a program that is no task
 };
 
 // A console child of a GUI program has no valid standard handles; only
@@ -90,17 +112,25 @@ private:
 
 std::unique_ptr<process> windows_processes::start(const std::string& application,
                                                   const std::string& command_line) {
-    return start_showing(application, command_line, std::nullopt);
+    return start_showing(application, command_line, std::nullopt, false);
+}
+
+std::unique_ptr<process> windows_processes::start_task(const std::string& application,
+                                                       const std::string& command_line) {
+    return start_showing(application, command_line, std::nullopt, true);
 }
 
 std::unique_ptr<process> windows_processes::start_minimized(const std::string& application,
                                                             const std::string& command_line) {
-    return start_showing(application, command_line, SW_SHOWMINIMIZED);
+    return start_showing(application, command_line, SW_SHOWMINIMIZED, false);
 }
 
+// A task starts suspended, so it is in its job before it can start a program.
+// Where no job can be had (the program's own job allows none), the task
+// runs without one.
 std::unique_ptr<process> windows_processes::start_showing(const std::string& application,
                                                           const std::string& command_line,
-                                                          std::optional<int> show) {
+                                                          std::optional<int> show, bool own_job) {
     const std::wstring program = widen(application);
     std::wstring line = L"\"" + program + L"\"" + widen(command_line);
 
@@ -113,16 +143,23 @@ std::unique_ptr<process> windows_processes::start_showing(const std::string& app
         startup.StartupInfo.wShowWindow = static_cast<WORD>(*show);
     }
     PROCESS_INFORMATION started{};
-    const DWORD flags = inherited.get() ? EXTENDED_STARTUPINFO_PRESENT : 0;
+    const DWORD flags =
+        (inherited.get() ? EXTENDED_STARTUPINFO_PRESENT : 0) | (own_job ? CREATE_SUSPENDED : 0);
     if (!::CreateProcessW(program.c_str(), line.data(), nullptr, nullptr,
                           inherited.get() != nullptr, flags, nullptr, nullptr, &startup.StartupInfo,
                           &started))
         return nullptr;
+    HANDLE job = own_job ? ::CreateJobObjectW(nullptr, nullptr) : nullptr;
+    if (job && !::AssignProcessToJobObject(job, started.hProcess)) {
+        ::CloseHandle(job);
+        job = nullptr;
+    }
+    if (own_job) ::ResumeThread(started.hThread);
     ::CloseHandle(started.hThread);
     // Lets a windowed program finish starting before the next one does, as
     // the launcher always did; bounded, and harmless for a console program.
     ::WaitForInputIdle(started.hProcess, 5000);
-    return std::make_unique<windows_process>(started.hProcess);
+    return std::make_unique<windows_process>(started.hProcess, job);
 }
 
 }  // namespace tw

@@ -38,10 +38,7 @@ std::filesystem::path user_folder() {
     const wchar_t* appdata = ::_wgetenv(L"APPDATA");
     const std::filesystem::path base = appdata && *appdata ? std::filesystem::path(appdata)
                                                            : std::filesystem::temp_directory_path();
-    const auto folder = base / L"Tarnwick";
-    std::error_code ignored;
-    std::filesystem::create_directories(folder, ignored);
-    return folder;
+    return base / L"Tarnwick";
 }
 
 }  // namespace

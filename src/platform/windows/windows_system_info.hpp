@@ -12,7 +12,7 @@ std::string windows_system_directory();
 // The Windows machine, of the NT family. The program folder is the
 // executable's folder, so a copied program is self-contained; when that folder
 // is not writable (an install under Program Files) it is %APPDATA%\Tarnwick,
-// created on first use, or every setting would be lost at each exit.
+// or every setting would be lost at each exit. The start-up creates it.
 class windows_system_info : public system_info {
 public:
     windows_system_info();

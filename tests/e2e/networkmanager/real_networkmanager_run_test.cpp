@@ -250,7 +250,7 @@ TEST_F(real_networkmanager_run,
     EXPECT_EQ(run->wait_for_exit(), 0);
 
     const auto connection = ledger_rows(run->file("logs/connections.csv")).at(0);
-    EXPECT_THAT(connection[1], StartsWith("2026-12-06 08:10:0")) << "dialled at the mark";
+    EXPECT_THAT(connection[1], StartsWith("2026-12-06T08:10:0")) << "dialled at the mark";
     EXPECT_EQ(connection[4], "after last task");
     const auto tasks = ledger_rows(run->file("logs/tasks.csv"));
     ASSERT_EQ(tasks.size(), 1u) << "the due task ran once, at connect time";

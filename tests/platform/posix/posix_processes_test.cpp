@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -119,6 +120,32 @@ TEST(posix_processes, a_program_asked_to_end_gets_sigterm_and_an_ended_one_sigki
     ASSERT_TRUE(ignores->has_ended());
     EXPECT_EQ(ignores->end().value, SIGKILL) << "SIGTERM did not end it";
     obeys->terminate();  // ended already: nothing happens
+}
+
+// A task's script starts programs of its own; the request to end and the end
+// reach them too. This process takes in the orphans (a subreaper), so it
+// learns how the script's own child ended.
+TEST(posix_processes, a_task_is_asked_to_end_and_ended_with_the_programs_it_started) {
+    temp_folder folder;
+    posix_processes processes;
+    const std::string fifo = folder / "ready";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string task =
+        script(folder, "task", "sleep 30 &\necho $! > \"$0.child\"\necho > \"" + fifo + "\"\nwait");
+    ASSERT_EQ(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
+    for (const int signal : {SIGTERM, SIGKILL}) {
+        const auto started = processes.start_task(task, " ");
+        ASSERT_TRUE(started);
+        read_file(fifo);
+        const pid_t its_child = std::stoi(read_file(task + ".child"));
+        signal == SIGTERM ? started->ask_to_end() : started->terminate();
+        wait_for_end_unreaped(pid_of(started));
+        EXPECT_TRUE(started->has_ended());
+        int status = 0;
+        ASSERT_EQ(::waitpid(its_child, &status, 0), its_child);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
+    }
+    ::prctl(PR_SET_CHILD_SUBREAPER, 0);
 }
 
 TEST(posix_processes, the_child_gets_no_descriptor_but_the_standard_three) {

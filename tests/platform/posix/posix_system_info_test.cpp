@@ -1,6 +1,8 @@
 #include "platform/posix/posix_system_info.hpp"
 
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -43,6 +45,32 @@ TEST(posix_system_info, an_install_tree_keeps_the_files_per_user_and_finds_its_h
         EXPECT_EQ(system.program_folder(), place(l.program_folder));
         EXPECT_EQ(system.help_page(), place(l.help_page));
     }
+}
+
+// Never a shared folder such as /tmp, where another user could lay out a
+// task list; and nothing is created here (--agenda writes nothing).
+TEST(posix_system_info, the_per_user_folder_is_under_an_absolute_xdg_folder_or_the_users_home) {
+    testing::temp_folder tree;
+    testing::write_file(tree / "usr/share/tarnwick/twhelp.htm", "<html></html>");
+    const passwd* account = ::getpwuid(::geteuid());
+    ASSERT_TRUE(account);
+    const std::string config = tree / "config", home = tree / "home",
+                      users_home = std::string(account->pw_dir) + "/.config/tarnwick";
+    const struct {
+        const char *xdg, *home;
+        std::string folder;
+    } cases[] = {
+        {config.c_str(), home.c_str(), config + "/tarnwick"},
+        {"config", home.c_str(), home + "/.config/tarnwick"},
+        {nullptr, nullptr, users_home},
+        {"", "", users_home},
+    };
+    for (const auto& c : cases) {
+        testing::scoped_env xdg("XDG_CONFIG_HOME", c.xdg);
+        testing::scoped_env home_variable("HOME", c.home);
+        EXPECT_EQ(posix_system_info(tree / "usr/bin").program_folder(), c.folder);
+    }
+    EXPECT_FALSE(std::filesystem::exists(config) || std::filesystem::exists(home));
 }
 
 }  // namespace

@@ -42,10 +42,10 @@ struct ledger_program : testing::test_program {
 TEST(run_ledger, rows_are_whole_or_absent_and_a_failure_is_reported_where_it_fits) {
     ledger_program l;
     // An older run's torn row, long enough that the error log has room where the ledger has not.
-    l.write("tasks.csv", "start,end\r\n2026-12-06 12:00:00," + std::string(1000, 'x'));
+    l.write("tasks.csv", "start,end\r\n2026-12-06T12:00:00+00:00," + std::string(1000, 'x'));
     l.run_task();
     const std::string whole = l.file("tasks.csv");
-    EXPECT_THAT(whole, HasSubstr("xx\r\n2026-12-06 12:00:00,"));
+    EXPECT_THAT(whole, HasSubstr("xx\r\n2026-12-06T12:00:00+00:00,"));
     EXPECT_TRUE(whole.ends_with(",exit 0,schedule," + l.tool + ",-q\r\n")) << whole;
 
     l.run_task_with_room_for(whole.size() + 10);
