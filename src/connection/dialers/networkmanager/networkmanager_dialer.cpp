@@ -219,6 +219,7 @@ void networkmanager_dialer::dial_entry() {
     // A refused activation is told; whatever else happens shows in the active
     // connections' states. Past the dialer's end the call is cancelled, and
     // then nothing here touches the dialer.
+    activation_unanswered_ = true;
     nm_client_activate_connection_async(
         client_, NM_CONNECTION(profile), nullptr, nullptr, cancellable_,
         +[](GObject* client, GAsyncResult* result, gpointer request) {
@@ -227,29 +228,32 @@ void networkmanager_dialer::dial_entry() {
             GError* error = nullptr;
             NMActiveConnection* active =
                 nm_client_activate_connection_finish(NM_CLIENT(client), result, &error);
-            if (active) {
-                asked->dialer->activation_started(asked->dial, active);
-                g_object_unref(active);
-            }
-            if (!error) return;
-            networkmanager_dialer& d = *asked->dialer;
-            if (!g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CANCELLED) &&
-                asked->dial == d.dials_ && d.line_ == line::dialing) {
-                g_dbus_error_strip_remote_error(error);
-                d.soon_.post([&d, why = std::string(error->message)] { d.dial_failed(why); });
-            }
-            g_error_free(error);
+            if (!g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CANCELLED))
+                asked->dialer->activation_answered(asked->dial, active, error);
+            if (active) g_object_unref(active);
+            if (error) g_error_free(error);
         },
         new activation_request{this, dials_});
 }
 
 // The dial's link, as NetworkManager answered the activation with it. One
-// that failed at once may be gone from the active connections already.
-void networkmanager_dialer::activation_started(unsigned dial, NMActiveConnection* active) {
-    if (dial != dials_ || line_ != line::dialing) return;
-    link_seen_ = true;
-    link_path_ = nm_object_get_path(NM_OBJECT(active));
-    follow_soon();
+// that failed at once may be gone from the active connections already. A dial
+// hung up meanwhile has its link taken down now.
+void networkmanager_dialer::activation_answered(unsigned dial, NMActiveConnection* active,
+                                                GError* error) {
+    if (dial != dials_) return;
+    activation_unanswered_ = false;
+    if (active && line_ == line::hanging_up) {
+        link_seen_ = true;
+        deactivate(client_, active);
+    } else if (active && line_ == line::dialing) {
+        link_seen_ = true;
+        link_path_ = nm_object_get_path(NM_OBJECT(active));
+        follow_soon();
+    } else if (error && line_ == line::dialing) {
+        g_dbus_error_strip_remote_error(error);
+        soon_.post([this, why = std::string(error->message)] { dial_failed(why); });
+    }
 }
 
 // The line counts as down at once; NetworkManager's report that it is gone
@@ -257,12 +261,24 @@ void networkmanager_dialer::activation_started(unsigned dial, NMActiveConnection
 // down when it does.
 void networkmanager_dialer::hang_up() {
     if (line_ == line::idle) return;
+    line_ = line::hanging_up;
     NMActiveConnection* active = active_of_profile();
     if (is_live(active)) {
         link_seen_ = true;
         deactivate(client_, active);
+    } else {
+        await_activation_answer();
     }
-    line_ = line::hanging_up;
+}
+
+// A dial NetworkManager has not answered yet brings its link up after the
+// answer, perhaps after the program has ended. The answer is awaited, a few
+// seconds at most, and takes the link down.
+void networkmanager_dialer::await_activation_answer() {
+    GMainContext* context = nm_client_get_main_context(client_);
+    const gint64 until = g_get_monotonic_time() + 5 * G_USEC_PER_SEC;
+    while (activation_unanswered_ && g_get_monotonic_time() < until)
+        if (!g_main_context_iteration(context, FALSE)) g_usleep(G_USEC_PER_SEC / 200);
 }
 
 bool networkmanager_dialer::is_connected() { return line_ == line::up; }

@@ -11,6 +11,7 @@
 #include "toolkit/event_loop.hpp"
 #include "toolkit/posted_calls.hpp"
 
+typedef struct _GError GError;
 typedef struct _GCancellable GCancellable;
 typedef struct _NMClient NMClient;
 typedef struct _NMActiveConnection NMActiveConnection;
@@ -78,7 +79,9 @@ private:
     // A link's state as the bus's StateChanged signal gives it.
     void note_state(const std::string& path, unsigned state, unsigned reason);
     void tell_why_down();
-    void activation_started(unsigned dial, NMActiveConnection* active);
+    // NetworkManager's answer to dial `dial`: its link, or why it refused.
+    void activation_answered(unsigned dial, NMActiveConnection* active, GError* error);
+    void await_activation_answer();
     void count_bytes();
 
     posted_calls soon_;
@@ -91,7 +94,8 @@ private:
     // The dial's link has shown up, so its end is news.
     bool link_seen_ = false;
     unsigned dials_ = 0;
-    std::string link_path_;  // the dial's link's object on the bus
+    bool activation_unanswered_ = false;  // the last dial's
+    std::string link_path_;               // the dial's link's object on the bus
     // Why each link that ended since the dial ended, by object path.
     std::map<std::string, unsigned> end_reasons_;
     unsigned reason_subscription_ = 0;  // of the bus signal that gives them
