@@ -228,8 +228,10 @@ void networkmanager_dialer::dial_entry() {
             GError* error = nullptr;
             NMActiveConnection* active =
                 nm_client_activate_connection_finish(NM_CLIENT(client), result, &error);
+            if (error) g_dbus_error_strip_remote_error(error);
             if (!g_error_matches(error, G_IO_ERROR, G_IO_ERROR_CANCELLED))
-                asked->dialer->activation_answered(asked->dial, active, error);
+                asked->dialer->activation_answered(asked->dial, active,
+                                                   error ? error->message : nullptr);
             if (active) g_object_unref(active);
             if (error) g_error_free(error);
         },
@@ -240,7 +242,7 @@ void networkmanager_dialer::dial_entry() {
 // that failed at once may be gone from the active connections already. A dial
 // hung up meanwhile has its link taken down now.
 void networkmanager_dialer::activation_answered(unsigned dial, NMActiveConnection* active,
-                                                GError* error) {
+                                                const char* refusal) {
     if (dial != dials_) return;
     activation_unanswered_ = false;
     if (active && line_ == line::hanging_up) {
@@ -250,9 +252,8 @@ void networkmanager_dialer::activation_answered(unsigned dial, NMActiveConnectio
         link_seen_ = true;
         link_path_ = nm_object_get_path(NM_OBJECT(active));
         follow_soon();
-    } else if (error && line_ == line::dialing) {
-        g_dbus_error_strip_remote_error(error);
-        soon_.post([this, why = std::string(error->message)] { dial_failed(why); });
+    } else if (refusal && line_ == line::dialing) {
+        soon_.post([this, why = std::string(refusal)] { dial_failed(why); });
     }
 }
 
@@ -276,7 +277,7 @@ void networkmanager_dialer::hang_up() {
 // seconds at most, and takes the link down.
 void networkmanager_dialer::await_activation_answer() {
     GMainContext* context = nm_client_get_main_context(client_);
-    const gint64 until = g_get_monotonic_time() + 5 * G_USEC_PER_SEC;
+    const gint64 until = g_get_monotonic_time() + gint64{5} * G_USEC_PER_SEC;
     while (activation_unanswered_ && g_get_monotonic_time() < until)
         if (!g_main_context_iteration(context, FALSE)) g_usleep(G_USEC_PER_SEC / 200);
 }

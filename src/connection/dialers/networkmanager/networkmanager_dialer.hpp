@@ -11,7 +11,6 @@
 #include "toolkit/event_loop.hpp"
 #include "toolkit/posted_calls.hpp"
 
-typedef struct _GError GError;
 typedef struct _GCancellable GCancellable;
 typedef struct _NMClient NMClient;
 typedef struct _NMActiveConnection NMActiveConnection;
@@ -79,8 +78,9 @@ private:
     // A link's state as the bus's StateChanged signal gives it.
     void note_state(const std::string& path, unsigned state, unsigned reason);
     void tell_why_down();
-    // NetworkManager's answer to dial `dial`: its link, or why it refused.
-    void activation_answered(unsigned dial, NMActiveConnection* active, GError* error);
+    // NetworkManager's answer to dial `dial`: its link, or why it refused
+    // (`refusal`, else null).
+    void activation_answered(unsigned dial, NMActiveConnection* active, const char* refusal);
     void await_activation_answer();
     void count_bytes();
 
