@@ -102,6 +102,7 @@ TEST_F(program_window, the_time_lists_step_from_the_shown_value_and_ignore_a_pas
     tasks->setCurrentRow(0);
     auto* stop = find<QComboBox>("o_task_stop_time");
     tasks->setFocus();
+    EXPECT_NE(stop->focusPolicy(), Qt::WheelFocus) << "a passing wheel gives it the focus";
     QWheelEvent wheel(QPointF(5, 5), stop->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(stop, &wheel);

@@ -93,6 +93,19 @@ TEST(specific_time_scheduler, the_disconnect_time_hangs_up_once) {
     EXPECT_TRUE(p.dialer.is_connected());
 }
 
+TEST(specific_time_scheduler, a_task_added_to_the_file_after_start_up_runs_at_the_connect_time) {
+    scheduling_program p({{"first", "", "", "", "", "Y"}}, 7, 29, 0, "/s MyISP");
+    p.main().o_run_tasks_at_connect.set_value(0);
+    p.main().o_specific_connect.set_text("07:30");
+    p.main().o_user_specific_time.set_value(1);
+    p.write("added", "");
+    p.write("task.ini", testing::task_file_text({{p.path("first"), "", "", "", "", "Y"},
+                                                 {p.path("added"), "", "", "", "", "Y"}}));
+    p.run_for(5 * 60);
+    EXPECT_THAT(p.ledger(),
+                ElementsAre("07:30,exit 0,specific,first,", "07:30,exit 0,specific,added,"));
+}
+
 // The connect time comes twice the night the clocks go back; it is one time of
 // that day, and the tasks run once.
 TEST(specific_time_scheduler, a_connect_time_in_the_repeated_hour_runs_the_tasks_once) {

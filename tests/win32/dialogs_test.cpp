@@ -55,7 +55,8 @@ TEST(win32_dialogs, a_modal_form_runs_until_its_own_code_hides_it) {
 }
 
 // A form with a menu bar shows where the program put it (centred), and once
-// it closes its owner is active again, with the focus where it was.
+// it closes its owner is active again, with the focus where it was, unless
+// that control was hidden meanwhile.
 TEST(win32_dialogs, a_modal_form_shows_in_its_place_and_gives_the_focus_back) {
     win32_event_loop loop;
     win32_dialogs dialogs(loop);
@@ -64,25 +65,32 @@ TEST(win32_dialogs, a_modal_form_shows_in_its_place_and_gives_the_focus_back) {
     owner.show();
     dialogs.set_main_window(owner.handle());
     const HWND focused = child_with_text(owner.handle(), L"Select Default");
-    ::SetFocus(focused);
     frm_apps apps;
     apps.form.set_caption("Applications");
     apps.form.move_to(1440, 720);
     apps.Command3.click.connect([&] { apps.form.set_visible(false); });
     dialogs.register_views({{&apps.form, frm_apps_layout(apps)}});
-    RECT shown_at{};
-    ticking clock(loop, [&](int tick) {
-        if (tick != 3) return;
-        const HWND shown = ::FindWindowW(L"tarnwick_form", L"Applications");
-        ::GetWindowRect(shown, &shown_at);
-        ::SendMessageW(child_with_text(shown, L"Exit"), BM_CLICK, 0, 0);
-    });
-    dialogs.show_modal(apps.form);
-    const int dpi = dpi_of(owner.handle());
-    EXPECT_EQ(shown_at.left, ::MulDiv(1440, dpi, 1440));
-    EXPECT_EQ(shown_at.top, ::MulDiv(720, dpi, 1440));
-    EXPECT_EQ(::GetActiveWindow(), owner.handle());
-    EXPECT_EQ(::GetFocus(), focused);
+    for (const bool hidden_meanwhile : {false, true}) {
+        SCOPED_TRACE(hidden_meanwhile ? "focused control hidden meanwhile" : "focus kept");
+        ::SetFocus(focused);
+        RECT shown_at{};
+        ticking clock(loop, [&](int tick) {
+            if (tick != 3) return;
+            const HWND shown = ::FindWindowW(L"tarnwick_form", L"Applications");
+            ::GetWindowRect(shown, &shown_at);
+            main.b_set_default_IPS.set_visible(!hidden_meanwhile);
+            ::SendMessageW(child_with_text(shown, L"Exit"), BM_CLICK, 0, 0);
+        });
+        dialogs.show_modal(apps.form);
+        const int dpi = dpi_of(owner.handle());
+        EXPECT_EQ(shown_at.left, ::MulDiv(1440, dpi, 1440));
+        EXPECT_EQ(shown_at.top, ::MulDiv(720, dpi, 1440));
+        EXPECT_EQ(::GetActiveWindow(), owner.handle());
+        if (hidden_meanwhile)
+            EXPECT_TRUE(::IsWindowVisible(::GetFocus()));
+        else
+            EXPECT_EQ(::GetFocus(), focused);
+    }
 }
 
 TEST(win32_dialogs, a_dismissed_box_gives_its_default_answer) {
