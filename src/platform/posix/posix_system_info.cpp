@@ -53,10 +53,6 @@ posix_system_info::posix_system_info(const std::filesystem::path& executable_fol
     system_directory_ = system && *system ? system : program_folder_;
 }
 
-std::string posix_system_info::home_folder() const {
-    if (const char* home = std::getenv("HOME"); home && *home) return home;
-    const passwd* user = ::getpwuid(::getuid());
-    return user && user->pw_dir ? user->pw_dir : "/";
-}
+std::string posix_system_info::home_folder() const { return tw::home_folder().string(); }
 
 }  // namespace tw
