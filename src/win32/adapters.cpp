@@ -47,19 +47,27 @@ public:
     }
 };
 
-// A link is a button drawn as blue text: the keyboard reaches it with Tab,
-// and Enter or Space follow it as a click does.
-class link_window : public caption_window<label> {
+// A button window: as in a dialog, a click, Space or Enter on the one that
+// has the focus presses it.
+template <typename Control>
+class pressed_window : public caption_window<Control> {
 public:
-    using caption_window::caption_window;
+    using caption_window<Control>::caption_window;
 
     void command(int code) override {
-        if (code == BN_CLICKED) from_user([this] { control().click(); });
+        if (code == BN_CLICKED) this->from_user([this] { this->control().click(); });
     }
     bool enter() override {
-        ::SendMessageW(window(), BM_CLICK, 0, 0);
+        ::SendMessageW(this->window(), BM_CLICK, 0, 0);
         return true;
     }
+};
+
+// A link is a button drawn as blue text: the keyboard reaches it with Tab.
+class link_window : public pressed_window<label> {
+public:
+    using pressed_window::pressed_window;
+
     void draw(const DRAWITEMSTRUCT& item) override {
         RECT area = item.rcItem;
         ::FillRect(item.hDC, &area, ::GetSysColorBrush(COLOR_BTNFACE));
@@ -72,18 +80,10 @@ public:
 };
 
 // Push buttons; one with a colour of its own draws itself in it.
-class button_window : public caption_window<button> {
+class button_window : public pressed_window<button> {
 public:
-    using caption_window::caption_window;
+    using pressed_window::pressed_window;
 
-    void command(int code) override {
-        if (code == BN_CLICKED) from_user([this] { control().click(); });
-    }
-    // As in a dialog, Enter presses the button that has the focus.
-    bool enter() override {
-        ::SendMessageW(window(), BM_CLICK, 0, 0);
-        return true;
-    }
     void draw(const DRAWITEMSTRUCT& item) override {
         RECT area = item.rcItem;
         brush_.fill(item.hDC, area, control().back_colour());
