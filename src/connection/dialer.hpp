@@ -65,6 +65,9 @@ public:
     // The bytes the line carried, the latest line's once it is down; none
     // where the dialer cannot count them.
     virtual std::optional<line_bytes> bytes_carried() { return std::nullopt; }
+    // Called as the program ends: a hang-up still under way is seen through,
+    // a few seconds at most, so that no line outlives the program.
+    virtual void finish_hang_up() {}
 
     event<> state_changed;
     event<long> event_10;

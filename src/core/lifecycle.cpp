@@ -158,6 +158,10 @@ void lifecycle::shutdown(int exit_code) {
     // stored: they would replace the user's with empty values. A line left
     // up gets its ledger row here.
     try {
+        p_.ctrl_RAS.finish_hang_up();
+    } catch (...) {
+    }
+    try {
         p_.session.end_connection(connection_end::program_end);
     } catch (...) {
     }

@@ -267,15 +267,14 @@ void networkmanager_dialer::hang_up() {
     if (is_live(active)) {
         link_seen_ = true;
         deactivate(client_, active);
-    } else {
-        await_activation_answer();
     }
 }
 
-// A dial NetworkManager has not answered yet brings its link up after the
-// answer, perhaps after the program has ended. The answer is awaited, a few
-// seconds at most, and takes the link down.
-void networkmanager_dialer::await_activation_answer() {
+// A dial hung up before NetworkManager answered it brings its link up after
+// the answer, which the program may not live to see: the answer is awaited
+// here, and takes the link down.
+void networkmanager_dialer::finish_hang_up() {
+    if (line_ != line::hanging_up) return;
     GMainContext* context = nm_client_get_main_context(client_);
     const gint64 until = g_get_monotonic_time() + gint64{5} * G_USEC_PER_SEC;
     while (activation_unanswered_ && g_get_monotonic_time() < until)

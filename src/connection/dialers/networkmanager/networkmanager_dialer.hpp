@@ -65,6 +65,7 @@ public:
     bool uses_phonebook_file() const override { return false; }
     std::string entries_editor() const override;
     std::optional<line_bytes> bytes_carried() override;
+    void finish_hang_up() override;
 
 private:
     // Where the dialled profile's link is, as this dialer last saw it.
@@ -81,7 +82,6 @@ private:
     // NetworkManager's answer to dial `dial`: its link, or why it refused
     // (`refusal`, else null).
     void activation_answered(unsigned dial, NMActiveConnection* active, const char* refusal);
-    void await_activation_answer();
     void count_bytes();
 
     posted_calls soon_;
