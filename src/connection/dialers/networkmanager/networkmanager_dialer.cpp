@@ -130,6 +130,7 @@ networkmanager_dialer::networkmanager_dialer(event_loop& loop)
 networkmanager_dialer::~networkmanager_dialer() {
     g_cancellable_cancel(cancellable_);
     g_object_unref(cancellable_);
+    keep_answered_link(nullptr);
     if (!client_) return;
     g_dbus_connection_signal_unsubscribe(nm_client_get_dbus_connection(client_),
                                          reason_subscription_);
@@ -208,6 +209,7 @@ void networkmanager_dialer::dial_entry() {
     line_ = line::dialing;
     link_seen_ = false;
     link_path_.clear();
+    keep_answered_link(nullptr);
     end_reasons_.clear();
     untold_ = line::idle;
     bytes_.reset();
@@ -245,6 +247,7 @@ void networkmanager_dialer::activation_answered(unsigned dial, NMActiveConnectio
                                                 const char* refusal) {
     if (dial != dials_) return;
     activation_unanswered_ = false;
+    keep_answered_link(active);
     if (active && line_ == line::hanging_up) {
         link_seen_ = true;
         deactivate(client_, active);
@@ -264,10 +267,17 @@ void networkmanager_dialer::hang_up() {
     if (line_ == line::idle) return;
     line_ = line::hanging_up;
     NMActiveConnection* active = active_of_profile();
+    if (!is_live(active)) active = answered_link_;
     if (is_live(active)) {
         link_seen_ = true;
         deactivate(client_, active);
     }
+}
+
+void networkmanager_dialer::keep_answered_link(NMActiveConnection* active) {
+    if (active) g_object_ref(active);
+    if (answered_link_) g_object_unref(answered_link_);
+    answered_link_ = active;
 }
 
 // A dial hung up before NetworkManager answered it brings its link up after

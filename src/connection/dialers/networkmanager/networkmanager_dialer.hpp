@@ -83,6 +83,7 @@ private:
     // (`refusal`, else null).
     void activation_answered(unsigned dial, NMActiveConnection* active, const char* refusal);
     void count_bytes();
+    void keep_answered_link(NMActiveConnection* active);
 
     posted_calls soon_;
     NMClient* client_ = nullptr;
@@ -95,7 +96,10 @@ private:
     bool link_seen_ = false;
     unsigned dials_ = 0;
     bool activation_unanswered_ = false;  // the last dial's
-    std::string link_path_;               // the dial's link's object on the bus
+    // The link NetworkManager answered the last dial with (a reference held),
+    // which the client may not list among the active connections yet.
+    NMActiveConnection* answered_link_ = nullptr;
+    std::string link_path_;  // the dial's link's object on the bus
     // Why each link that ended since the dial ended, by object path.
     std::map<std::string, unsigned> end_reasons_;
     unsigned reason_subscription_ = 0;  // of the bus signal that gives them
